@@ -1,0 +1,55 @@
+#include "dialogs/prompter.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace verstak {
+
+void QtPrompter::showMessage(const UserMessage& message) {
+  const QString caption = QString::fromUtf8(message.caption().data(), static_cast<qsizetype>(message.caption().size()));
+  QMessageBox box(message.kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Warning, caption,
+                  QString::fromStdString(message.text), QMessageBox::Ok);
+  box.exec();
+}
+
+QString QtPrompter::openFileName(const QString& filter, const QString& defaultSuffix) {
+  QFileDialog dialog(nullptr, QString(), QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
+}
+
+QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) {
+  QFileDialog dialog(nullptr, QString(), QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(defaultSuffix);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
+}
+
+std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, initial, nullptr, QString(), QFontDialog::ScalableFonts);
+  return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+Prompter::Answer QtPrompter::ask(const QString& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("VERSTAK"), question,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+}  // namespace verstak

@@ -1,0 +1,41 @@
+#pragma once
+// Every message box and standard dialog goes through this interface, so the
+// windows can be driven by tests without a modal box ever blocking.
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+#include "document/user_message.h"
+
+class QWidget;
+
+namespace verstak {
+
+class Prompter {
+ public:
+  enum class Answer { Yes, No, Cancel };
+
+  virtual ~Prompter() = default;
+
+  // A modal box with an OK button, no owner window; caption and icon follow the kind.
+  virtual void showMessage(const UserMessage& message) = 0;
+  // File names are empty when the user cancels. `filter` is in Qt's notation.
+  virtual QString openFileName(const QString& filter, const QString& defaultSuffix) = 0;
+  virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) = 0;
+  virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+  // Yes / No / Cancel question, caption "VERSTAK".
+  virtual Answer ask(const QString& question) = 0;
+};
+
+// The real boxes and dialogs.
+class QtPrompter final : public Prompter {
+ public:
+  void showMessage(const UserMessage& message) override;
+  QString openFileName(const QString& filter, const QString& defaultSuffix) override;
+  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) override;
+  std::optional<QFont> chooseFont(const QFont& initial) override;
+  Answer ask(const QString& question) override;
+};
+
+}  // namespace verstak

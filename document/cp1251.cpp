@@ -1,0 +1,124 @@
+#include "document/cp1251.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace verstak {
+namespace {
+
+// Bytes 0x80..0xFF; below 0x80 the code page is ASCII.
+constexpr std::array<char16_t, 128> kHighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // 0xC0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // 0xF8
+};
+
+// The high half sorted by code point, for the way back.
+using Reverse = std::array<std::pair<char16_t, unsigned char>, 128>;
+constexpr Reverse BuildReverse() {
+  Reverse r{};
+  for (std::size_t i = 0; i < 128; ++i) r[i] = {kHighHalf[i], static_cast<unsigned char>(0x80 + i)};
+  std::sort(r.begin(), r.end());
+  return r;
+}
+constexpr Reverse kReverse = BuildReverse();
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Decodes one UTF-8 sequence at `pos`; U+FFFD and one byte for malformed input.
+char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos++]);
+  if (lead < 0x80) return lead;
+  int extra = 0;
+  char32_t c = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    c = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    c = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    c = lead & 0x07;
+  } else {
+    return 0xFFFD;
+  }
+  if (pos + static_cast<std::size_t>(extra) > s.size()) return 0xFFFD;
+  for (int i = 0; i < extra; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
+    if ((b & 0xC0) != 0x80) return 0xFFFD;
+    c = (c << 6) | (b & 0x3F);
+  }
+  pos += static_cast<std::size_t>(extra);
+  return c;
+}
+
+}  // namespace
+
+char32_t Cp1251ToUnicode(unsigned char byte) { return byte < 0x80 ? byte : kHighHalf[byte - 0x80]; }
+
+std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
+  if (codePoint > 0xFFFF || codePoint == 0xFFFD) return std::nullopt;
+  const auto key = static_cast<char16_t>(codePoint);
+  const auto it = std::lower_bound(kReverse.begin(), kReverse.end(), key,
+                                   [](const auto& entry, char16_t k) { return entry.first < k; });
+  if (it == kReverse.end() || it->first != key) return std::nullopt;
+  return it->second;
+}
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+  std::string out;
+  out.reserve(cp1251.size() * 2);
+  for (char c : cp1251) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    out += static_cast<char>(UnicodeToCp1251(NextCodePoint(utf8, pos)).value_or('?'));
+  }
+  return out;
+}
+
+std::string CodePointsToCp1251(std::u32string_view codePoints) {
+  std::string out;
+  out.reserve(codePoints.size());
+  for (char32_t c : codePoints) out += static_cast<char>(UnicodeToCp1251(c).value_or('?'));
+  return out;
+}
+
+}  // namespace verstak

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "dialogs/print_settings.h"
+#include "document/scanword_document.h"
+#include "editor/editor_state.h"
+
+namespace verstak {
+
+// Starts an empty document of the present size: clears cells and clue texts,
+// puts the editor state and the print settings back to their defaults. The
+// grid view's scroll ranges are the window's to reset right after.
+void ResetDocument(ScanwordDocument& document, EditorState& editor, PrintSettings& settings);
+
+}  // namespace verstak

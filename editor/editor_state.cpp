@@ -1,0 +1,16 @@
+#include "editor/editor_state.h"
+
+namespace verstak {
+
+void EditorState::Reset() {
+  mode = ModeIdle;
+  currentTool = ToolPicture;
+  currentSlot = 1;
+  cursorX = cursorY = 1;
+  selectedCellX = selectedCellY = 1;
+  viewOriginX = viewOriginY = 1;
+  cellLeft = cellTop = 0;
+  cellPixelWidth = cellPixelHeight = 40;
+}
+
+}  // namespace verstak

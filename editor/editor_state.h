@@ -1,0 +1,43 @@
+#pragma once
+// The editing state the editor window's parts share: interaction mode, tool,
+// cursor, view origin, clue-editing selection. Plain data without Qt, so that
+// ResetDocument and the tests reach it.
+
+namespace verstak {
+
+enum EditorMode : int {
+  ModeIdle = 0,
+  ModePainting = 1,  // a mouse button is held over the grid view
+  ModeClueEditing = 3,
+};
+
+inline constexpr int ToolNone = 50;  // the tool while clue editing: applies nothing
+inline constexpr int ToolPicture = 23;
+
+struct EditorState {
+  int mode = ModeIdle;
+  int currentTool = ToolPicture;
+  int cursorX = 1;
+  int cursorY = 1;
+  int cellLeft = 0;  // pixel corner of the cell the drawing routines draw
+  int cellTop = 0;
+  int viewOriginX = 1;
+  int viewOriginY = 1;
+  int visibleColumns = 12;
+  int visibleRows = 12;
+  int cellPixelWidth = 40;
+  int cellPixelHeight = 40;
+  int currentSlot = 1;
+  int cellClueCount = 1;  // 1 or 2: clue slots of the clue cell last located
+  int selectedHalf = 1;   // 1 or 2: the selected clue of a two-slot cell
+  bool highlight = false;
+  int selectedCellX = 1;
+  int selectedCellY = 1;
+  bool GridPainted = true;  // false after the open or settings dialog closed
+
+  // The values ResetDocument gives. cellClueCount, selectedHalf, highlight,
+  // the visible counts and GridPainted are not reset.
+  void Reset();
+};
+
+}  // namespace verstak

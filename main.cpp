@@ -1,0 +1,24 @@
+// VERSTAK: lays out scanwords and writes the macro that draws them.
+
+#include <QApplication>
+
+#include "dialogs/print_settings.h"
+#include "dialogs/prompter.h"
+#include "document/scanword_document.h"
+#include "editor/editor_state.h"
+#include "editor/osnova.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("VERSTAK"));
+
+  // The one document, editing state and print settings of the run.
+  verstak::ScanwordDocument document;
+  verstak::EditorState editor;
+  verstak::PrintSettings settings;
+  verstak::QtPrompter prompter;
+
+  verstak::MainWindow mainWindow(document, editor, settings, prompter);
+  mainWindow.showMaximized();
+  return QApplication::exec();
+}

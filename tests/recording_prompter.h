@@ -1,0 +1,48 @@
+#pragma once
+// A Prompter for tests: records every message and answers dialogs from queues,
+// so no modal window ever opens.
+
+#include <deque>
+#include <vector>
+
+#include "dialogs/prompter.h"
+
+namespace verstak {
+
+class RecordingPrompter final : public Prompter {
+ public:
+  std::vector<UserMessage> messages;
+  std::deque<QString> openAnswers;  // empty string = cancelled
+  std::deque<QString> saveAnswers;
+  std::deque<std::optional<QFont>> fontAnswers;
+  std::deque<Answer> questionAnswers;
+  std::vector<QString> questions;
+  int fileDialogs = 0;
+
+  void showMessage(const UserMessage& message) override { messages.push_back(message); }
+  QString openFileName(const QString&, const QString&) override { return Take(openAnswers, QString()); }
+  QString saveFileName(const QString&, const QString&, bool) override { return Take(saveAnswers, QString()); }
+  std::optional<QFont> chooseFont(const QFont&) override { return Take(fontAnswers, std::optional<QFont>()); }
+  Answer ask(const QString& question) override {
+    questions.push_back(question);
+    return Take(questionAnswers, Answer::Cancel);
+  }
+
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const UserMessage& m : messages) out.push_back(m.text);
+    return out;
+  }
+
+ private:
+  template <class T>
+  T Take(std::deque<T>& queue, T fallback) {
+    ++fileDialogs;
+    if (queue.empty()) return fallback;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+  }
+};
+
+}  // namespace verstak
