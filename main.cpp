@@ -6,7 +6,7 @@
 #include "dialogs/prompter.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
-#include "editor/osnova.h"
+#include "program_windows.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
   verstak::PrintSettings settings;
   verstak::QtPrompter prompter;
 
-  verstak::MainWindow mainWindow(document, editor, settings, prompter);
-  mainWindow.showMaximized();
+  verstak::ProgramWindows windows(document, editor, settings, prompter);
+  windows.main.showMaximized();
   return QApplication::exec();
 }

@@ -1,25 +1,269 @@
 #include "editor/osnova.h"
 
-#include <QPalette>
+#include <QFrame>
+#include <QLabel>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "dialogs/logo.h"
+#include "dialogs/ui_font.h"
+#include "dialogs/window_look.h"
+#include "document/reset_document.h"
+#include "editor/grid_view.h"
+#include "files/novi.h"
 
 namespace verstak {
+namespace {
+
+constexpr QSize kRestoredSize{800, 570};
+constexpr int kSplitterWidth = 2;
+constexpr int kPanel1LaidOutWidth = 255;
+
+// The command buttons in `Panel1`. The clue-editing ones are hidden outside
+// clue editing.
+struct CommandButton {
+  const char* name;
+  const char* caption;
+  QRect place;
+  bool clueEditing;
+};
+
+const CommandButton kCommandButtons[] = {
+    {"Button6", "Редактор", {14, 398, 113, 25}, false},
+    {"Button7", "Установки", {136, 398, 113, 25}, false},
+    {"Button1", "Mакрос", {14, 430, 113, 25}, false},  // the M is Latin
+    {"Button2", "Новый", {136, 430, 113, 25}, false},
+    {"Button4", "Сохранить", {14, 462, 113, 25}, false},
+    {"Button3", "Открыть", {136, 462, 113, 25}, false},
+    {"Button12", "О программе", {14, 494, 113, 25}, false},
+    {"Button5", "Выход", {136, 494, 113, 25}, false},
+    {"Button10", "Проверить", {24, 320, 95, 25}, true},
+    {"Button9", "Шрифт", {142, 320, 95, 25}, true},
+    {"Button11", "Обратно", {24, 355, 95, 25}, true},
+};
+
+// Controls of `Panel1` whose places the first activation sets.
+struct Place {
+  const char* name;
+  QRect place;
+};
+
+const Place kFirstActivationPlaces[] = {
+    {"Bevel1", {8, 14, 245, 375}},
+    {"Panel4", {28, 130, 125, 5}},
+    {"Panel5", {130, 25, 5, 125}},
+};
+
+QWidget* AddPanel(QWidget& parent, const char* name, const QColor& colour) {
+  auto* panel = new QWidget(&parent);
+  panel->setObjectName(QLatin1String(name));
+  SetBackground(*panel, colour);
+  return panel;
+}
+
+QLabel* AddStepLabel(QWidget& parent, const char* name, const QString& text, QPoint at) {
+  auto* label = new QLabel(text, &parent);
+  label->setObjectName(QLatin1String(name));
+  label->setFont(UiFont(QStringLiteral("MS Sans Serif"), 9, true));
+  SetTextColour(*label, WindowColour::White);
+  label->move(at);
+  label->adjustSize();
+  label->hide();
+  return label;
+}
+
+QToolButton* AddStepButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QRect& place) {
+  auto* button = new QToolButton(&parent);
+  button->setObjectName(QLatin1String(name));
+  button->setArrowType(arrow);
+  button->setGeometry(place);
+  button->hide();
+  return button;
+}
+
+QScrollBar* AddScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation) {
+  auto* bar = new QScrollBar(orientation, &parent);
+  bar->setObjectName(QLatin1String(name));
+  bar->setRange(1, 1);
+  bar->setValue(1);
+  bar->setSingleStep(1);
+  bar->setFocusPolicy(Qt::StrongFocus);
+  return bar;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
                        QWidget* parent)
     : QWidget(parent), document_(document), editor_(editor), settings_(settings), prompter_(prompter) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("VERSTAK"));
-  setMinimumSize(800, 570);
-  QPalette navy = palette();
-  navy.setColor(QPalette::Window, QColor(0, 0, 128));
-  setPalette(navy);
-  setAutoFillBackground(true);
+  setFont(WindowFont());
+  SetBackground(*this, WindowColour::Navy);
+  setMinimumSize(kRestoredSize);
+  resize(kRestoredSize);
+  if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  // The deferred repaint watches the mouse over the navy background.
+  setMouseTracking(true);
 
-  auto* exit = new QPushButton(QStringLiteral("Выход"), this);
-  exit->setObjectName(QStringLiteral("Button5"));
-  exit->setGeometry(136, 494, 113, 25);
-  connect(exit, &QPushButton::clicked, this, &QWidget::close);
+  CreatePanels();
+  CreateLeftPanelControls();
+  CreateGridView();
+  ConnectCommands();
+  LayOutWindow();
+}
+
+void MainWindow::CreatePanels() {
+  splitter1_ = AddPanel(*this, "Splitter1", WindowColour::Navy);
+  splitter1_->setCursor(Qt::SplitHCursor);
+  panel1_ = AddPanel(*this, "Panel1", WindowColour::Navy);
+  panel2_ = AddPanel(*this, "Panel2", WindowColour::Navy);
+  panel1_->setMouseTracking(true);
+  panel2_->setMouseTracking(true);
+}
+
+void MainWindow::CreateLeftPanelControls() {
+  auto* bevel = new QFrame(panel1_);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  memo_ = new QPlainTextEdit(panel1_);
+  memo_->setObjectName(QStringLiteral("Memo1"));
+  memo_->setFont(UiFont(QStringLiteral("Arial Cyr"), 19));
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setGeometry(24, 24, 213, 240);
+  memo_->hide();
+  // The red guide bars lie over the memo.
+  AddPanel(*panel1_, "Panel4", WindowColour::Red)->hide();
+  AddPanel(*panel1_, "Panel5", WindowColour::Red)->hide();
+
+  AddStepButton(*panel1_, "SpeedButton27", Qt::LeftArrow, {69, 280, 50, 25});
+  AddStepButton(*panel1_, "SpeedButton26", Qt::RightArrow, {142, 280, 50, 25});
+  AddStepLabel(*panel1_, "Label20", QStringLiteral("PgUp"), {30, 285});
+  AddStepLabel(*panel1_, "Label21", QStringLiteral("PgDn"), {198, 285});
+
+  for (const CommandButton& command : kCommandButtons) {
+    auto* button = new QPushButton(QString::fromUtf8(command.caption), panel1_);
+    button->setObjectName(QLatin1String(command.name));
+    button->setGeometry(command.place);
+    button->setVisible(!command.clueEditing);
+  }
+}
+
+void MainWindow::CreateGridView() {
+  panel3_ = AddPanel(*panel2_, "Panel3", WindowColour::Silver);
+  panel3_->move(6, 12);
+  grid_ = new GridView(document_, editor_, panel3_);
+  grid_->move(2, 2);
+  // Created after the view, so that they lie over its last two pixel columns
+  // and rows, where the view's frame is.
+  scrollBar1_ = AddScrollBar(*panel3_, "ScrollBar1", Qt::Horizontal);
+  scrollBar2_ = AddScrollBar(*panel3_, "ScrollBar2", Qt::Vertical);
+  scrollBar1_->setGeometry(2, 0, 0, 25);
+  scrollBar2_->setGeometry(0, 2, 25, 0);
+  connect(scrollBar1_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar1_, editor_.viewOriginX); });
+  connect(scrollBar2_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar2_, editor_.viewOriginY); });
+}
+
+void MainWindow::ConnectCommands() {
+  connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
+          &MainWindow::NewGridCommand);
+  connect(findChild<QPushButton*>(QStringLiteral("Button5")), &QPushButton::clicked, this, &QWidget::close);
+}
+
+// `Splitter1` along the left edge, `Panel1` docked left at full height,
+// `Panel2` filling the rest.
+void MainWindow::LayOutWindow() {
+  splitter1_->setGeometry(0, 0, kSplitterWidth, height());
+  panel1_->setGeometry(kSplitterWidth, 0, panel1Width_, height());
+  const int panel2Left = kSplitterWidth + panel1Width_;
+  panel2_->setGeometry(panel2Left, 0, std::max(0, width() - panel2Left), height());
+}
+
+void MainWindow::LayOutPanel1() {
+  panel1Width_ = kPanel1LaidOutWidth;
+  LayOutWindow();
+  for (const Place& place : kFirstActivationPlaces) {
+    panel1_->findChild<QWidget*>(QLatin1String(place.name))->setGeometry(place.place);
+  }
+  for (const CommandButton& command : kCommandButtons) {
+    panel1_->findChild<QPushButton*>(QLatin1String(command.name))->setGeometry(command.place);
+  }
+  panel1_->findChild<QLabel*>(QStringLiteral("Label20"))->hide();
+  panel1_->findChild<QLabel*>(QStringLiteral("Label21"))->hide();
+}
+
+void MainWindow::FirstActivation() {
+  if (activated_) return;
+  activated_ = true;
+  grid_->ClearPaintArea();
+  FocusScrollBar1();
+  LayOutPanel1();
+  ResetDocument();
+  // Only the navy background shows behind the splash window.
+  panel3_->hide();
+  panel2_->hide();
+  panel1_->hide();
+  if (dialogs_.splash) dialogs_.splash->exec();
+  SizeGridView();
+  panel3_->show();
+  panel2_->show();
+  panel1_->show();
+  FocusScrollBar1();
+}
+
+void MainWindow::ResetDocument() {
+  verstak::ResetDocument(document_, editor_, settings_);
+  ResetScrollBars();
+}
+
+void MainWindow::FocusScrollBar1() { scrollBar1_->setFocus(); }
+
+void MainWindow::NewGridCommand() { ShowOverClearedGrid(dialogs_.newGrid); }
+
+void MainWindow::ShowOverClearedGrid(QDialog* dialog) {
+  grid_->ClearPaintArea();
+  if (dialog) dialog->exec();
+  grid_->RepaintGrid();
+}
+
+void MainWindow::DeferredRepaint() {
+  if (editor_.GridPainted) return;
+  grid_->ClearPaintArea();
+  grid_->RepaintGrid();
+  editor_.GridPainted = true;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  grid_->RepaintGrid();
+  FocusScrollBar1();
+  if (!firstActivationQueued_) {
+    firstActivationQueued_ = true;
+    QMetaObject::invokeMethod(this, &MainWindow::FirstActivation, Qt::QueuedConnection);
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutWindow();
+  SizeGridView();
+}
+
+// Moves over the navy background, not over a control, repaint the grid once
+// after the open or settings dialog has closed.
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QWidget* under = childAt(event->position().toPoint());
+  if (under == nullptr || under == panel1_ || under == panel2_) DeferredRepaint();
+  QWidget::mouseMoveEvent(event);
 }
 
 }  // namespace verstak

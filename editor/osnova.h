@@ -1,5 +1,7 @@
 #pragma once
-// The main window: palette and commands on the left, the grid view on the right.
+// The main window (`Form1`): the left panel carries the tool palette, the
+// command buttons and, during clue editing, the clue text editor; the right
+// panel carries the grid view with its two scroll bars.
 
 #include <QWidget>
 
@@ -7,11 +9,21 @@
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 
+class QDialog;
+class QPlainTextEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace verstak {
 
+class GridView;
 class Prompter;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class Tnov;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -20,11 +32,80 @@ class MainWindow : public QWidget {
   MainWindow(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
              QWidget* parent = nullptr);
 
+  // The program's other windows, created after this one. A window left out
+  // is not shown: without a splash window the start-up goes straight on.
+  struct Dialogs {
+    TForm2* splash = nullptr;
+    TForm3* open = nullptr;
+    TForm5* exportDialog = nullptr;
+    Tnov* newGrid = nullptr;
+    TForm4* settings = nullptr;
+    TForm6* about = nullptr;
+  };
+  void setDialogs(const Dialogs& dialogs) { dialogs_ = dialogs; }
+
+  // Once, right after the window is first shown (later calls do nothing):
+  // lays out the left panel, resets the document, shows the splash window
+  // over the navy background and fits the grid view to the window.
+  void FirstActivation();
+
+  // Starts an empty document of the present size: the document's reset and
+  // then the scroll bars' part of it. Does not repaint.
+  void ResetDocument();
+
+  // View origin, scrolling and window sizing.
+  void SizeGridView();
+  // The range rule: a bar whose direction the grid overflows gets the maximum
+  // that shows the grid's last column (row) in the view's last one; a bar
+  // whose direction fits keeps its maximum.
+  void FitScrollRanges();
+
+  // Keyboard focus to the horizontal scroll bar, where the one-key commands
+  // are typed.
+  void FocusScrollBar1();
+
+  GridView& gridView() { return *grid_; }
+  QWidget& leftPanel() { return *panel1_; }  // `Panel1`, home of the palette
+  QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
  private:
+  void CreatePanels();
+  void CreateLeftPanelControls();
+  void CreateGridView();
+  void LayOutWindow();
+  void LayOutPanel1();
+  void ConnectCommands();
+
+  // "Новый": an empty grid of a chosen size.
+  void NewGridCommand();
+  // Runs `dialog` modally over the grey grid view and repaints afterwards.
+  void ShowOverClearedGrid(QDialog* dialog);
+  void ResetScrollBars();
+  void ScrollEvent(QScrollBar& bar, int& viewOrigin);
+  void DeferredRepaint();
+
   ScanwordDocument& document_;
   EditorState& editor_;
   PrintSettings& settings_;
   Prompter& prompter_;
+  Dialogs dialogs_;
+  bool firstActivationQueued_ = false;
+  bool activated_ = false;
+  int panel1Width_ = 212;
+
+  QWidget* splitter1_ = nullptr;
+  QWidget* panel1_ = nullptr;
+  QWidget* panel2_ = nullptr;
+  QWidget* panel3_ = nullptr;
+  GridView* grid_ = nullptr;
+  QScrollBar* scrollBar1_ = nullptr;
+  QScrollBar* scrollBar2_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
 };
 
 }  // namespace verstak

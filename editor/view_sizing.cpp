@@ -1,0 +1,71 @@
+// The main window's view of the grid: fitting the grid view to the window,
+// the scroll bars' ranges and steps, and scrolling.
+
+#include <QScrollBar>
+#include <cstdlib>
+
+#include "editor/grid_view.h"
+#include "editor/osnova.h"
+
+namespace verstak {
+namespace {
+
+constexpr int kScrollBarThickness = 25;
+// What the window's outer size leaves for the grid view, and the view's
+// frame: 2 pixels of `Panel3` before it and a scroll bar after it.
+constexpr int kLeftOfGridView = 264;
+constexpr int kAboveAndBelowGridView = 40;
+constexpr int kPanel3Extra = 27;
+
+}  // namespace
+
+void MainWindow::SizeGridView() {
+  const QSize outer = frameGeometry().size();
+  const int cellWidth = editor_.cellPixelWidth;
+  const int cellHeight = editor_.cellPixelHeight;
+  editor_.visibleColumns = std::abs((outer.width() - kLeftOfGridView) / cellWidth) - 1;
+  editor_.visibleRows = std::abs((outer.height() - kAboveAndBelowGridView) / cellHeight) - 1;
+
+  panel3_->resize(editor_.visibleColumns * cellWidth + kPanel3Extra, editor_.visibleRows * cellHeight + kPanel3Extra);
+  grid_->setGeometry(2, 2, panel3_->width() - kScrollBarThickness, panel3_->height() - kScrollBarThickness);
+  scrollBar2_->setGeometry(grid_->width(), scrollBar2_->y(), scrollBar2_->width(), grid_->height());
+  scrollBar1_->setGeometry(scrollBar1_->x(), grid_->height(), grid_->width(), scrollBar1_->height());
+
+  FitScrollRanges();
+  scrollBar1_->setPageStep(editor_.visibleColumns - 2);
+  scrollBar2_->setPageStep(editor_.visibleRows - 2);
+
+  editor_.viewOriginX = 1;
+  editor_.viewOriginY = 1;
+  scrollBar1_->setValue(1);
+  scrollBar2_->setValue(1);
+  grid_->RepaintGrid();
+}
+
+void MainWindow::FitScrollRanges() {
+  if (document_.gridWidth > editor_.visibleColumns) {
+    scrollBar1_->setMaximum(document_.gridWidth - editor_.visibleColumns + 1);
+  }
+  if (document_.gridHeight > editor_.visibleRows) {
+    scrollBar2_->setMaximum(document_.gridHeight - editor_.visibleRows + 1);
+  }
+}
+
+// The scroll bars' part of starting an empty document.
+void MainWindow::ResetScrollBars() {
+  for (QScrollBar* bar : {scrollBar1_, scrollBar2_}) bar->setRange(1, 1);
+  scrollBar2_->resize(kScrollBarThickness, scrollBar2_->height());
+  scrollBar1_->resize(scrollBar1_->width(), kScrollBarThickness);
+  FitScrollRanges();
+  scrollBar1_->setPageStep(editor_.visibleColumns - 2);
+  scrollBar2_->setPageStep(editor_.visibleRows - 2);
+}
+
+// A user's move of a bar (mouse, wheel or keys) moves the view origin.
+// Programmatic changes of a bar are no scroll events.
+void MainWindow::ScrollEvent(QScrollBar& bar, int& viewOrigin) {
+  viewOrigin = bar.maximum() > 1 ? bar.sliderPosition() : 1;
+  grid_->RepaintGrid();
+}
+
+}  // namespace verstak

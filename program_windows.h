@@ -1,0 +1,32 @@
+#pragma once
+// The program's seven windows, created once in this order and kept until the
+// program ends; the dialogs are hidden, not destroyed, between showings, so
+// their fields keep what was typed.
+
+#include "dialogs/Help1.h"
+#include "dialogs/Ustan.h"
+#include "dialogs/logo.h"
+#include "editor/osnova.h"
+#include "files/novi.h"
+#include "files/otkritie.h"
+#include "script/makros.h"
+
+namespace verstak {
+
+// Tests start the program without the modal splash window.
+enum class StartupSplash { Show, Skip };
+
+struct ProgramWindows {
+  ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
+                 StartupSplash startupSplash = StartupSplash::Show);
+
+  MainWindow main;
+  TForm2 splash;
+  TForm3 open;
+  TForm5 exportDialog;
+  Tnov newGrid;
+  TForm4 settingsDialog;
+  TForm6 about;
+};
+
+}  // namespace verstak
