@@ -17,6 +17,7 @@ GridView::GridView(const ScanwordDocument& document, EditorState& editor, QWidge
 }
 
 void GridView::Draw(const std::function<void(GridCanvas&)>& draw) {
+  FitCanvas();
   {
     QPainter painter(&canvas_);
     GridCanvas canvas(painter);
@@ -102,13 +103,17 @@ void GridView::paintEvent(QPaintEvent* event) {
   painter.drawImage(event->rect(), canvas_, event->rect());
 }
 
-// The kept picture stays where it was; new area is grey until the next repaint.
-void GridView::resizeEvent(QResizeEvent*) {
+// A hidden widget hears of its new size only when shown again, so the
+// drawing operations fit the canvas themselves. The kept picture stays where
+// it was; new area is grey until the next repaint.
+void GridView::FitCanvas() {
   if (canvas_.size() == size() || size().isEmpty()) return;
   QImage resized(size(), QImage::Format_RGB32);
   resized.fill(ScreenColour::Grey);
   QPainter(&resized).drawImage(QPoint(0, 0), canvas_);
   canvas_ = std::move(resized);
 }
+
+void GridView::resizeEvent(QResizeEvent*) { FitCanvas(); }
 
 }  // namespace verstak

@@ -47,6 +47,7 @@ class GridView : public QWidget {
  private:
   // Runs `draw` on a canvas over the kept image and shows the result.
   void Draw(const std::function<void(GridCanvas&)>& draw);
+  void FitCanvas();
   void FillBackground(GridCanvas& canvas);
   void DrawGridCell(GridCanvas& canvas, const GridCell& cell);
   CellBox CurrentCell() const;

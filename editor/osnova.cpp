@@ -1,6 +1,7 @@
 #include "editor/osnova.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -169,6 +170,8 @@ void MainWindow::CreateGridView() {
   scrollBar2_ = AddScrollBar(*panel3_, "ScrollBar2", Qt::Vertical);
   scrollBar1_->setGeometry(2, 0, 0, 25);
   scrollBar2_->setGeometry(0, 2, 25, 0);
+  scrollBar1_->installEventFilter(this);
+  scrollBar2_->installEventFilter(this);
   connect(scrollBar1_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar1_, editor_.viewOriginX); });
   connect(scrollBar2_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar2_, editor_.viewOriginY); });
 }
@@ -264,6 +267,15 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   const QWidget* under = childAt(event->position().toPoint());
   if (under == nullptr || under == panel1_ || under == panel2_) DeferredRepaint();
   QWidget::mouseMoveEvent(event);
+}
+
+// Keys typed into the focus-holding scroll bars.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && (watched == scrollBar1_ || watched == scrollBar2_)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && ScrollBarKey(*static_cast<QScrollBar*>(watched), key->key())) return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace verstak

@@ -72,6 +72,7 @@ class MainWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreatePanels();
@@ -87,6 +88,7 @@ class MainWindow : public QWidget {
   void ShowOverClearedGrid(QDialog* dialog);
   void ResetScrollBars();
   void ScrollEvent(QScrollBar& bar, int& viewOrigin);
+  bool ScrollBarKey(QScrollBar& bar, int key);
   void DeferredRepaint();
 
   ScanwordDocument& document_;

@@ -1,6 +1,7 @@
 // The main window's view of the grid: fitting the grid view to the window,
 // the scroll bars' ranges and steps, and scrolling.
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <cstdlib>
 
@@ -16,6 +17,21 @@ constexpr int kScrollBarThickness = 25;
 constexpr int kLeftOfGridView = 264;
 constexpr int kAboveAndBelowGridView = 40;
 constexpr int kPanel3Extra = 27;
+
+// Keys of a focused scroll bar, the same for both bars: back with Left and
+// Up, on with Right and Down. (Qt's own horizontal bar takes Left and Right
+// the other way round.)
+struct ScrollKey {
+  Qt::Key key;
+  QAbstractSlider::SliderAction action;
+};
+
+constexpr ScrollKey kScrollKeys[] = {
+    {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},  {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd}, {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},  {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},      {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+};
 
 }  // namespace
 
@@ -59,6 +75,17 @@ void MainWindow::ResetScrollBars() {
   FitScrollRanges();
   scrollBar1_->setPageStep(editor_.visibleColumns - 2);
   scrollBar2_->setPageStep(editor_.visibleRows - 2);
+}
+
+// True when `key` moved the bar (a scroll event follows).
+bool MainWindow::ScrollBarKey(QScrollBar& bar, int key) {
+  for (const ScrollKey& scroll : kScrollKeys) {
+    if (scroll.key == key) {
+      bar.triggerAction(scroll.action);
+      return true;
+    }
+  }
+  return false;
 }
 
 // A user's move of a bar (mouse, wheel or keys) moves the view origin.
