@@ -1,10 +1,14 @@
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
-#include "dialogs/print_settings.h"
-#include "editor/editor_state.h"
-#include "editor/osnova.h"
-#include "recording_prompter.h"
+#include "dialogs/ui_font.h"
+#include "program_fixture.h"
 
 using namespace verstak;
 
@@ -13,24 +17,195 @@ class MainWindowTest : public QObject {
 
  private slots:
   void captionColourAndExit() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK"));
+    QCOMPARE(f.main.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(f.main.palette().color(QPalette::Window), QColor(0, 0, 128));
+
+    auto* exit = f.Child<QPushButton>("Button5");
+    QVERIFY(exit);
+    QCOMPARE(exit->text(), QStringLiteral("Выход"));
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QVERIFY(!f.main.isVisible());
+    QVERIFY(f.prompter.messages.empty());
+  }
+
+  void commandButtonsAtTheirPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("Button6") << "Button6" << "Редактор" << QRect(14, 398, 113, 25) << true;
+    QTest::newRow("Button7") << "Button7" << "Установки" << QRect(136, 398, 113, 25) << true;
+    QTest::newRow("Button1") << "Button1" << "M\u0430крос" << QRect(14, 430, 113, 25) << true;
+    QTest::newRow("Button2") << "Button2" << "Новый" << QRect(136, 430, 113, 25) << true;
+    QTest::newRow("Button4") << "Button4" << "Сохранить" << QRect(14, 462, 113, 25) << true;
+    QTest::newRow("Button3") << "Button3" << "Открыть" << QRect(136, 462, 113, 25) << true;
+    QTest::newRow("Button12") << "Button12" << "О программе" << QRect(14, 494, 113, 25) << true;
+    QTest::newRow("Button5") << "Button5" << "Выход" << QRect(136, 494, 113, 25) << true;
+    QTest::newRow("Button10") << "Button10" << "Проверить" << QRect(24, 320, 95, 25) << false;
+    QTest::newRow("Button9") << "Button9" << "Шрифт" << QRect(142, 320, 95, 25) << false;
+    QTest::newRow("Button11") << "Button11" << "Обратно" << QRect(24, 355, 95, 25) << false;
+  }
+  void commandButtonsAtTheirPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    QFETCH(bool, shown);
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    auto* button = f.main.leftPanel().findChild<QPushButton*>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(), place);
+    QCOMPARE(button->isVisible(), shown);
+  }
+
+  void firstActivationLaysOutAndResets() {
+    ProgramFixture f;
+    f.editor.currentTool = 5;
+    f.editor.viewOriginX = 9;
+    f.settings.cornerRadius = 20000;
+    f.document.cells.at(1, 1).kind = CellKind::Clue;
+    QCOMPARE(f.main.leftPanel().width(), 212);
+    QVERIFY(f.Start());
+
+    QCOMPARE(f.Child("Splitter1")->geometry(), QRect(0, 0, 2, 570));
+    QCOMPARE(f.main.leftPanel().geometry(), QRect(2, 0, 255, 570));
+    QCOMPARE(f.Child("Panel2")->geometry(), QRect(257, 0, 543, 570));
+    QCOMPARE(f.Child("Panel3")->pos(), QPoint(6, 12));
+    QCOMPARE(f.Child("Panel3")->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(f.Child("Panel2")->palette().color(QPalette::Window), QColor(0, 0, 128));
+    QCOMPARE(f.Child("Bevel1")->geometry(), QRect(8, 14, 245, 375));
+    QCOMPARE(f.Child("Panel4")->geometry(), QRect(28, 130, 125, 5));
+    QCOMPARE(f.Child("Panel5")->geometry(), QRect(130, 25, 5, 125));
+    QCOMPARE(f.Child("Panel4")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    for (const char* hidden : {"Memo1", "Panel4", "Panel5", "Label20", "Label21", "SpeedButton26", "SpeedButton27"}) {
+      QVERIFY2(!f.Child(hidden)->isVisible(), hidden);
+    }
+    QCOMPARE(f.Child<QLabel>("Label20")->text(), QStringLiteral("PgUp"));
+    QCOMPARE(f.Child<QLabel>("Label21")->text(), QStringLiteral("PgDn"));
+
+    QCOMPARE(f.editor.currentTool, 23);
+    QCOMPARE(f.editor.viewOriginX, 1);
+    QVERIFY(f.settings == PrintSettings{});
+    QCOMPARE(f.document.cells.at(1, 1), GridCell{});
+    QCOMPARE(f.main.focusWidget(), &f.Bar1());
+    QCOMPARE(QColor(f.ViewPixel(20, 20)), QColor(128, 128, 128));  // no grid yet
+
+    // Later activations do not start the document again.
+    f.document.cells.at(1, 1).kind = CellKind::Clue;
+    f.main.FirstActivation();
+    QCOMPARE(f.document.cells.at(1, 1).kind, CellKind::Clue);
+  }
+
+  // Only the navy background shows behind the splash window; the view is
+  // fitted when it has closed.
+  void splashShowsOverTheNavyBackground() {
     ScanwordDocument document;
     EditorState editor;
     PrintSettings settings;
     RecordingPrompter prompter;
-    MainWindow window(document, editor, settings, prompter);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Show);
+    bool splashShown = false;
+    bool panelsHidden = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &windows.splash, [&] {
+      if (!windows.splash.isVisible()) return;
+      poll.stop();
+      splashShown = windows.splash.isModal();
+      panelsHidden = !windows.main.leftPanel().isVisible() && !windows.main.findChild<QWidget*>("Panel2")->isVisible();
+      QTest::mouseClick(windows.splash.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    poll.start();
+    windows.main.resize(800, 570);
+    windows.main.show();
+    QTRY_VERIFY(splashShown);
+    QVERIFY(panelsHidden);
+    QTRY_VERIFY(windows.main.leftPanel().isVisible());
+    QCOMPARE(editor.visibleColumns, 12);
+    QCOMPARE(windows.main.findChild<QWidget*>("Panel3")->size(), QSize(507, 507));
+  }
 
-    QCOMPARE(window.windowTitle(), QStringLiteral("VERSTAK"));
-    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 0, 128));
+  void sevenWindowsKeptHidden() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    struct Expected {
+      QDialog* dialog;
+      const char* name;
+      const char* caption;
+      QSize size;
+    };
+    const Expected expected[] = {
+        {&f.windows.splash, "Form2", "VERSTAK", {488, 326}},
+        {&f.windows.open, "Form3", "Открыть...", {490, 248}},
+        {&f.windows.exportDialog, "Form5", "Записать...", {369, 304}},
+        {&f.windows.newGrid, "nov", "Новый...", {462, 199}},
+        {&f.windows.settingsDialog, "Form4", "Установки...", {271, 323}},
+        {&f.windows.about, "Form6", "О программе...", {385, 328}},
+    };
+    for (const Expected& e : expected) {
+      QCOMPARE(e.dialog->objectName(), QLatin1String(e.name));
+      QCOMPARE(e.dialog->windowTitle(), QString::fromUtf8(e.caption));
+      QCOMPARE(e.dialog->size(), e.size);
+      QVERIFY(e.dialog->isModal());
+      QVERIFY(!e.dialog->isVisible());
+    }
+  }
 
-    auto* exit = window.findChild<QPushButton*>(QStringLiteral("Button5"));
-    QVERIFY(exit);
-    QCOMPARE(exit->text(), QStringLiteral("Выход"));
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(prompter.messages.empty());
+  // Windows fonts are missing here; their stand-ins must keep the pixel size
+  // and show Cyrillic.
+  void fontsShowCyrillic_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif" << 10;
+    QTest::newRow("Arial Cyr") << "Arial Cyr" << 19;
+  }
+  void fontsShowCyrillic() {
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    const QFont font = UiFont(family, pixelSize);
+    QCOMPARE(font.pixelSize(), pixelSize);
+    const QString used = QFontInfo(font).family();
+    QVERIFY2(QFontDatabase::writingSystems(used).contains(QFontDatabase::Cyrillic), qPrintable(used));
+    const QFontMetrics metrics(font);
+    for (QChar c : QStringLiteral("ВыходРедакторОпрограммеШрифтЁё")) QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+  }
+
+  void windowFontsFollowTheDesign() {
+    ProgramFixture f;
+    QCOMPARE(f.Child<QPushButton>("Button2")->font().pixelSize(), 10);
+    QCOMPARE(f.main.memo().font().pixelSize(), 19);
+    QCOMPARE(f.windows.newGrid.font().pixelSize(), 10);
+  }
+
+  // After the open or settings dialog the grid is repainted on the first
+  // mouse movement over the navy background, not over a control.
+  void deferredRepaintOverTheBackground() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    f.document.gridWidth = f.document.gridHeight = 3;
+    f.main.gridView().ClearPaintArea();
+    f.editor.GridPainted = false;
+
+    QTest::mouseMove(f.Child<QPushButton>("Button2"), QPoint(5, 5));
+    QCOMPARE(QColor(f.ViewPixel(20, 20)), QColor(128, 128, 128));
+    QVERIFY(!f.editor.GridPainted);
+
+    QTest::mouseMove(f.Child("Panel2"), QPoint(100, 540));
+    QTRY_VERIFY(f.editor.GridPainted);
+    QCOMPARE(QColor(f.ViewPixel(20, 20)), QColor(255, 255, 255));
+
+    // Once painted, further movements leave the view alone.
+    f.main.gridView().ClearPaintArea();
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 545));
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(120, 548));
+    QCOMPARE(QColor(f.ViewPixel(20, 20)), QColor(128, 128, 128));
+    f.editor.GridPainted = false;
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 545));
+    QTRY_VERIFY(f.editor.GridPainted);
   }
 };
 

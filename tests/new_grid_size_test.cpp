@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "files/new_grid_size.h"
@@ -42,6 +43,8 @@ const SizeCase kSizeCases[] = {
     {"ValidWidthEmptyHeightSaysNothing", "9", "", std::nullopt, nullptr},
     {"EmptyWidthStillChecksHeight", "", "0", std::nullopt, " Высота не может быть равна 0 клеток! "},
 };
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
 
 class NewGridSizeTest : public testing::TestWithParam<SizeCase> {};
 
