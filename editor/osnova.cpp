@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "dialogs/logo.h"
 #include "dialogs/ui_font.h"
@@ -273,7 +274,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && (watched == scrollBar1_ || watched == scrollBar2_)) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && ScrollBarKey(*static_cast<QScrollBar*>(watched), key->key())) return true;
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && ScrollBarKey(*static_cast<QScrollBar*>(watched), key->key())) return true;
   }
   return QWidget::eventFilter(watched, event);
 }

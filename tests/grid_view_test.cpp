@@ -47,7 +47,9 @@ class GridViewTest : public QObject {
     f.document.gridWidth = static_cast<std::uint8_t>(columns);
     f.document.gridHeight = 3;
     for (int i = 0; i < columns; ++i) f.document.cells.at(i + 1, 1).kind = KindFromCode(kKindProbes[i].code);
-    for (std::uint8_t mark = 1; mark <= 14; ++mark) f.document.cells.at(mark, 2) = {KindFromCode(FirstKindAllowing(mark)), mark};
+    for (std::uint8_t mark = 1; mark <= 14; ++mark) {
+      f.document.cells.at(mark, 2) = {KindFromCode(FirstKindAllowing(mark)), mark};
+    }
     for (int i = 0; i < static_cast<int>(kBarMarkProbes.size()); ++i) {
       const std::uint8_t bar = kBarMarkProbes[i].code;
       f.document.cells.at(i + 1, 3) = {KindFromCode(FirstKindAllowing(bar)), bar};

@@ -171,7 +171,9 @@ class MainWindowTest : public QObject {
     const QString used = QFontInfo(font).family();
     QVERIFY2(QFontDatabase::writingSystems(used).contains(QFontDatabase::Cyrillic), qPrintable(used));
     const QFontMetrics metrics(font);
-    for (QChar c : QStringLiteral("ВыходРедакторОпрограммеШрифтЁё")) QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    for (QChar c : QStringLiteral("ВыходРедакторОпрограммеШрифтЁё")) {
+      QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+    }
   }
 
   void windowFontsFollowTheDesign() {
