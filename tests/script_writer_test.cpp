@@ -81,39 +81,6 @@ TEST(CorelScriptWriter, ParametersFollowTheSettings) {
   EXPECT_EQ(parameters, (std::vector<std::string>{" nob = 1", " okr = 20000", " ystep = 1", " xstep = 100000"}));
 }
 
-// Lines a clue emitter writes, as the layout guide lists them.
-std::string TextLine(std::string_view utf8, bool centred) {
-  return " .CreateArtisticText \"" + Cp(utf8) + (centred ? "\", xn+(xstep/2), yn-(ystep/2)" : "\", xn, yn");
-}
-const std::string kAlign = "   .AlignObjects 3, 3";
-const std::string kSelectLast = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-1, -1, -1, -1";
-const std::string kSelectHalf = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-2, -1, -1, -1";
-const std::vector<std::string> kTurn = {" .MoveCenter 9, 0, 0", " .RotateObject 90000000, TRUE, 0, 0"};
-
-std::vector<std::string> Centred(std::string_view text) {
-  return {TextLine(text, true), kSelectLast, kAlign, Counter(1)};
-}
-std::vector<std::string> Rotated(std::string_view text) {
-  return Joined({{TextLine(text, false)}, kTurn, {kSelectLast, kAlign, Counter(1)}});
-}
-std::vector<std::string> Pair(std::string_view first, std::string_view second) {
-  return {TextLine(first, false), kSelectHalf, kAlign, Counter(1), TextLine(second, false), kSelectHalf, kAlign, Counter(1)};
-}
-std::vector<std::string> RotatedPair(std::string_view first, std::string_view second) {
-  return Joined({{TextLine(first, false)}, kTurn, {kSelectHalf, kAlign, Counter(1)},
-                 {TextLine(second, false)}, kTurn, {kSelectHalf, kAlign, Counter(1)}});
-}
-
-ScanwordDocument OneCell(int kind, int overlay = 0) {
-  ScanwordDocument doc;
-  doc.gridWidth = 1;
-  doc.gridHeight = 1;
-  doc.cells.at(1, 1) = {KindFromCode(static_cast<std::uint8_t>(kind)), static_cast<std::uint8_t>(overlay)};
-  SetClue(doc, 1, {"А"});
-  SetClue(doc, 2, {"Б"});
-  return doc;
-}
-
 // The one-layer cell: frame, then the kind's lines with one counter line per
 // object its subroutine makes, then the overlay's.
 TEST(OneLayerLayout, EachKindWritesItsSubroutineAndCounterLines) {
