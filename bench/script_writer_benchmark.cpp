@@ -13,11 +13,12 @@ namespace verstak {
 namespace {
 
 // 32 bytes a line, a double quote among them.
-const std::string kFullLine = "\xCA\xEB\xFE\xF7 \"\xF1\xEB\xEE\xE2\xE0\" 0123456789 abcdefghijkl";
+const std::string kFullLine = "\xCA\xEB\xFE\xF7 \"\xF1\xEB\xEE\xE2\xE0\" 0123456789 abcdefgh";
 
 void FillEverySlot(ScanwordDocument& doc) {
   for (int slot = 1; slot <= kDefinitionSlots; ++slot) {
-    for (int number = 1; number <= kDefinitionLines; ++number) doc.definitions.slot(slot).line(number).assign(kFullLine);
+    for (int number = 1; number <= kDefinitionLines; ++number)
+      doc.definitions.slot(slot).line(number).assign(kFullLine);
   }
 }
 

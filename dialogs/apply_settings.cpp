@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::int64_t kMaxCellUnits = 1000000;  // 100 mm
 constexpr std::int64_t kMaxPercent = 100;
-constexpr int kUnitDigits = 4;                   // 0.0001 mm
+constexpr int kUnitDigits = 4;  // 0.0001 mm
 
 struct LengthField {
   std::string SettingsFieldTexts::*text;
@@ -115,8 +115,7 @@ std::optional<std::string> MillimetreTextToUnits(std::string_view text) {
   if (comma == std::string_view::npos) return std::string(text) + std::string(kUnitDigits, '0');
   const std::string_view fraction = text.substr(comma + 1);
   if (fraction.size() > kUnitDigits) return std::nullopt;
-  return std::string(text.substr(0, comma)) + std::string(fraction) +
-         std::string(kUnitDigits - fraction.size(), '0');
+  return std::string(text.substr(0, comma)) + std::string(fraction) + std::string(kUnitDigits - fraction.size(), '0');
 }
 
 SettingsOutcome ApplySettings(const PrintSettings& settings, const SettingsFieldTexts& fields,

@@ -14,10 +14,17 @@
 namespace verstak {
 
 struct CellStep {
-  enum class Action : std::uint8_t { WriteLine, CallSubroutine, CallCounted, CallCountedOfCode, AdvanceCounter, EmitClue };
+  enum class Action : std::uint8_t {
+    WriteLine,
+    CallSubroutine,
+    CallCounted,
+    CallCountedOfCode,
+    AdvanceCounter,
+    EmitClue,
+  };
   Action action;
-  int number = 0;             // subroutine, or objects for the counter
-  std::string_view text = {};  // WriteLine only
+  int number = 0;                                       // subroutine, or objects for the counter
+  std::string_view text = {};                           // WriteLine only
   ClueEmitter emitter = ClueEmitter::WriteCentredClue;  // EmitClue only
 };
 

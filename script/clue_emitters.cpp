@@ -1,13 +1,17 @@
 #include "script/clue_emitters.h"
 
+#include <string_view>
+
+#include "document/definition_text.h"
+
 namespace verstak {
 namespace {
 
 struct EmitterShape {
-  int slots;                    // clues written, one slot each
-  std::string_view tail;        // closes the text and places it
-  bool upright;                 // turned by 90 degrees after creation
-  std::string_view selection;   // the new text and its rectangle
+  int slots;                   // clues written, one slot each
+  std::string_view tail;       // closes the text and places it
+  bool upright;                // turned by 90 degrees after creation
+  std::string_view selection;  // the new text and its rectangle
 };
 
 constexpr std::string_view kCentredTail = "\", xn+(xstep/2), yn-(ystep/2)";
@@ -35,6 +39,20 @@ void AppendQuoted(MacroText& out, std::string_view text) {
   out.append(text);
 }
 
+// The ".CreateArtisticText" line of one clue: line 1 even when empty, the
+// other non-empty lines each after a CHR(13) separator, then `tail`.
+void WriteClueTextLine(MacroText& out, const DefinitionText& clue, std::string_view tail) {
+  out.append(" .CreateArtisticText \"");
+  AppendQuoted(out, clue.line(1).text());
+  for (int number = 2; number <= kDefinitionLines; ++number) {
+    const DefinitionLine& line = clue.line(number);
+    if (line.empty()) continue;
+    out.append("\"+CHR(13)+\"");
+    AppendQuoted(out, line.text());
+  }
+  out.line(tail);
+}
+
 void WriteOneClue(ScriptExport& script, const EmitterShape& shape) {
   MacroText& out = script.out;
   WriteClueTextLine(out, script.document.definitions.slotOrEmpty(script.definitionCursor), shape.tail);
@@ -49,18 +67,6 @@ void WriteOneClue(ScriptExport& script, const EmitterShape& shape) {
 }
 
 }  // namespace
-
-void WriteClueTextLine(MacroText& out, const DefinitionText& clue, std::string_view tail) {
-  out.append(" .CreateArtisticText \"");
-  AppendQuoted(out, clue.line(1).text());
-  for (int number = 2; number <= kDefinitionLines; ++number) {
-    const DefinitionLine& line = clue.line(number);
-    if (line.empty()) continue;
-    out.append("\"+CHR(13)+\"");
-    AppendQuoted(out, line.text());
-  }
-  out.line(tail);
-}
 
 void WriteClue(ScriptExport& script, ClueEmitter emitter) {
   const EmitterShape& shape = kEmitterShapes[static_cast<std::size_t>(emitter)];

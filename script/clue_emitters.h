@@ -3,9 +3,6 @@
 // at a point of the current cell and aligned with the rectangle created for it
 // just before.
 
-#include <string_view>
-
-#include "document/definition_text.h"
 #include "script/script_export.h"
 
 namespace verstak {
@@ -21,9 +18,5 @@ enum class ClueEmitter {
 // export's DefinitionCursor and moves the cursor past the slots used. A slot
 // number past the table reads as an empty clue.
 void WriteClue(ScriptExport& script, ClueEmitter emitter);
-
-// The ".CreateArtisticText" line of one clue: line 1 even when empty, the
-// other non-empty lines each after a CHR(13) separator, then `tail`.
-void WriteClueTextLine(MacroText& out, const DefinitionText& clue, std::string_view tail);
 
 }  // namespace verstak

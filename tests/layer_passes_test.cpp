@@ -42,7 +42,9 @@ std::map<int, Lines> Merged(std::map<int, Lines> rows, const std::map<int, Lines
 // The six pass tables as the layout guide gives them, cell by cell.
 std::vector<PassTable> PassTables() {
   return {
-      {&PassChoices::text, "Text", false,
+      {&PassChoices::text,
+       "Text",
+       false,
        {{16, Joined({{Gosub(36), Counter(2)}, Pair("А", "Б"), kDeletePair})},
         {19, Joined({{Gosub(15), Counter(1)}, Centred("А"), kDeleteSingle})},
         {20, Joined({{Gosub(40), Counter(2)}, RotatedPair("А", "Б"), kDeletePair})},
@@ -52,7 +54,9 @@ std::vector<PassTable> PassTables() {
       {&PassChoices::emptySquares, "Free_kub", true,
        Merged(Same({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 21, 22}, {Gosub(15)}),
               {{24, {Gosub(44)}}, {25, {Gosub(45)}}})},
-      {&PassChoices::fullSquares, "Fool_kub", true,
+      {&PassChoices::fullSquares,
+       "Fool_kub",
+       true,
        {{16, {Gosub(16)}}, {19, {Gosub(15), Gosub(19)}}, {20, {Gosub(20)}}, {24, {Gosub(37)}}, {25, {Gosub(38)}}}},
       {&PassChoices::pictures, "Images", true, {{23, {Gosub(15), Gosub(23)}}}},
       {&PassChoices::allSquares, "Oll_kub", true,
@@ -76,8 +80,8 @@ TEST(LayerPasses, EachPassWritesItsTableForEveryKind) {
   for (const PassTable& pass : PassTables()) {
     const Lines start = pass.returnsToTopLeft ? Lines{"    GOSUB Lear"} : Lines{};
     const Lines layer = {"    .NewLayer \"" + pass.layer + "\"", "    .SelectLayer \"" + pass.layer + "\""};
-    for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 102,
-                     104, 105, 106, 109, 255}) {
+    for (int kind : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  11,  12,  13,  14,  15, 16,
+                     17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 102, 104, 105, 106, 109, 255}) {
       const int plain = kMissingToPlain.count(kind) ? kMissingToPlain.at(kind) : kind;
       const Lines cell = pass.cellLines.count(plain) ? pass.cellLines.at(plain) : Lines{};
       const ScanwordDocument doc = OneCell(kind);

@@ -197,7 +197,8 @@ class MacroRunner {
       ADD_FAILURE() << "index " << value << " names no object at " << where();
       return 0;
     }
-    if (objects_[static_cast<std::size_t>(value - 1)].deleted) ADD_FAILURE() << "deleted object selected at " << where();
+    if (objects_[static_cast<std::size_t>(value - 1)].deleted)
+      ADD_FAILURE() << "deleted object selected at " << where();
     return static_cast<int>(value);
   }
 
@@ -295,17 +296,23 @@ class MacroRunner {
   long long sum() {
     long long value = product();
     for (;;) {
-      if (take('+')) value += product();
-      else if (take('-')) value -= product();
-      else return value;
+      if (take('+'))
+        value += product();
+      else if (take('-'))
+        value -= product();
+      else
+        return value;
     }
   }
   long long product() {
     long long value = factor();
     for (;;) {
-      if (take('*')) value *= factor();
-      else if (take('/')) value /= factor();
-      else return value;
+      if (take('*'))
+        value *= factor();
+      else if (take('/'))
+        value /= factor();
+      else
+        return value;
     }
   }
   long long factor() {

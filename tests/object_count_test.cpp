@@ -142,7 +142,8 @@ TEST(MacroObjects, RunnerCatchesAShiftedCounter) {
   MacroRunner runner(SplitLines(macro));
   runner.run();
   ASSERT_EQ(runner.alignments().size(), 1u);
-  EXPECT_NE(runner.alignments()[0].nobAtSelection, static_cast<long long>(runner.alignments()[0].objectsMadeBefore) + 1);
+  EXPECT_NE(runner.alignments()[0].nobAtSelection,
+            static_cast<long long>(runner.alignments()[0].objectsMadeBefore) + 1);
 }
 
 }  // namespace

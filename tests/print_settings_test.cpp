@@ -11,9 +11,10 @@ namespace {
 
 TEST(MillimetreTextToUnits, PadsTheFractionToFourDigits) {
   const std::pair<std::string, std::optional<std::string>> cases[] = {
-      {"12,636", "126360"}, {"12,6", "126000"},  {"12", "120000"},     {"0,5", "05000"},
-      {"", "0000"},         {"1,2345", "12345"}, {"12.6", "12.60000"}, {"7,", "70000"},
-      {"1,23456", std::nullopt},  // more than four digits: refused, never padded forever
+      {"12,636", "126360"}, {"12,6", "126000"},   {"12", "120000"}, {"0,5", "05000"},          {"", "0000"},
+      {"1,2345", "12345"},  {"12.6", "12.60000"}, {"7,", "70000"},  {"1,23456", std::nullopt},  // more than four
+                                                                                                // digits: refused,
+                                                                                                // never padded forever
   };
   for (const auto& [text, units] : cases) EXPECT_EQ(MillimetreTextToUnits(text), units) << text;
 }
@@ -34,8 +35,8 @@ SettingsOutcome ApplyWidth(const std::string& width) {
 TEST(ApplySettings, WidthTextsAreConvertedCheckedAndKept) {
   struct Case {
     std::string typed;
-    int cellWidth;            // 55555: unchanged
-    std::string failure;      // empty: accepted
+    int cellWidth;        // 55555: unchanged
+    std::string failure;  // empty: accepted
   };
   const Case cases[] = {
       {"10", 100000, ""},
@@ -109,8 +110,9 @@ TEST(ApplySettings, EachColourHasItsOwnMessagesAndBlackNoComma) {
   const PrintSettings& s = outcome.settings;
   EXPECT_EQ(s.cyanText + s.magentaText + s.yellowText + s.blackText, "10,20,30,100");
 
-  const std::pair<std::string SettingsFieldTexts::*, std::string> names[] = {
-      {&SettingsFieldTexts::magenta, "Magenta"}, {&SettingsFieldTexts::yellow, "Yellow"}, {&SettingsFieldTexts::black, "Black"}};
+  const std::pair<std::string SettingsFieldTexts::*, std::string> names[] = {{&SettingsFieldTexts::magenta, "Magenta"},
+                                                                             {&SettingsFieldTexts::yellow, "Yellow"},
+                                                                             {&SettingsFieldTexts::black, "Black"}};
   for (const auto& [field, name] : names) {
     SettingsFieldTexts bad;
     bad.*field = "x";
@@ -121,7 +123,8 @@ TEST(ApplySettings, EachColourHasItsOwnMessagesAndBlackNoComma) {
 }
 
 TEST(ApplySettings, DefaultsStayDefaults) {
-  const SettingsOutcome outcome = ApplySettings(PrintSettings{}, SettingsFieldTexts{}, SettingsFieldTexts{}, CellCorners::Square);
+  const SettingsOutcome outcome =
+      ApplySettings(PrintSettings{}, SettingsFieldTexts{}, SettingsFieldTexts{}, CellCorners::Square);
   EXPECT_FALSE(outcome.failure.has_value());
   EXPECT_EQ(outcome.settings, PrintSettings{});
   EXPECT_EQ(outcome.savedFieldTexts, SettingsFieldTexts{});
@@ -163,11 +166,13 @@ TEST(ApplySettings, StopsAtTheFirstBadFieldKeepingEarlierOnes) {
 }
 
 TEST(ColourPresets, EverySwatchGivesAnAcceptedColour) {
-  const std::pair<int, std::string> expected[] = {
-      {0, "0,0,0,100"}, {1, "0,60,60,40"}, {7, "0,0,0,20"}, {9, "0,100,100,0"}, {14, "50,0,0,0"}, {15, "0,0,0,0"}};
+  const std::pair<int, std::string> expected[] = {{0, "0,0,0,100"},   {1, "0,60,60,40"}, {7, "0,0,0,20"},
+                                                  {9, "0,100,100,0"}, {14, "50,0,0,0"},  {15, "0,0,0,0"}};
   for (const auto& [index, colour] : expected) {
     const ColourPreset& p = kColourPresets[index];
-    EXPECT_EQ(std::string(p.cyan) + "," + std::string(p.magenta) + "," + std::string(p.yellow) + "," + std::string(p.black), colour);
+    EXPECT_EQ(
+        std::string(p.cyan) + "," + std::string(p.magenta) + "," + std::string(p.yellow) + "," + std::string(p.black),
+        colour);
   }
   for (const ColourPreset& p : kColourPresets) {
     SettingsFieldTexts fields;

@@ -111,11 +111,16 @@ inline std::vector<std::string> Rotated(std::string_view text) {
   return Joined({{TextLine(text, false)}, kTurn, {kSelectLast, kAlign, Counter(1)}});
 }
 inline std::vector<std::string> Pair(std::string_view first, std::string_view second) {
-  return {TextLine(first, false), kSelectHalf, kAlign, Counter(1), TextLine(second, false), kSelectHalf, kAlign, Counter(1)};
+  return {TextLine(first, false),  kSelectHalf, kAlign, Counter(1),
+          TextLine(second, false), kSelectHalf, kAlign, Counter(1)};
 }
 inline std::vector<std::string> RotatedPair(std::string_view first, std::string_view second) {
-  return Joined({{TextLine(first, false)}, kTurn, {kSelectHalf, kAlign, Counter(1)},
-                 {TextLine(second, false)}, kTurn, {kSelectHalf, kAlign, Counter(1)}});
+  return Joined({{TextLine(first, false)},
+                 kTurn,
+                 {kSelectHalf, kAlign, Counter(1)},
+                 {TextLine(second, false)},
+                 kTurn,
+                 {kSelectHalf, kAlign, Counter(1)}});
 }
 
 // One cell of `kind`; slots 1 and 2 hold А and Б.
@@ -150,7 +155,8 @@ inline ScanwordDocument RichGrid() {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     doc.cells.at(static_cast<int>(i % 10) + 1, static_cast<int>(i / 10) + 1) = cells[i];
   }
-  for (int slot = 1; slot <= 40; ++slot) SetClue(doc, slot, {"S" + std::to_string(slot), "", "строка \"" + std::to_string(slot) + "\""});
+  for (int slot = 1; slot <= 40; ++slot)
+    SetClue(doc, slot, {"S" + std::to_string(slot), "", "строка \"" + std::to_string(slot) + "\""});
   return doc;
 }
 

@@ -76,7 +76,8 @@ TEST(CorelScriptWriter, ParametersFollowTheSettings) {
   settings.cornerRadius = 20000;
   settings.cellWidth = 100000;
   settings.cellHeight = 1;
-  const std::vector<std::string> lines = SplitLines(MacroOf(doc, Choice(CorelVersion::Draw9, LayerMode::OneLayer), settings));
+  const std::vector<std::string> lines =
+      SplitLines(MacroOf(doc, Choice(CorelVersion::Draw9, LayerMode::OneLayer), settings));
   const std::vector<std::string> parameters(lines.begin() + 12, lines.begin() + 16);
   EXPECT_EQ(parameters, (std::vector<std::string>{" nob = 1", " okr = 20000", " ystep = 1", " xstep = 100000"}));
 }
@@ -114,8 +115,15 @@ TEST(OneLayerLayout, EachKindWritesItsSubroutineAndCounterLines) {
 
 TEST(OneLayerLayout, OverlaysAreDrawnLikeTheirKindsBarsIncluded) {
   std::map<int, std::vector<std::string>> expected = {
-      {17, {Gosub(17), Counter(2)}}, {18, {Gosub(18), Counter(2)}}, {21, {Gosub(21), Counter(1)}},
-      {22, {Gosub(22), Counter(2)}}, {15, {}},  {16, {}}, {19, {}}, {23, {}}, {200, {}},
+      {17, {Gosub(17), Counter(2)}},
+      {18, {Gosub(18), Counter(2)}},
+      {21, {Gosub(21), Counter(1)}},
+      {22, {Gosub(22), Counter(2)}},
+      {15, {}},
+      {16, {}},
+      {19, {}},
+      {23, {}},
+      {200, {}},
   };
   for (int arrow = 1; arrow <= 14; ++arrow) expected[arrow] = {Gosub(arrow), Counter(1)};
   for (const auto& [overlay, lines] : expected) {
@@ -175,7 +183,8 @@ TEST(CorelScriptWriter, TargetSevenChangesOnlyHeaderAndFillLines) {
 
 std::vector<std::string> SubroutineText(const std::vector<std::string>& library, int number) {
   const std::string label = "Klet_" + std::to_string(number) + ":";
-  auto first = std::find_if(library.begin(), library.end(), [&](const std::string& l) { return l.rfind(label, 0) == 0; });
+  auto first =
+      std::find_if(library.begin(), library.end(), [&](const std::string& l) { return l.rfind(label, 0) == 0; });
   if (first == library.end()) return {};
   auto last = std::find(first, library.end(), "RETURN");
   return {first, last == library.end() ? last : last + 1};
@@ -203,7 +212,8 @@ TEST(SubroutineLibrary, FillLinesFollowTheDialectAndTheClueColour) {
   const std::string top = "   .CreateRectangle yn, xn, yn-(ystep/2), xk , okr";
   const std::string bottom = "   .CreateRectangle yn-(ystep/2), xn, yk, xk , okr";
 
-  EXPECT_EQ(SubroutineText(seven, 16), (std::vector<std::string>{"Klet_16:.UnSelectAll", top, clue7, bottom, clue7, "RETURN"}));
+  EXPECT_EQ(SubroutineText(seven, 16),
+            (std::vector<std::string>{"Klet_16:.UnSelectAll", top, clue7, bottom, clue7, "RETURN"}));
   EXPECT_EQ(SubroutineText(nine, 16), Joined({{"Klet_16:.UnSelectAll", top}, clue9, {bottom}, clue9, {"RETURN"}}));
   EXPECT_EQ(SubroutineText(seven, 19),
             (std::vector<std::string>{"Klet_19:", "  .ApplyUniformFillColor 5002,10,0,5,0", "RETURN"}));
@@ -213,9 +223,10 @@ TEST(SubroutineLibrary, FillLinesFollowTheDialectAndTheClueColour) {
             (std::vector<std::string>{"Klet_17:.UnSelectAll", "   .CreateRectangle yn, xn, yk, xk , okr",
                                       "   .CreateRectangle yn-9*(ystep/10), xn, yk, xk , okr",
                                       "   .StoreColor 5002, 0, 0, 0, 100", "   .ApplyUniformFillColor", "RETURN"}));
-  EXPECT_EQ(SubroutineText(seven, 23), (std::vector<std::string>{"Klet_23:", "   .ApplyUniformFillColor 5002, 0, 0, 0, 50", "RETURN"}));
-  EXPECT_EQ(SubroutineText(nine, 23),
-            (std::vector<std::string>{"Klet_23:", "   .StoreColor 5002, 0, 0, 0, 50", "   .ApplyUniformFillColor", "RETURN"}));
+  EXPECT_EQ(SubroutineText(seven, 23),
+            (std::vector<std::string>{"Klet_23:", "   .ApplyUniformFillColor 5002, 0, 0, 0, 50", "RETURN"}));
+  EXPECT_EQ(SubroutineText(nine, 23), (std::vector<std::string>{"Klet_23:", "   .StoreColor 5002, 0, 0, 0, 50",
+                                                                "   .ApplyUniformFillColor", "RETURN"}));
   EXPECT_EQ(SubroutineText(seven, 25), (std::vector<std::string>{"Klet_25:.UnSelectAll", top, clue7, "RETURN"}));
 }
 
@@ -228,17 +239,18 @@ TEST(SubroutineLibrary, ArrowsHaveTheirSegmentsAndOnlyBentOnesSelectAndAppend) {
   EXPECT_EQ(SubroutineText(library, 1),
             (std::vector<std::string>{"Klet_1:.UnSelectAll", "       .BeginDrawCurve xn,yn-(ystep/2)",
                                       "       .DrawCurveLineTo xn+h1,yn-(ystep/2)", "       .EndDrawCurve", "RETURN"}));
-  EXPECT_EQ(SubroutineText(library, 8),
-            (std::vector<std::string>{"Klet_8:.UnSelectAll", "   .BeginDrawCurve xn+(xstep),yn",
-                                      "   .DrawCurveLineTo xn+(xstep/2),yn-(ystep/2)", "   .EndDrawCurve",
-                                      "   .RecorderSelectObjectByIndex TRUE,nob",
-                                      "   .AppendCurveLine xn+(xstep/2),yn-(ystep/2),xn+(xstep/2)+h3,yn-(ystep/2)",
-                                      "RETURN"}));
+  EXPECT_EQ(
+      SubroutineText(library, 8),
+      (std::vector<std::string>{
+          "Klet_8:.UnSelectAll", "   .BeginDrawCurve xn+(xstep),yn", "   .DrawCurveLineTo xn+(xstep/2),yn-(ystep/2)",
+          "   .EndDrawCurve", "   .RecorderSelectObjectByIndex TRUE,nob",
+          "   .AppendCurveLine xn+(xstep/2),yn-(ystep/2),xn+(xstep/2)+h3,yn-(ystep/2)", "RETURN"}));
   EXPECT_EQ(SubroutineText(library, 14)[5], "   .AppendCurveLine xn+xstep-h2,yn-(ystep/2),xn+xstep-h2,yn-(ystep/2)-h3");
   for (int arrow = 1; arrow <= 14; ++arrow) {
     const std::vector<std::string> text = SubroutineText(library, arrow);
     ASSERT_EQ(text.size(), arrow <= 2 ? 5u : 7u) << arrow;
-    const bool appends = std::any_of(text.begin(), text.end(), [](const std::string& l) { return l.find(".AppendCurveLine") != std::string::npos; });
+    const bool appends = std::any_of(
+        text.begin(), text.end(), [](const std::string& l) { return l.find(".AppendCurveLine") != std::string::npos; });
     EXPECT_EQ(appends, arrow > 2) << arrow;
   }
 }
@@ -292,7 +304,8 @@ TEST(ClueText, LinesAreJoinedByTheRulesOfTheTextLine) {
       {{}, ""},
       {{"", "КИТ"}, "\"+CHR(13)+\"" + Cp("КИТ")},
       {{"РАЗ", "", "ТРИ"}, Cp("РАЗ") + "\"+CHR(13)+\"" + Cp("ТРИ")},
-      {{"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "ШЕСТНАДЦАТЬ"}, "\"+CHR(13)+\"" + Cp("ШЕСТНАДЦАТЬ")},
+      {{"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "ШЕСТНАДЦАТЬ"},
+       "\"+CHR(13)+\"" + Cp("ШЕСТНАДЦАТЬ")},
       {{"Роман \"Идиот\""}, Cp("Роман ") + "\"+CHR(34)+\"" + Cp("Идиот") + "\"+CHR(34)+\""},
       {{"\"", "a\"b"}, "\"+CHR(34)+\"\"+CHR(13)+\"a\"+CHR(34)+\"b"},
   };
