@@ -1,0 +1,76 @@
+#include "script/clue_emitters.h"
+
+#include <string_view>
+
+#include "document/definition_text.h"
+
+namespace verstak {
+namespace {
+
+struct EmitterShape {
+  int slots;                   // clues written, one slot each
+  std::string_view tail;       // closes the text and places it
+  bool upright;                // turned by 90 degrees after creation
+  std::string_view selection;  // the new text and its rectangle
+};
+
+constexpr std::string_view kCentredTail = "\", xn+(xstep/2), yn-(ystep/2)";
+constexpr std::string_view kCornerTail = "\", xn, yn";
+constexpr std::string_view kSelectWithLast = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-1, -1, -1, -1";
+// After the first text of a pair the counter has moved on by one, so nob-2
+// names the top (left) half first and the bottom (right) half second.
+constexpr std::string_view kSelectWithHalf = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-2, -1, -1, -1";
+
+// In the order of ClueEmitter.
+constexpr EmitterShape kEmitterShapes[] = {
+    {1, kCentredTail, false, kSelectWithLast},  // WriteCentredClue
+    {1, kCornerTail, true, kSelectWithLast},    // WriteRotatedClue
+    {2, kCornerTail, false, kSelectWithHalf},   // WriteCluePair
+    {2, kCornerTail, true, kSelectWithHalf},    // WriteRotatedCluePair
+};
+
+// A double quote would end the macro's string: close it, add CHR(34), reopen.
+void AppendQuoted(MacroText& out, std::string_view text) {
+  for (std::size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"')) {
+    out.append(text.substr(0, quote));
+    out.append("\"+CHR(34)+\"");
+    text.remove_prefix(quote + 1);
+  }
+  out.append(text);
+}
+
+// The ".CreateArtisticText" line of one clue: line 1 even when empty, the
+// other non-empty lines each after a CHR(13) separator, then `tail`.
+void WriteClueTextLine(MacroText& out, const DefinitionText& clue, std::string_view tail) {
+  out.append(" .CreateArtisticText \"");
+  AppendQuoted(out, clue.line(1).text());
+  for (int number = 2; number <= kDefinitionLines; ++number) {
+    const DefinitionLine& line = clue.line(number);
+    if (line.empty()) continue;
+    out.append("\"+CHR(13)+\"");
+    AppendQuoted(out, line.text());
+  }
+  out.line(tail);
+}
+
+void WriteOneClue(ScriptExport& script, const EmitterShape& shape) {
+  MacroText& out = script.out;
+  WriteClueTextLine(out, script.document.definitions.slotOrEmpty(script.definitionCursor), shape.tail);
+  if (shape.upright) {
+    out.line(" .MoveCenter 9, 0, 0");
+    out.line(" .RotateObject 90000000, TRUE, 0, 0");
+  }
+  out.line(shape.selection);
+  out.line("   .AlignObjects 3, 3");
+  script.advanceCounter(1);
+  ++script.definitionCursor;
+}
+
+}  // namespace
+
+void WriteClue(ScriptExport& script, ClueEmitter emitter) {
+  const EmitterShape& shape = kEmitterShapes[static_cast<std::size_t>(emitter)];
+  for (int clue = 0; clue < shape.slots; ++clue) WriteOneClue(script, shape);
+}
+
+}  // namespace verstak

@@ -1,0 +1,22 @@
+#pragma once
+// Clue texts in the macro: each clue becomes one artistic text object, made
+// at a point of the current cell and aligned with the rectangle created for it
+// just before.
+
+#include "script/script_export.h"
+
+namespace verstak {
+
+enum class ClueEmitter {
+  WriteCentredClue,      // kinds 19 and 25: one clue, centred on its rectangle
+  WriteRotatedClue,      // kind 24: one clue, turned upright
+  WriteCluePair,         // kind 16: top clue, then bottom clue
+  WriteRotatedCluePair,  // kind 20: left clue, then right clue, turned upright
+};
+
+// Writes the emitter's lines for the clue or the pair of clues at the
+// export's DefinitionCursor and moves the cursor past the slots used. A slot
+// number past the table reads as an empty clue.
+void WriteClue(ScriptExport& script, ClueEmitter emitter);
+
+}  // namespace verstak

@@ -1,0 +1,116 @@
+#include "script/layer_passes.h"
+
+#include <string_view>
+
+#include "script/cell_layout.h"
+
+namespace verstak {
+namespace {
+
+using enum ClueEmitter;
+
+struct Pass {
+  bool PassChoices::*ticked;
+  std::string_view layer;
+  int layerRank;          // place of its .NewLayer line
+  bool returnsToTopLeft;  // the text pass starts where the parameters left the current cell
+  CellLayout cells;
+};
+
+// For one clue the text is nob-1 after its counter line and its placement
+// rectangle nob-2; for a pair the two placement rectangles are nob-4 and nob-3.
+constexpr CellStep kDeleteSingle = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-2");
+constexpr CellStep kDeleteFirstOfPair = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-4");
+constexpr CellStep kDeleteSecondOfPair = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-3");
+constexpr CellStep kDelete = WriteLine("  .DeleteObject");
+
+// In the order the passes are written.
+constexpr Pass kPasses[] = {
+    {&PassChoices::text, "Text", 4, false,
+     {{},
+      {
+          {{16}, {CallCounted(36), EmitClue(WriteCluePair),
+                  kDeleteFirstOfPair, kDelete, kDeleteSecondOfPair, kDelete}},
+          {{19}, {CallCounted(15), EmitClue(WriteCentredClue), kDeleteSingle, kDelete}},
+          {{20}, {CallCounted(40), EmitClue(WriteRotatedCluePair),
+                  kDeleteFirstOfPair, kDelete, kDeleteSecondOfPair, kDelete}},
+          {{24}, {CallCounted(34), EmitClue(WriteRotatedClue), kDeleteSingle, kDelete}},
+          {{25}, {CallCounted(35), EmitClue(WriteCentredClue), kDeleteSingle, kDelete}},
+      },
+      {}}},
+    {&PassChoices::arrows, "Arrows", 5, true,
+     {{},
+      {
+          {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, {CallCountedOfCode()}},
+      },
+      // Second arrows on every cell, bar cells included.
+      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}},
+    {&PassChoices::emptySquares, "Free_kub", 0, true,
+     {{},
+      {
+          {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 21, 22}, {CallSubroutine(15)}},
+          {{24}, {CallSubroutine(44)}},
+          {{25}, {CallSubroutine(45)}},
+      },
+      {}}},
+    {&PassChoices::fullSquares, "Fool_kub", 1, true,
+     {{},
+      {
+          {{16}, {CallSubroutine(16)}},
+          {{19}, {CallSubroutine(15), CallSubroutine(19)}},
+          {{20}, {CallSubroutine(20)}},
+          {{24}, {CallSubroutine(37)}},
+          {{25}, {CallSubroutine(38)}},
+      },
+      {}}},
+    {&PassChoices::pictures, "Images", 2, true,
+     {{},
+      {
+          {{23}, {CallSubroutine(15), CallSubroutine(23)}},
+      },
+      {}}},
+    // No later line selects by index, so these counter lines need not match
+    // the objects made.
+    {&PassChoices::allSquares, "Oll_kub", 3, true,
+     {{},
+      {
+          {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 19}, {CallSubroutine(15)}},
+          {{16}, {CallSubroutine(36)}},
+          {{17}, {CallSubroutine(17)}},
+          {{18}, {CallSubroutine(18)}},
+          {{20}, {CallSubroutine(40), AdvanceCounter(2)}},
+          {{21}, {CallSubroutine(21), AdvanceCounter(2)}},
+          {{22}, {CallSubroutine(22), AdvanceCounter(2)}},
+          {{24}, {CallSubroutine(40), AdvanceCounter(2)}},
+          {{25}, {CallSubroutine(36), AdvanceCounter(2)}},
+      },
+      // A bar in the overlay byte of an arrow cell is drawn as a bar cell.
+      {17, 18, 21, 22}}},
+};
+
+bool Ticked(const Pass& pass, const PassChoices& passes) { return passes.*pass.ticked; }
+
+void WriteNewLayers(ScriptExport& script, const PassChoices& passes) {
+  for (int rank = 0; rank < static_cast<int>(std::size(kPasses)); ++rank) {
+    for (const Pass& pass : kPasses) {
+      if (pass.layerRank == rank && Ticked(pass, passes)) script.out.line("    .NewLayer \"", pass.layer, "\"");
+    }
+  }
+}
+
+void WritePass(ScriptExport& script, const Pass& pass, LayerMode mode) {
+  if (pass.returnsToTopLeft) script.out.line("    GOSUB Lear");
+  if (mode == LayerMode::ByLayers) script.out.line("    .SelectLayer \"", pass.layer, "\"");
+  WriteGridLoop(script, pass.cells);
+}
+
+}  // namespace
+
+void WriteLayeredBody(ScriptExport& script, LayerMode mode, const PassChoices& passes) {
+  if (mode == LayerMode::ByLayers) WriteNewLayers(script, passes);
+  for (const Pass& pass : kPasses) {
+    if (Ticked(pass, passes)) WritePass(script, pass, mode);
+  }
+}
+
+}  // namespace verstak
