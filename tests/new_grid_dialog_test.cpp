@@ -83,16 +83,11 @@ class NewGridDialogTest : public QObject {
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("message");
     QTest::newRow("width 100") << "100" << "13" << " Ширина не может быть более 99 клеток! ";
-    QTest::newRow("width 0") << "0" << "13" << " Ширина не может быть равна 0 клеток! ";
     QTest::newRow("width 12a") << "12a" << "13" << " В поле \"Ширина...\" ошибка! ";
     QTest::newRow("width negative") << "-4" << "13" << " В поле \"Ширина...\" ошибка! ";
     QTest::newRow("height 0") << "9" << "0" << " Высота не может быть равна 0 клеток! ";
-    QTest::newRow("height 100") << "9" << "100" << " Высота не может быть более 99 клеток! ";
-    QTest::newRow("height word") << "9" << "много" << " В поле \"Высота...\" ошибка! ";
     QTest::newRow("height negative") << "9" << "-1" << " В поле \"Высота...\" ошибка! ";
-    QTest::newRow("bad width hides bad height") << "x" << "0" << " В поле \"Ширина...\" ошибка! ";
     QTest::newRow("empty width says nothing") << "" << "13" << "";
-    QTest::newRow("empty height says nothing") << "9" << "  " << "";
   }
   void badSizesAreReportedAndChangeNothing() {
     QFETCH(QString, width);
