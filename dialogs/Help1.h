@@ -1,0 +1,19 @@
+#pragma once
+// The about window: what the program is for.
+
+#include <QDialog>
+#include <QStringList>
+
+namespace verstak {
+
+class AboutWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit AboutWindow(QWidget* parent = nullptr);
+
+  // The text of the memo, line by line.
+  static QStringList AboutText();
+};
+
+}  // namespace verstak
