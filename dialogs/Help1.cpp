@@ -1,11 +1,87 @@
 #include "dialogs/Help1.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs/artwork.h"
+#include "dialogs/ui_font.h"
 #include "dialogs/window_look.h"
 
 namespace verstak {
+namespace {
+
+// Trailing blanks belong to the lines.
+const char* const kAboutLines[] = {
+    "С помощью этой программы можно ",
+    "БЫСТРО и ЛЕГКО СВЕРСТАТЬ ",
+    "в СorelDRAW  7 (или 9) любое количество ",
+    "скандинавских (и других) кроссвордов!",
+    "ВНИМАНИЕ! ",
+    "Только СВЕРСТАТЬ! Не создать.",
+    "",
+    "Программа позволяет ",
+    "СОКРАТИТЬ ВРЕМЯ ВЕРСТКИ В 5-10 РАЗ!",
+    "Особенно она эффективна при верстке ",
+    "большого количества кроссвордов.",
+    "",
+    "Как известно, в CorelDRAW есть команда ",
+    "\"Запустить макрос...\" ",
+    "(<Сервис><Corel SKRIPT>), ",
+    "которая запускает на выполнение ",
+    "файл макроса (с расширением .SCS). ",
+    "Это обычный текстовый файл,",
+    "который является программой Visual Basic.",
+    "Именно такой файл (.SCS) и создает ",
+    "программа \"VERSTAK\".",
+};
+
+}  // namespace
+
+QStringList TForm6::AboutText() {
+  QStringList lines;
+  for (const char* line : kAboutLines) lines << QString::fromUtf8(line);
+  return lines;
+}
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
   SetUpDialogFrame(*this, QStringLiteral("Form6"), QStringLiteral("О программе..."), QSize(385, 328), WindowColour::Navy);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setGeometry(16, 14, 51, 53);
+  SetBackground(*panel, WindowColour::Silver);
+  auto* bevel = new QFrame(panel);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setGeometry(2, 2, 47, 49);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  auto* icon = new QLabel(panel);
+  icon->setObjectName(QStringLiteral("Image1"));
+  icon->setGeometry(8, 10, 35, 35);
+  icon->setAlignment(Qt::AlignCenter);
+  icon->setPixmap(QPixmap::fromImage(DrawProgramIcon()));
+
+  auto* title = new QLabel(QStringLiteral("Программа «VERSTAK»  Версия 3.2"), this);
+  title->setObjectName(QStringLiteral("Label1"));
+  title->setFont(UiFont(QStringLiteral("MS Sans Serif"), 13, true));
+  SetTextColour(*title, WindowColour::Yellow);
+  title->move(79, 12);
+  title->adjustSize();
+
+  auto* memo = new QPlainTextEdit(this);
+  memo->setObjectName(QStringLiteral("Memo1"));
+  memo->setGeometry(17, 78, 356, 202);
+  memo->setReadOnly(true);
+  memo->setFont(UiFont(QStringLiteral("MS Sans Serif"), 15, true));
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setPlainText(AboutText().join(QLatin1Char('\n')));
+
+  auto* exit = new QPushButton(QStringLiteral("Выход"), this);
+  exit->setObjectName(QStringLiteral("Button1"));
+  exit->setGeometry(138, 290, 98, 25);
+  connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace verstak

@@ -1,8 +1,8 @@
 #pragma once
-// The about window. Its text and icon come with the information windows' work;
-// the frame exists from start-up.
+// The about window: what the program is for.
 
 #include <QDialog>
+#include <QStringList>
 
 namespace verstak {
 
@@ -11,6 +11,9 @@ class TForm6 : public QDialog {
 
  public:
   explicit TForm6(QWidget* parent = nullptr);
+
+  // The text of the memo, line by line.
+  static QStringList AboutText();
 };
 
 }  // namespace verstak

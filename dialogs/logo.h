@@ -1,12 +1,13 @@
 #pragma once
 // The splash window, shown once over the still empty main window at its first
-// activation. Its picture and keys come with the information windows' work;
-// until then it shows the version and its OK button on a teal ground.
+// activation.
 
 #include <QDialog>
 
 namespace verstak {
 
+// exec() returns Accepted for Enter or "OK" (go on) and Rejected for Esc (the
+// user wants the program to end).
 class TForm2 : public QDialog {
   Q_OBJECT
 

@@ -216,7 +216,11 @@ void MainWindow::FirstActivation() {
   panel3_->hide();
   panel2_->hide();
   panel1_->hide();
-  if (dialogs_.splash) dialogs_.splash->exec();
+  // Esc on the splash ends the program before the window is shown in full.
+  if (dialogs_.splash && dialogs_.splash->exec() == QDialog::Rejected) {
+    close();
+    return;
+  }
   SizeGridView();
   panel3_->show();
   panel2_->show();

@@ -129,6 +129,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(windows.main.findChild<QWidget*>("Panel3")->size(), QSize(507, 507));
   }
 
+  // Esc on the splash closes the main window before it is shown in full.
+  void escOnTheSplashEndsTheProgram() {
+    ScanwordDocument document;
+    EditorState editor;
+    PrintSettings settings;
+    RecordingPrompter prompter;
+    ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Show);
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &windows.splash, [&] {
+      if (!windows.splash.isVisible()) return;
+      poll.stop();
+      QTest::keyClick(&windows.splash, Qt::Key_Escape);
+    });
+    poll.start();
+    windows.main.show();
+    QTRY_VERIFY(!windows.main.isVisible());
+    QVERIFY(!windows.main.leftPanel().isVisible());
+  }
+
   void sevenWindowsKeptHidden() {
     ProgramFixture f;
     QVERIFY(f.Start());
