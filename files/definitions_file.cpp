@@ -19,11 +19,12 @@ ReadingStep ClueTextsReading::take(const TextLine& line) {
 
 // The first two characters, normally "* ", are dropped whatever they are.
 ReadingStep ClueTextsReading::startClue(const TextLine& line) {
-  if (clues_.size() == static_cast<std::size_t>(kDefinitionSlots)) {
+  if (clues_.size() == kDefinitionSlots) {
     refusal_ = UserMessage::Error(" Определений больше 10000! ");
     return ReadingStep::Refused;
   }
-  clues_.emplace_back().line(1).assign(line.head.substr(std::min<std::size_t>(2, line.head.size())));
+  clues_.startClue();
+  clues_.addLine(line.head.substr(std::min<std::size_t>(2, line.head.size())));
   linesInClue_ = 1;
   return ReadingStep::Continue;
 }
@@ -33,7 +34,7 @@ ReadingStep ClueTextsReading::startClue(const TextLine& line) {
 ReadingStep ClueTextsReading::continueClue(const TextLine& line) {
   linesInClue_ = std::min(linesInClue_ + 1, kDefinitionLines + 1);
   if (linesInClue_ <= kDefinitionLines) {
-    clues_.back().line(linesInClue_).assign(line.head);
+    clues_.addLine(line.head);
     return ReadingStep::Continue;
   }
   if (line.length == 0) return ReadingStep::Continue;
@@ -44,7 +45,7 @@ ReadingStep ClueTextsReading::continueClue(const TextLine& line) {
 void DefinitionsFileResult::applyTo(ScanwordDocument& document) const {
   if (!found()) return;
   ClearDefinitions(document);
-  for (std::size_t i = 0; i < clues.size(); ++i) document.definitions.slot(static_cast<int>(i) + 1) = clues[i];
+  clues.copyInto(document.definitions);
 }
 
 void ScanDefinitionsFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,

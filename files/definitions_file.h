@@ -5,18 +5,17 @@
 // reads them.
 
 #include <filesystem>
-#include <vector>
 
-#include "document/definition_text.h"
 #include "document/scanword_document.h"
 #include "document/user_message.h"
+#include "files/clue_texts.h"
 #include "files/puzzle_scanner.h"
 
 namespace verstak {
 
 struct DefinitionsFileResult {
-  Failure failure;                     // nullopt when the puzzle was found and read
-  std::vector<DefinitionText> clues;   // clue n for slot n + 1, at most 10000
+  Failure failure;  // nullopt when the puzzle was found and read
+  ClueTexts clues;  // clue k for slot k, at most 10000
 
   bool found() const { return !failure; }
   // Found clues replace the document's whole definition table, from slot 1 on.
@@ -42,7 +41,7 @@ class ClueTextsReading {
   ReadingStep startClue(const TextLine& line);
   ReadingStep continueClue(const TextLine& line);
 
-  std::vector<DefinitionText> clues_;
+  ClueTexts clues_;
   int linesInClue_ = 0;  // counts no further than one past the last line a clue can hold
   UserMessage refusal_;
 };

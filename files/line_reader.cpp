@@ -61,21 +61,23 @@ class LongLine {
 }  // namespace
 
 PuzzleLineReader::PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked, std::size_t blockBytes)
-    : file_(path), tracked_(tracked | kMarkNumberSign), buffer_(std::max<std::size_t>(blockBytes, 1)) {
+    : file_(path), tracked_(tracked | kMarkNumberSign),
+      capacity_(std::max<std::size_t>(blockBytes, 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {
   nextAt_.fill(kUnknown);
 }
 
 // Keeps the unread bytes, moved to the front, and reads as much as fits after them.
 void PuzzleLineReader::refill() {
   if (pos_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + pos_, filled_ - pos_);
+    std::memmove(buffer_.get(), buffer_.get() + pos_, filled_ - pos_);
     filled_ -= pos_;
     pos_ = 0;
   }
   nextAt_.fill(kUnknown);
-  if (ended_ || filled_ == buffer_.size()) return;
-  const std::size_t wanted = buffer_.size() - filled_;
-  char* const fresh = buffer_.data() + filled_;
+  if (ended_ || filled_ == capacity_) return;
+  const std::size_t wanted = capacity_ - filled_;
+  char* const fresh = buffer_.get() + filled_;
   std::size_t got = file_.read(fresh, wanted);
   if (got < wanted) ended_ = true;
   if (const void* stop = std::memchr(fresh, kCtrlZ, got)) {
@@ -92,8 +94,8 @@ void PuzzleLineReader::refill() {
 std::size_t PuzzleLineReader::find(Byte byte, std::size_t from) {
   std::size_t& cached = nextAt_[byte];
   if (cached != kUnknown && cached >= from) return cached;
-  const void* hit = std::memchr(buffer_.data() + from, kBytes[byte], filled_ - from);
-  cached = hit != nullptr ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data()) : filled_;
+  const void* hit = std::memchr(buffer_.get() + from, kBytes[byte], filled_ - from);
+  cached = hit != nullptr ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.get()) : filled_;
   return cached;
 }
 
@@ -123,7 +125,7 @@ void PuzzleLineReader::consumeBreakAt(std::size_t at) {
 }
 
 void PuzzleLineReader::describe(TextLine& line, std::size_t begin, std::size_t end) {
-  line.head = {buffer_.data() + begin, std::min(end - begin, kLineHeadBytes)};
+  line.head = {buffer_.get() + begin, std::min(end - begin, kLineHeadBytes)};
   line.length = end - begin;
   line.marks = 0;
   for (const MarkByte& m : kMarkBytes) {
@@ -133,7 +135,7 @@ void PuzzleLineReader::describe(TextLine& line, std::size_t begin, std::size_t e
   if (line.holds(kMarkNumberSign)) {
     const std::size_t sign = find(kSign, begin);
     HeaderNumberParser header;
-    header.feed({buffer_.data() + sign + 1, end - sign - 1});
+    header.feed({buffer_.get() + sign + 1, end - sign - 1});
     line.headerNumber = header.result();
   }
 }
@@ -142,12 +144,12 @@ void PuzzleLineReader::describe(TextLine& line, std::size_t begin, std::size_t e
 // block, keeping only its facts.
 void PuzzleLineReader::readLongLine(TextLine& line) {
   LongLine facts(tracked_, longHead_);
-  facts.add({buffer_.data() + pos_, filled_ - pos_});
+  facts.add({buffer_.get() + pos_, filled_ - pos_});
   pos_ = filled_;
   while (!ended_) {
     refill();
     const std::size_t end = lineEnd(pos_);
-    facts.add({buffer_.data() + pos_, end - pos_});
+    facts.add({buffer_.get() + pos_, end - pos_});
     if (end < filled_) {
       consumeBreakAt(end);
       break;
@@ -175,7 +177,7 @@ bool PuzzleLineReader::next(TextLine& line) {
       pos_ = filled_;
       return true;
     }
-    if (pos_ > 0 || filled_ < buffer_.size()) {
+    if (pos_ > 0 || filled_ < capacity_) {
       refill();
       continue;
     }
@@ -203,7 +205,7 @@ bool PuzzleLineReader::nextHolding(TextLine& line, LineMarks marks) {
       pos_ = filled_;
       return false;
     }
-    if (pos_ == 0 && filled_ == buffer_.size()) {
+    if (pos_ == 0 && filled_ == capacity_) {
       readLongLine(line);
       if (line.holds(marks)) return true;
       continue;

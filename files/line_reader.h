@@ -5,12 +5,12 @@
 // Memory stays at one block whatever the file's size or its longest line.
 
 #include <array>
+#include <memory>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "files/input_file.h"
 #include "files/puzzle_header.h"
@@ -69,7 +69,8 @@ class PuzzleLineReader {
 
   InputFile file_;
   LineMarks tracked_;
-  std::vector<char> buffer_;
+  std::size_t capacity_;
+  std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;
   std::size_t filled_ = 0;
   bool ended_ = false;      // no more bytes will come: end of file, Ctrl-Z or a read error

@@ -92,7 +92,7 @@ bool ReadCells(ByteStream& in, ScanwordFileResult& result) {
 
 // Each slot's lines run until a length byte 0; the byte after that is the
 // second zero of the next block's head. Empty slots past 10000 are passed over.
-Failure ReadDefinitionBlocks(ByteStream& in, std::vector<DefinitionText>& definitions) {
+Failure ReadDefinitionBlocks(ByteStream& in, ClueTexts& definitions) {
   in.skip(2);
   int slot = 1;
   std::uint8_t length = 0;
@@ -102,8 +102,8 @@ Failure ReadDefinitionBlocks(ByteStream& in, std::vector<DefinitionText>& defini
       std::array<char, 255> text{};
       if (in.read(text.data(), length) != length) return Damaged();
       if (++line > kDefinitionLines || slot > kDefinitionSlots) return Damaged();
-      if (definitions.size() < static_cast<std::size_t>(slot)) definitions.resize(static_cast<std::size_t>(slot));
-      definitions[static_cast<std::size_t>(slot - 1)].line(line).assign({text.data(), length});
+      while (definitions.size() < slot) definitions.startClue();
+      definitions.addLine({text.data(), length});
       if (!in.get(length)) return std::nullopt;  // a file may end right after a complete line
     }
     in.skip(1);
@@ -157,7 +157,7 @@ void ScanwordFileResult::applyTo(ScanwordDocument& document) const {
   for (int y = 1; y <= height; ++y) {
     for (int x = 1; x <= width; ++x) document.cells.at(x, y) = cells[static_cast<std::size_t>((y - 1) * width + (x - 1))];
   }
-  for (std::size_t i = 0; i < definitions.size(); ++i) document.definitions.slot(static_cast<int>(i) + 1) = definitions[i];
+  definitions.copyInto(document.definitions);
 }
 
 }  // namespace verstak

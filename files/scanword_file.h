@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "document/definition_text.h"
 #include "document/scanword_document.h"
 #include "document/user_message.h"
+#include "files/clue_texts.h"
 
 namespace verstak {
 
@@ -38,8 +38,8 @@ struct ScanwordFileResult {
   Failure failure;  // nullopt when the file was read
   std::uint8_t width = 0;
   std::uint8_t height = 0;
-  std::vector<GridCell> cells;               // width * height, row by row
-  std::vector<DefinitionText> definitions;   // slot n + 1; slots after the last one read are empty
+  std::vector<GridCell> cells;  // width * height, row by row
+  ClueTexts definitions;        // slot k as clue k, up to the last slot that holds a line
 
   // A read file is reported like a found puzzle.
   bool found() const { return !failure; }

@@ -24,9 +24,9 @@ std::string File(const std::vector<std::string>& lines, const std::string& lineB
 // Each clue as its lines in UTF-8, up to its last non-empty line.
 std::vector<std::vector<std::string>> Clues(const DefinitionsFileResult& result) {
   std::vector<std::vector<std::string>> clues;
-  for (const DefinitionText& clue : result.clues) {
+  for (int clue = 1; clue <= result.clues.size(); ++clue) {
     std::vector<std::string> lines;
-    for (int n = 1; n <= kDefinitionLines; ++n) lines.push_back(Cp1251ToUtf8(clue.line(n).text()));
+    for (int n = 1; n <= kDefinitionLines; ++n) lines.push_back(Cp1251ToUtf8(result.clues.line(clue, n)));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     clues.push_back(lines);
   }
@@ -109,8 +109,8 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 TEST_F(DefinitionsFileTest, SixteenLinesAClue) {
   const DefinitionsFileResult sixteen = read(File(Join(Join({"№ 1"}, ClueOfLines(16)), {"", "", "№ 2"})), 1);
   ASSERT_TRUE(sixteen.found());
-  ASSERT_EQ(sixteen.clues.size(), 1u);
-  EXPECT_EQ(sixteen.clues[0].line(16).text(), "l16");
+  ASSERT_EQ(sixteen.clues.size(), 1);
+  EXPECT_EQ(sixteen.clues.line(1, 16), "l16");
 
   EXPECT_EQ(read(File(Join({"№ 1"}, ClueOfLines(17))), 1).failure, kTooLong);
   EXPECT_EQ(read(File(Join(Join({"№ 1"}, ClueOfLines(16)), {"", "text"})), 1).failure, kTooLong);
@@ -122,7 +122,7 @@ TEST_F(DefinitionsFileTest, TenThousandCluesAPuzzle) {
   for (int n = 0; n < 10000; ++n) file += "* c\r\n";
   const DefinitionsFileResult full = read(file, 1);
   ASSERT_TRUE(full.found());
-  EXPECT_EQ(full.clues.size(), 10000u);
+  EXPECT_EQ(full.clues.size(), 10000);
   EXPECT_EQ(read(file + "* c\r\n", 1).failure, kTooMany);
 }
 

@@ -111,12 +111,12 @@ inline DefinitionsFileResult ReadDefinitions(const std::vector<std::string>& lin
   }
   while (at < lines.size() && !Holds(lines[at], kNumberSign)) {
     if (result.clues.size() == 10000) return {UserMessage::Error(" Определений больше 10000! "), {}};
-    DefinitionText& clue = result.clues.emplace_back();
-    clue.line(1).assign(lines[at].size() < 2 ? "" : lines[at].substr(2));
+    result.clues.startClue();
+    result.clues.addLine(lines[at].size() < 2 ? "" : lines[at].substr(2));
     int n = 1;
     for (++at; at < lines.size() && !Holds(lines[at], '*') && !Holds(lines[at], kNumberSign); ++at) {
       if (++n <= 16) {
-        clue.line(n).assign(lines[at]);
+        result.clues.addLine(lines[at]);
       } else if (!lines[at].empty()) {
         return {UserMessage::Error(" Определение длиннее 16 строк! "), {}};
       }
