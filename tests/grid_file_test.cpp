@@ -63,6 +63,11 @@ TEST_F(GridFileTest, WorkedExample) {
 struct RowCase {
   const char* row;
   const char* picture;
+
+  // One ASCII line, so that test names stay readable: T for a tab, L for a letter.
+  friend void PrintTo(const RowCase& c, std::ostream* out) {
+    for (const std::string& row = Utf8ToCp1251(c.row); char ch : row) *out << (ch == '\t' ? 'T' : 'L');
+  }
 };
 
 class GridRowTest : public GridFileTest, public ::testing::WithParamInterface<RowCase> {};

@@ -12,6 +12,13 @@ namespace {
 struct HeaderCase {
   const char* line;  // UTF-8, converted to cp1251
   std::optional<int> number;
+
+  // One ASCII line, so that test names stay readable.
+  friend void PrintTo(const HeaderCase& c, std::ostream* out) {
+    for (const std::string& line = Utf8ToCp1251(c.line); char ch : line) {
+      *out << (ch == kNumberSign ? std::string("No") : ch == '\t' ? std::string("<tab>") : ch < 0 ? std::string("~") : std::string(1, ch));
+    }
+  }
 };
 
 class PuzzleHeaderTest : public ::testing::TestWithParam<HeaderCase> {};
