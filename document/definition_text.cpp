@@ -9,7 +9,8 @@ namespace verstak {
 
 void DefinitionLine::assign(std::string_view text) {
   length_ = static_cast<std::uint8_t>(std::min<std::size_t>(text.size(), kDefinitionLineCapacity));
-  std::memcpy(bytes_.data(), text.data(), length_);
+  // An empty view may have no data at all, which memcpy must not be given.
+  if (length_ != 0) std::memcpy(bytes_.data(), text.data(), length_);
 }
 
 const DefinitionLine& DefinitionText::line(int number) const {

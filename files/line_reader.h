@@ -1,0 +1,82 @@
+#pragma once
+// Grid and definitions files read line by line from large blocks. A line
+// ends at CR LF, at CR alone or at LF alone; a Ctrl-Z ends the text like the
+// end of the file; a line break at the very end starts no further line.
+// Memory stays at one block whatever the file's size or its longest line.
+
+#include <array>
+#include <memory>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "files/input_file.h"
+#include "files/puzzle_header.h"
+
+namespace verstak {
+
+// Bytes whose presence in a line the readers ask about.
+using LineMarks = std::uint8_t;
+inline constexpr LineMarks kMarkTab = 1;
+inline constexpr LineMarks kMarkNumberSign = 2;  // "№": the line is a header line
+inline constexpr LineMarks kMarkAsterisk = 4;
+
+// Every byte a reader keeps of a line lies in its first 256: 99 cells of a
+// grid row take at most 198, a clue line 2 + 32.
+inline constexpr std::size_t kLineHeadBytes = 256;
+
+struct TextLine {
+  std::string_view head;   // the first kLineHeadBytes bytes (all of a shorter line); valid until the next read
+  std::size_t length = 0;  // of the whole line
+  LineMarks marks = 0;     // which of the reader's tracked marks the whole line holds
+  std::optional<int> headerNumber;  // of a line holding "№": its number, or nullopt when malformed
+
+  bool holds(LineMarks wanted) const { return (marks & wanted) != 0; }
+};
+
+class PuzzleLineReader {
+ public:
+  static constexpr std::size_t kDefaultBlockBytes = std::size_t{1} << 20;
+
+  // `tracked`: the marks to report for each line ("№" is always tracked).
+  PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked,
+                   std::size_t blockBytes = kDefaultBlockBytes);
+
+  bool isOpen() const { return file_.isOpen(); }
+  // A read error: the lines handed out so far are sound, the rest is unknown.
+  bool failed() const { return file_.failed(); }
+
+  // The next line; false at the end of the text.
+  bool next(TextLine& line);
+  // The next line that holds one of `marks`; the lines before it are passed
+  // over without being looked at one by one. False at the end of the text.
+  bool nextHolding(TextLine& line, LineMarks marks);
+
+ private:
+  enum Byte : std::uint8_t { kCr, kLf, kTab, kSign, kAsterisk, kByteCount };
+  static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+
+  void refill();
+  std::size_t find(Byte byte, std::size_t from);
+  std::size_t lineEnd(std::size_t from);
+  std::size_t firstMark(std::size_t from, LineMarks marks);
+  std::size_t lineStartBefore(std::size_t at) const;
+  void consumeBreakAt(std::size_t at);
+  void describe(TextLine& line, std::size_t begin, std::size_t end);
+  void readLongLine(TextLine& line);
+
+  InputFile file_;
+  LineMarks tracked_;
+  std::size_t capacity_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t filled_ = 0;
+  bool ended_ = false;      // no more bytes will come: end of file, Ctrl-Z or a read error
+  bool pendingCr_ = false;  // a CR ended the buffer: an LF first in the next block belongs to it
+  std::array<std::size_t, kByteCount> nextAt_{};  // cached next offset of each byte, kUnknown or filled_ for none
+  std::array<char, kLineHeadBytes> longHead_{};
+};
+
+}  // namespace verstak

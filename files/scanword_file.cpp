@@ -1,0 +1,163 @@
+#include "files/scanword_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "document/slot_numbering.h"
+#include "files/atomic_file.h"
+#include "files/input_file.h"
+
+namespace verstak {
+namespace {
+
+UserMessage NotScanword() { return UserMessage::Error(" Это не файл сканворда! "); }
+UserMessage Damaged() { return UserMessage::Error(" Файл сканворда повреждён! "); }
+UserMessage Unreadable() { return UserMessage::Error("Такого файла сканворда нет!"); }
+
+template <class Visit>
+void ForEachCellOfFile(const ScanwordDocument& document, Visit&& visit) {
+  ForEachCellInReadingOrder(document, [&](int, int, const GridCell& cell) { visit(cell); });
+}
+
+void AppendBlock(std::string& out, const DefinitionText& text) {
+  out.append(2, '\0');
+  for (int n = 1; n <= kDefinitionLines; ++n) {
+    const DefinitionLine& line = text.line(n);
+    if (line.empty()) continue;
+    out.push_back(static_cast<char>(line.length()));
+    out.append(line.text());
+  }
+}
+
+// The file's bytes through a block buffer, one byte or a run at a time.
+class ByteStream {
+ public:
+  explicit ByteStream(InputFile& file) : file_(file) {}
+
+  bool get(std::uint8_t& byte) {
+    char c;
+    if (read(&c, 1) != 1) return false;
+    byte = static_cast<std::uint8_t>(c);
+    return true;
+  }
+
+  // Up to `size` bytes; fewer only at the end of the file.
+  std::size_t read(char* into, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+      if (pos_ == filled_ && !refill()) break;
+      const std::size_t run = std::min(size - done, filled_ - pos_);
+      std::memcpy(into + done, buffer_.data() + pos_, run);
+      pos_ += run;
+      done += run;
+    }
+    return done;
+  }
+
+  void skip(std::size_t size) {
+    char sink[2];
+    while (size > 0 && read(sink, 1) == 1) --size;
+  }
+
+ private:
+  bool refill() {
+    pos_ = 0;
+    filled_ = file_.read(buffer_.data(), buffer_.size());
+    return filled_ > 0;
+  }
+
+  InputFile& file_;
+  std::array<char, 1 << 16> buffer_{};
+  std::size_t pos_ = 0;
+  std::size_t filled_ = 0;
+};
+
+ScanwordFileResult Refused(UserMessage message) {
+  ScanwordFileResult result;
+  result.failure = std::move(message);
+  return result;
+}
+
+bool ReadCells(ByteStream& in, ScanwordFileResult& result) {
+  const std::size_t count = std::size_t{result.width} * result.height;
+  std::vector<char> bytes(2 * count);
+  if (in.read(bytes.data(), bytes.size()) != bytes.size()) return false;
+  result.cells.resize(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    result.cells[i] = {KindFromCode(static_cast<std::uint8_t>(bytes[i])), static_cast<std::uint8_t>(bytes[count + i])};
+  }
+  return true;
+}
+
+// Each slot's lines run until a length byte 0; the byte after that is the
+// second zero of the next block's head. Empty slots past 10000 are passed over.
+Failure ReadDefinitionBlocks(ByteStream& in, ClueTexts& definitions) {
+  in.skip(2);
+  int slot = 1;
+  std::uint8_t length = 0;
+  while (in.get(length)) {
+    int line = 0;
+    while (length != 0) {
+      std::array<char, 255> text{};
+      if (in.read(text.data(), length) != length) return Damaged();
+      if (++line > kDefinitionLines || slot > kDefinitionSlots) return Damaged();
+      while (definitions.size() < slot) definitions.startClue();
+      definitions.addLine({text.data(), length});
+      if (!in.get(length)) return std::nullopt;  // a file may end right after a complete line
+    }
+    in.skip(1);
+    slot = std::min(slot + 1, kDefinitionSlots + 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ScanwordFileBytes(const ScanwordDocument& document) {
+  std::string out(ScanwordMagic);
+  out.push_back(static_cast<char>(document.gridWidth));
+  out.push_back(static_cast<char>(document.gridHeight));
+  ForEachCellOfFile(document, [&](const GridCell& cell) { out.push_back(static_cast<char>(Code(cell.kind))); });
+  ForEachCellOfFile(document, [&](const GridCell& cell) { out.push_back(static_cast<char>(cell.overlay)); });
+  const int blocks = std::max(SlotTotal(document), document.definitions.lastSlotWithText());
+  for (int slot = 1; slot <= blocks; ++slot) AppendBlock(out, document.definitions.slotOrEmpty(slot));
+  out.append(3, '\0');
+  return out;
+}
+
+Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document) {
+  if (WriteFileAtomically(path, ScanwordFileBytes(document))) return std::nullopt;
+  return UserMessage::Error(" Не удалось записать файл! ");
+}
+
+ScanwordFileResult ReadScanwordFile(const std::filesystem::path& path) {
+  InputFile file(path);
+  if (!file.isOpen()) return Refused(Unreadable());
+  ByteStream in(file);
+  ScanwordFileResult result;
+  std::array<char, ScanwordMagic.size()> magic{};
+  const bool magicRead = in.read(magic.data(), magic.size()) == magic.size();
+  if (file.failed()) return Refused(Unreadable());
+  if (!magicRead || std::string_view(magic.data(), magic.size()) != ScanwordMagic) return Refused(NotScanword());
+  if (!in.get(result.width) || !in.get(result.height)) return Refused(file.failed() ? Unreadable() : Damaged());
+  if (result.width > kMaxGridSide || result.height > kMaxGridSide) return Refused(Damaged());
+  if (!ReadCells(in, result)) return Refused(file.failed() ? Unreadable() : Damaged());
+  if (Failure damage = ReadDefinitionBlocks(in, result.definitions)) return Refused(file.failed() ? Unreadable() : *damage);
+  if (file.failed()) return Refused(Unreadable());
+  return result;
+}
+
+void ScanwordFileResult::applyTo(ScanwordDocument& document) const {
+  if (!found()) return;
+  ClearCells(document);
+  ClearDefinitions(document);
+  document.gridWidth = width;
+  document.gridHeight = height;
+  for (int y = 1; y <= height; ++y) {
+    for (int x = 1; x <= width; ++x) document.cells.at(x, y) = cells[static_cast<std::size_t>((y - 1) * width + (x - 1))];
+  }
+  definitions.copyInto(document.definitions);
+}
+
+}  // namespace verstak
