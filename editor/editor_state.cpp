@@ -11,6 +11,7 @@ void EditorState::Reset() {
   viewOriginX = viewOriginY = 1;
   cellLeft = cellTop = 0;
   cellPixelWidth = cellPixelHeight = 40;
+  documentChanged = false;
 }
 
 }  // namespace verstak

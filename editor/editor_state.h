@@ -34,9 +34,13 @@ struct EditorState {
   int selectedCellX = 1;
   int selectedCellY = 1;
   bool GridPainted = true;  // false after the open or settings dialog closed
+  // Set by every edit of the document (tools, stored clue texts; not the
+  // check's marks), cleared by a successful save or open and by a reset.
+  bool documentChanged = false;
 
-  // The values ResetDocument gives. cellClueCount, selectedHalf, highlight,
-  // the visible counts and GridPainted are not reset.
+  // The values ResetDocument gives (the document is then unchanged).
+  // cellClueCount, selectedHalf, highlight, the visible counts and
+  // GridPainted are not reset.
   void Reset();
 };
 

@@ -32,6 +32,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
   editor.currentTool = ToolNone;
   editor.viewOriginX = 7;
   editor.selectedHalf = 2;
+  editor.documentChanged = true;
   settings.cellWidth = 1;
   settings.blackText = "100";
 
@@ -47,6 +48,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
   EXPECT_EQ(editor.currentTool, 23);
   EXPECT_EQ(editor.viewOriginX, 1);
   EXPECT_EQ(editor.selectedHalf, 2);  // not part of the reset
+  EXPECT_FALSE(editor.documentChanged);
   EXPECT_EQ(settings, PrintSettings{});
   EXPECT_EQ(settings.cellWidth, 126360);
   EXPECT_EQ(settings.cyanText + settings.magentaText + settings.yellowText + settings.blackText, "0,0,0,20");
