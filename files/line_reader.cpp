@@ -85,6 +85,7 @@ void PuzzleLineReader::refill() {
     ended_ = true;
   }
   filled_ += got;
+  bytesRead_ += got;
   if (pendingCr_ && (got > 0 || ended_)) {
     if (got > 0 && *fresh == '\n') ++pos_;
     pendingCr_ = false;

@@ -47,6 +47,8 @@ class PuzzleLineReader {
   bool isOpen() const { return file_.isOpen(); }
   // A read error: the lines handed out so far are sound, the rest is unknown.
   bool failed() const { return file_.failed(); }
+  // How far into the file the lines handed out so far reach, for progress reports.
+  std::uint64_t bytesPassed() const { return bytesRead_ - (filled_ - pos_); }
 
   // The next line; false at the end of the text.
   bool next(TextLine& line);
@@ -74,7 +76,8 @@ class PuzzleLineReader {
   std::size_t pos_ = 0;
   std::size_t filled_ = 0;
   bool ended_ = false;      // no more bytes will come: end of file, Ctrl-Z or a read error
-  bool pendingCr_ = false;  // a CR ended the buffer: an LF first in the next block belongs to it
+  bool pendingCr_ = false;
+  std::uint64_t bytesRead_ = 0;  // into the buffer since the start, up to a Ctrl-Z  // a CR ended the buffer: an LF first in the next block belongs to it
   std::array<std::size_t, kByteCount> nextAt_{};  // cached next offset of each byte, kUnknown or filled_ for none
   std::array<char, kLineHeadBytes> longHead_{};
 };

@@ -1,0 +1,247 @@
+#include "cli/batch_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <span>
+#include <string_view>
+
+#include "dialogs/apply_settings.h"
+#include "files/puzzle_number_set.h"
+
+namespace verstak::batch {
+namespace {
+
+using CommandSet = unsigned;
+constexpr CommandSet Bit(Command command) { return 1u << static_cast<unsigned>(command); }
+constexpr CommandSet kEveryCommand = Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info);
+
+struct CommandWord {
+  std::string_view word;
+  Command command;
+};
+constexpr CommandWord kCommands[] = {
+    {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info}};
+
+struct OptionSpec {
+  std::string_view name;
+  bool takesValue;
+  CommandSet commands;  // the commands it belongs to
+};
+constexpr OptionSpec kOptions[] = {
+    {"--grid", true, kEveryCommand},
+    {"--definitions", true, kEveryCommand},
+    {"--scanword", true, kEveryCommand},
+    {"--number", true, kEveryCommand},
+    {"--all", false, Bit(Command::Export)},
+    {"-o", true, Bit(Command::Export) | Bit(Command::Save)},
+    {"--target", true, Bit(Command::Export)},
+    {"--layout", true, Bit(Command::Export)},
+    {"--passes", true, Bit(Command::Export)},
+    {"--cell-width", true, Bit(Command::Export)},
+    {"--cell-height", true, Bit(Command::Export)},
+    {"--rounded", false, Bit(Command::Export)},
+    {"--cmyk", true, Bit(Command::Export)},
+    {"--json", false, Bit(Command::Info)},
+};
+
+template <class Value>
+struct Named {
+  std::string_view name;
+  Value value;
+};
+constexpr Named<CorelVersion> kTargets[] = {
+    {"7", CorelVersion::Draw7}, {"9", CorelVersion::Draw9}, {"10", CorelVersion::Draw10}};
+constexpr Named<LayerMode> kLayouts[] = {
+    {"one", LayerMode::OneLayer}, {"separate", LayerMode::SeparatelyOnOneLayer}, {"layers", LayerMode::ByLayers}};
+constexpr Named<bool PassChoices::*> kPasses[] = {
+    {"text", &PassChoices::text},          {"arrows", &PassChoices::arrows},
+    {"empty", &PassChoices::emptySquares}, {"full", &PassChoices::fullSquares},
+    {"pictures", &PassChoices::pictures},  {"all", &PassChoices::allSquares},
+};
+
+template <class Value>
+std::optional<Value> Lookup(std::span<const Named<Value>> table, std::string_view name) {
+  const auto found = std::ranges::find(table, name, &Named<Value>::name);
+  if (found == table.end()) return std::nullopt;
+  return found->value;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+// The options as typed, before their values are looked at.
+struct RawArguments {
+  std::optional<Command> command;
+  std::map<std::string_view, std::string> given;  // option name -> value ("" for a flag)
+
+  bool has(std::string_view name) const { return given.contains(name); }
+  const std::string* value(std::string_view name) const {
+    const auto found = given.find(name);
+    return found == given.end() ? nullptr : &found->second;
+  }
+};
+
+using Problem = std::optional<std::string>;
+
+Problem TakeOption(const std::vector<std::string>& arguments, std::size_t& index, RawArguments& raw) {
+  std::string_view typed = arguments[index];
+  std::optional<std::string> inlineValue;
+  if (const std::size_t equals = typed.find('='); typed.starts_with("--") && equals != std::string_view::npos) {
+    inlineValue = std::string(typed.substr(equals + 1));
+    typed = typed.substr(0, equals);
+  }
+  const auto spec = std::ranges::find(kOptions, typed, &OptionSpec::name);
+  if (spec == std::end(kOptions)) return "неизвестный параметр " + std::string(typed);
+  if (raw.has(spec->name)) return "параметр " + std::string(spec->name) + " указан дважды";
+  if (!spec->takesValue) {
+    if (inlineValue) return "параметр " + std::string(spec->name) + " указывается без значения";
+    raw.given.emplace(spec->name, "");
+    return std::nullopt;
+  }
+  if (!inlineValue) {
+    if (index + 1 >= arguments.size()) return "после " + std::string(spec->name) + " нужно значение";
+    inlineValue = arguments[++index];
+  }
+  raw.given.emplace(spec->name, std::move(*inlineValue));
+  return std::nullopt;
+}
+
+Problem TakeCommand(std::string_view word, RawArguments& raw) {
+  if (raw.command) return "лишний аргумент: " + std::string(word);
+  const auto found = std::ranges::find(kCommands, word, &CommandWord::word);
+  if (found == std::end(kCommands)) return "неизвестная команда: " + std::string(word);
+  raw.command = found->command;
+  return std::nullopt;
+}
+
+Problem CheckOptionsBelongToCommand(const RawArguments& raw) {
+  const auto word = std::ranges::find(kCommands, *raw.command, &CommandWord::command)->word;
+  for (const auto& [name, value] : raw.given) {
+    const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
+    if (!(spec->commands & Bit(*raw.command))) {
+      return "параметр " + std::string(name) + " не относится к команде " + std::string(word);
+    }
+  }
+  return std::nullopt;
+}
+
+// Only what the open dialog's number field can hold; a number outside is
+// refused rather than moved to the nearer bound, which would open another puzzle.
+Problem TakeNumber(const std::string& text, int& number) {
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (text.empty() || error != std::errc{} || stop != end || !PuzzleNumberSet::InRange(number)) {
+    return "номер кроссворда должен быть целым числом от 1 до 10000: " + text;
+  }
+  return std::nullopt;
+}
+
+Problem TakeInput(const RawArguments& raw, Options& options) {
+  PuzzleInput& input = options.input;
+  if (const std::string* grid = raw.value("--grid")) input.grid = *grid;
+  if (const std::string* definitions = raw.value("--definitions")) input.definitions = *definitions;
+  if (const std::string* scanword = raw.value("--scanword")) input.scanword = *scanword;
+  if (!input.grid && !input.definitions && !input.scanword) return "Ни один файл не выбран!";
+  input.everyPuzzle = raw.has("--all");
+  if (input.everyPuzzle && raw.has("--number")) return "--number и --all не указываются вместе";
+  if (input.everyPuzzle && (!input.grid || input.scanword)) {
+    return "--all берёт номера из файла сеток: нужен --grid, и без --scanword";
+  }
+  if (const std::string* number = raw.value("--number")) return TakeNumber(*number, input.number);
+  return std::nullopt;
+}
+
+Problem TakeOutput(const RawArguments& raw, Options& options) {
+  const std::string* output = raw.value("-o");
+  const bool needed = options.command == Command::Export || options.command == Command::Save;
+  if (needed && (!output || output->empty())) return "не указан выходной файл: -o";
+  if (output) options.output = *output;
+  return std::nullopt;
+}
+
+Problem TakeChoice(const RawArguments& raw, ExportChoice& choice) {
+  if (const std::string* target = raw.value("--target")) {
+    const auto version = Lookup<CorelVersion>(kTargets, *target);
+    if (!version) return "--target: 7, 9 или 10, а не " + *target;
+    choice.version = *version;
+  }
+  if (const std::string* layout = raw.value("--layout")) {
+    const auto mode = Lookup<LayerMode>(kLayouts, *layout);
+    if (!mode) return "--layout: one, separate или layers, а не " + *layout;
+    choice.layerMode = *mode;
+  }
+  if (const std::string* passes = raw.value("--passes")) {
+    // The dialog's check boxes are disabled for the one-layer layout.
+    if (choice.layerMode == LayerMode::OneLayer) return "--passes действует только с --layout separate или layers";
+    PassChoices ticked{false, false, false, false, false, false};
+    for (std::string_view name : Split(*passes, ',')) {
+      const auto box = Lookup<bool PassChoices::*>(kPasses, name);
+      if (!box) return "--passes: неизвестный проход \"" + std::string(name) + "\"; есть text, arrows, empty, full, pictures, all";
+      ticked.*(*box) = true;
+    }
+    choice.passes = ticked;
+  }
+  return std::nullopt;
+}
+
+// The settings dialog's own fields and checks; a decimal point is taken for
+// the comma the dialog expects.
+Problem TakeSettings(const RawArguments& raw, PrintSettings& settings) {
+  SettingsFieldTexts fields;
+  const auto millimetres = [](std::string text) {
+    std::ranges::replace(text, '.', ',');
+    return text;
+  };
+  if (const std::string* width = raw.value("--cell-width")) fields.width = millimetres(*width);
+  if (const std::string* height = raw.value("--cell-height")) fields.height = millimetres(*height);
+  if (const std::string* cmyk = raw.value("--cmyk")) {
+    const std::vector<std::string_view> parts = Split(*cmyk, ',');
+    if (parts.size() != 4) return "--cmyk: нужны четыре процента через запятую, например 0,0,0,20";
+    fields.cyan = parts[0];
+    fields.magenta = parts[1];
+    fields.yellow = parts[2];
+    fields.black = parts[3];
+  }
+  const CellCorners corners = raw.has("--rounded") ? CellCorners::Rounded : CellCorners::Square;
+  const SettingsOutcome outcome = ApplySettings(PrintSettings{}, fields, fields, corners);
+  if (outcome.failure) return outcome.failure->text;
+  settings = outcome.settings;
+  return std::nullopt;
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
+  if (std::ranges::any_of(arguments, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+    return HelpRequest{};
+  }
+  RawArguments raw;
+  for (std::size_t index = 0; index < arguments.size(); ++index) {
+    const std::string& argument = arguments[index];
+    const bool option = argument.size() > 1 && argument.front() == '-';
+    if (Problem problem = option ? TakeOption(arguments, index, raw) : TakeCommand(argument, raw)) {
+      return UsageError{std::move(*problem)};
+    }
+  }
+  if (!raw.command) return UsageError{"не указана команда: export, save, check или info"};
+  Options options;
+  options.command = *raw.command;
+  options.json = raw.has("--json");
+  Problem problem = CheckOptionsBelongToCommand(raw);
+  if (!problem) problem = TakeInput(raw, options);
+  if (!problem) problem = TakeOutput(raw, options);
+  if (!problem) problem = TakeChoice(raw, options.choice);
+  if (!problem) problem = TakeSettings(raw, options.settings);
+  if (problem) return UsageError{std::move(*problem)};
+  return options;
+}
+
+}  // namespace verstak::batch

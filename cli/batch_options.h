@@ -1,0 +1,50 @@
+#pragma once
+// The command line of verstak-batch: the command, the files a puzzle comes
+// from, and the values of the export and settings dialogs.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "dialogs/print_settings.h"
+#include "script/export_choice.h"
+
+namespace verstak::batch {
+
+enum class Command { Export, Save, Check, Info };
+
+// Where the document comes from, as the open dialog chooses: puzzle `number`
+// from a grid file and/or a definitions file, or a scanword file, which wins
+// over the other two.
+struct PuzzleInput {
+  std::optional<std::filesystem::path> grid;
+  std::optional<std::filesystem::path> definitions;
+  std::optional<std::filesystem::path> scanword;
+  int number = 1;
+  bool everyPuzzle = false;  // --all: every number with a header in the grid file
+};
+
+struct Options {
+  Command command = Command::Export;
+  PuzzleInput input;
+  std::filesystem::path output;  // -o: a file, or for --all a folder
+  bool json = false;
+  ExportChoice choice;
+  PrintSettings settings;
+};
+
+struct HelpRequest {};
+
+struct UsageError {
+  std::string problem;  // one line, Russian
+};
+
+using ParsedArguments = std::variant<Options, HelpRequest, UsageError>;
+
+// `arguments` without the program name. Options may come in any order, as
+// "--name value" or "--name=value"; the one bare word is the command.
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
+
+}  // namespace verstak::batch

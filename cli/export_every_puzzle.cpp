@@ -1,0 +1,97 @@
+#include "cli/export_every_puzzle.h"
+
+#include <map>
+#include <string>
+
+#include "cli/every_puzzle.h"
+#include "cli/message_text.h"
+#include "cli/progress_bar.h"
+#include "script/corel_script_writer.h"
+
+namespace verstak::batch {
+namespace {
+
+// Written and passed-over puzzles, the latter counted by reason.
+class ExportTally {
+ public:
+  void written() { ++written_; }
+  void skipped(const std::string& reason) {
+    ++skipped_;
+    ++reasons_[reason];
+  }
+  int writtenCount() const { return written_; }
+  int skippedCount() const { return skipped_; }
+
+  // "Записано: 9, пропущено: 2 (Такой сетки нет! — 1; Такого кроссворда нет! — 1)".
+  std::string summary() const {
+    std::string line = "Записано: " + std::to_string(written_) + ", пропущено: " + std::to_string(skipped_);
+    std::string why;
+    for (const auto& [reason, count] : reasons_) {
+      why += (why.empty() ? " (" : "; ") + reason + " — " + std::to_string(count);
+    }
+    return line + (why.empty() ? "" : why + ")");
+  }
+
+ private:
+  int written_ = 0;
+  int skipped_ = 0;
+  std::map<std::string, int> reasons_;
+};
+
+std::filesystem::path MacroPath(const std::filesystem::path& folder, int number) {
+  return folder / (std::to_string(number) + ".csc");
+}
+
+}  // namespace
+
+int ExportEveryPuzzle(const Options& options, Streams streams) {
+  const PuzzleInput& input = options.input;
+  if (const std::vector<UserMessage> missing = MissingFiles(input); !missing.empty()) {
+    for (const UserMessage& message : missing) streams.err << message.text << '\n';
+    return kExitFailed;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(options.output, error);
+  if (error || !std::filesystem::is_directory(options.output)) {
+    streams.err << "Не удалось создать папку " << options.output.string() << '\n';
+    return kExitFailed;
+  }
+
+  ProgressBar bar(streams.err, streams.errIsTerminal);
+  ExportTally tally;
+  const auto skip = [&](int number, const std::string& reason) {
+    tally.skipped(reason);
+    bar.print("№ " + std::to_string(number) + " пропущен: " + reason);
+  };
+  // One document for all puzzles: each is opened into it from scratch.
+  ScanwordDocument document;
+  const CorelScriptWriter writer(document, options.settings);
+  EveryPuzzleHandlers handlers;
+  handlers.puzzle = [&](int number, const PuzzleReads& reads) {
+    std::vector<UserMessage> failures = reads.failures();
+    if (failures.empty()) {
+      reads.applyTo(document);
+      if (Failure failure = writer.writeFile(MacroPath(options.output, number), options.choice)) {
+        failures.push_back(std::move(*failure));
+      }
+    }
+    if (failures.empty()) {
+      tally.written();
+    } else {
+      skip(number, JoinedMessages(failures));
+    }
+  };
+  handlers.numberOutOfRange = [&](int number) { skip(number, "номер кроссворда вне 1..10000"); };
+  handlers.progress = [&](double done) { bar.update(done, tally.writtenCount(), tally.skippedCount()); };
+  ReadEveryPuzzle(*input.grid, input.definitions, handlers);
+  bar.clear();
+
+  if (tally.writtenCount() + tally.skippedCount() == 0) {
+    streams.err << "В файле сеток нет ни одного заголовка с номером кроссворда.\n";
+    return kExitFailed;
+  }
+  streams.out << tally.summary() << '\n';
+  return tally.skippedCount() > 0 ? kExitFailed : kExitDone;
+}
+
+}  // namespace verstak::batch
