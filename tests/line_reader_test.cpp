@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -110,6 +112,32 @@ TEST(PuzzleLineReader, LineBreaksOfEveryKindGiveTheSameLines) {
     std::vector<std::string> got;
     for (TextLine line; reader.next(line);) got.emplace_back(line.head);
     EXPECT_EQ(got, want) << testing::PrintToString(std::string(text));
+  }
+}
+
+// Progress reports: after each line, how far into the file it and its break
+// reach (an LF that waits in the next block may not be counted yet).
+TEST(PuzzleLineReader, BytesPassedReachThePastLineAndItsBreak) {
+  TempFolder folder;
+  std::mt19937 random(3);
+  for (int round = 0; round < 200; ++round) {
+    std::string text = RandomText(random);
+    text = text.substr(0, text.find('\x1A'));
+    const auto path = folder.write("progress.txt", text);
+    for (std::size_t block : kBlockSizes) {
+      PuzzleLineReader reader(path, kMarkTab, block);
+      std::size_t start = 0;
+      for (TextLine line; reader.next(line);) {
+        const std::size_t end = start + line.length;  // where the line's break begins
+        std::size_t after = end;
+        if (after < text.size()) after += text.compare(after, 2, "\r\n") == 0 ? 2 : 1;
+        const std::uint64_t passed = reader.bytesPassed();
+        EXPECT_TRUE(passed >= std::min(end + 1, text.size()) && passed <= after)
+            << "round " << round << " block " << block << " line at " << start << ": " << passed;
+        start = after;
+      }
+      EXPECT_EQ(reader.bytesPassed(), text.size()) << "round " << round << " block " << block;
+    }
   }
 }
 

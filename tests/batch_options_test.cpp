@@ -1,0 +1,167 @@
+// The command line: options in any order, the dialogs' defaults, and every
+// way of calling the program wrongly ending in a usage message.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "batch_test_support.h"
+#include "cli/batch_options.h"
+#include "cli/message_text.h"
+
+namespace verstak::batch {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+Options Parsed(const Arguments& arguments) {
+  const ParsedArguments parsed = ParseArguments(arguments);
+  if (const auto* error = std::get_if<UsageError>(&parsed)) ADD_FAILURE() << error->problem;
+  const auto* options = std::get_if<Options>(&parsed);
+  return options ? *options : Options{};
+}
+
+TEST(BatchOptions, DefaultsAreTheDialogsFirstValues) {
+  const Options options = Parsed({"export", "--grid", "g.txt", "-o", "out.csc"});
+  EXPECT_EQ(options.command, Command::Export);
+  EXPECT_EQ(options.input.grid, std::filesystem::path("g.txt"));
+  EXPECT_FALSE(options.input.definitions);
+  EXPECT_EQ(options.input.number, 1);
+  EXPECT_FALSE(options.input.everyPuzzle);
+  EXPECT_EQ(options.choice.version, CorelVersion::Draw9);
+  EXPECT_EQ(options.choice.layerMode, LayerMode::OneLayer);
+  EXPECT_EQ(options.choice.passes, PassChoices{});
+  EXPECT_EQ(options.settings, (PrintSettings{126360, 126360, 0, "0,", "0,", "0,", "20"}));
+}
+
+TEST(BatchOptions, OrderAndSpellingOfOptionsDoNotMatter) {
+  const Options a = Parsed({"export", "--grid", "g.txt", "--definitions", "d.txt", "--number", "12", "-o", "x.csc",
+                            "--target", "7", "--layout", "layers", "--passes", "text,full", "--cell-width", "10.5",
+                            "--cell-height", "9,25", "--rounded", "--cmyk", "10,20,30,40"});
+  const Options b = Parsed({"--cmyk=10,20,30,40", "--rounded", "--cell-height=9,25", "--passes", "full,text",
+                            "--layout=layers", "-o", "x.csc", "--number=12", "--target", "7", "--definitions=d.txt",
+                            "--cell-width", "10.5", "--grid", "g.txt", "export"});
+  for (const Options& options : {a, b}) {
+    EXPECT_EQ(options.input.number, 12);
+    EXPECT_EQ(options.input.definitions, std::filesystem::path("d.txt"));
+    EXPECT_EQ(options.output, std::filesystem::path("x.csc"));
+    EXPECT_EQ(options.choice.version, CorelVersion::Draw7);
+    EXPECT_EQ(options.choice.layerMode, LayerMode::ByLayers);
+    EXPECT_EQ(options.choice.passes, (PassChoices{true, false, false, true, false, false}));
+    EXPECT_EQ(options.settings, (PrintSettings{105000, 92500, 20000, "10,", "20,", "30,", "40"}));
+  }
+}
+
+TEST(BatchOptions, EachPassNameTicksItsOwnBox) {
+  const std::pair<const char*, bool PassChoices::*> kBoxes[] = {
+      {"text", &PassChoices::text},          {"arrows", &PassChoices::arrows},
+      {"empty", &PassChoices::emptySquares}, {"full", &PassChoices::fullSquares},
+      {"pictures", &PassChoices::pictures},  {"all", &PassChoices::allSquares},
+  };
+  for (const auto& [name, box] : kBoxes) {
+    const Options options = Parsed({"export", "--grid", "g", "-o", "o", "--layout", "separate", "--passes", name});
+    PassChoices want{false, false, false, false, false, false};
+    want.*box = true;
+    EXPECT_EQ(options.choice.passes, want) << name;
+    EXPECT_EQ(options.choice.layerMode, LayerMode::SeparatelyOnOneLayer);
+  }
+}
+
+TEST(BatchOptions, InputsOfEachCommand) {
+  EXPECT_TRUE(Parsed({"info", "--scanword", "a.skw", "--json"}).json);
+  EXPECT_EQ(Parsed({"check", "--definitions", "d.txt", "--number", "10000"}).input.number, 10000);
+  EXPECT_TRUE(Parsed({"export", "--grid", "g.txt", "--all", "-o", "folder"}).input.everyPuzzle);
+  // The scanword file wins over the other two, as in the open dialog.
+  const Options both = Parsed({"save", "--grid", "g.txt", "--scanword", "a.skw", "-o", "b.skw"});
+  EXPECT_EQ(both.input.scanword, std::filesystem::path("a.skw"));
+  EXPECT_EQ(both.command, Command::Save);
+}
+
+TEST(BatchOptions, HelpWinsOverEverythingElse) {
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseArguments({"--help"})));
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseArguments({"export", "--bogus", "-h"})));
+}
+
+struct WrongUsage {
+  const char* name;
+  Arguments arguments;
+  std::string problem;
+};
+
+class BatchUsageErrors : public ::testing::TestWithParam<WrongUsage> {};
+
+TEST_P(BatchUsageErrors, EndInAUsageMessage) {
+  const ParsedArguments parsed = ParseArguments(GetParam().arguments);
+  const auto* error = std::get_if<UsageError>(&parsed);
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->problem, GetParam().problem);
+
+  const testing::BatchRun run = testing::RunBatchWith(GetParam().arguments);
+  EXPECT_EQ(run.status, kExitUsage);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(std::string(Trimmed(GetParam().problem))), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("verstak-batch info    INPUT [--number N] [--json]"), std::string::npos) << run.err;
+}
+
+const Arguments kGrid = {"--grid", "g.txt"};
+
+Arguments With(Arguments head, const Arguments& tail) {
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchUsageErrors,
+    ::testing::Values(
+        WrongUsage{"Nothing", {}, "не указана команда: export, save, check или info"},
+        WrongUsage{"UnknownCommand", {"print", "--grid", "g"}, "неизвестная команда: print"},
+        WrongUsage{"TwoCommands", {"info", "check", "--grid", "g"}, "лишний аргумент: check"},
+        WrongUsage{"UnknownOption", {"info", "--grid", "g", "--colour", "red"}, "неизвестный параметр --colour"},
+        WrongUsage{"MissingValue", {"info", "--grid"}, "после --grid нужно значение"},
+        WrongUsage{"Twice", {"info", "--grid", "a", "--grid", "b"}, "параметр --grid указан дважды"},
+        WrongUsage{"FlagWithValue", {"info", "--grid", "a", "--json=yes"}, "параметр --json указывается без значения"},
+        WrongUsage{"NoFile", {"check", "--number", "2"}, "Ни один файл не выбран!"},
+        WrongUsage{"NumberZero", With({"check", "--number", "0"}, kGrid),
+                   "номер кроссворда должен быть целым числом от 1 до 10000: 0"},
+        WrongUsage{"NumberTooLarge", With({"check", "--number", "10001"}, kGrid),
+                   "номер кроссворда должен быть целым числом от 1 до 10000: 10001"},
+        WrongUsage{"NumberNotANumber", With({"check", "--number", "7a"}, kGrid),
+                   "номер кроссворда должен быть целым числом от 1 до 10000: 7a"},
+        WrongUsage{"NumberAndAll", With({"export", "--all", "--number", "2", "-o", "f"}, kGrid),
+                   "--number и --all не указываются вместе"},
+        WrongUsage{"AllWithoutGrid", {"export", "--all", "--definitions", "d", "-o", "f"},
+                   "--all берёт номера из файла сеток: нужен --grid, и без --scanword"},
+        WrongUsage{"AllWithScanword", With({"export", "--all", "--scanword", "s", "-o", "f"}, kGrid),
+                   "--all берёт номера из файла сеток: нужен --grid, и без --scanword"},
+        WrongUsage{"AllOutsideExport", With({"info", "--all"}, kGrid), "параметр --all не относится к команде info"},
+        WrongUsage{"ExportWithoutOutput", With({"export"}, kGrid), "не указан выходной файл: -o"},
+        WrongUsage{"SaveWithoutOutput", With({"save"}, kGrid), "не указан выходной файл: -o"},
+        WrongUsage{"OutputOfCheck", With({"check", "-o", "x"}, kGrid), "параметр -o не относится к команде check"},
+        WrongUsage{"JsonOfExport", With({"export", "-o", "x", "--json"}, kGrid),
+                   "параметр --json не относится к команде export"},
+        WrongUsage{"Target", With({"export", "-o", "x", "--target", "8"}, kGrid), "--target: 7, 9 или 10, а не 8"},
+        WrongUsage{"Layout", With({"export", "-o", "x", "--layout", "all"}, kGrid),
+                   "--layout: one, separate или layers, а не all"},
+        WrongUsage{"PassesOnOneLayer", With({"export", "-o", "x", "--passes", "text"}, kGrid),
+                   "--passes действует только с --layout separate или layers"},
+        WrongUsage{"PassName", With({"export", "-o", "x", "--layout", "layers", "--passes", "text,bars"}, kGrid),
+                   "--passes: неизвестный проход \"bars\"; есть text, arrows, empty, full, pictures, all"},
+        WrongUsage{"CmykParts", With({"export", "-o", "x", "--cmyk", "0,0,20"}, kGrid),
+                   "--cmyk: нужны четыре процента через запятую, например 0,0,0,20"},
+        // The settings dialog's own checks and messages.
+        WrongUsage{"WidthZero", With({"export", "-o", "x", "--cell-width", "0.0"}, kGrid),
+                   " Ширина клетки не может быть равна 0! "},
+        WrongUsage{"WidthTooLarge", With({"export", "-o", "x", "--cell-width", "100.0001"}, kGrid),
+                   " Ширина клетки не может быть более 100 мм! "},
+        WrongUsage{"WidthFiveDecimals", With({"export", "-o", "x", "--cell-width", "12,63601"}, kGrid),
+                   " В поле \"Ширина...\" ошибка! "},
+        WrongUsage{"HeightNotANumber", With({"export", "-o", "x", "--cell-height", "abc"}, kGrid),
+                   " В поле \"Высота...\" ошибка! "},
+        WrongUsage{"CyanEmpty", With({"export", "-o", "x", "--cmyk", ",0,0,20"}, kGrid), " В поле \"Cyan\" ошибка! "},
+        WrongUsage{"BlackTooLarge", With({"export", "-o", "x", "--cmyk", "0,0,0,101"}, kGrid),
+                   " Black не может быть более 100% "}),
+    [](const ::testing::TestParamInfo<WrongUsage>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace verstak::batch
