@@ -23,12 +23,12 @@ struct CommandWord {
 constexpr CommandWord kCommands[] = {
     {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info}};
 
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;
   bool takesValue;
   CommandSet commands;  // the commands it belongs to
 };
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--grid", true, kEveryCommand},
     {"--definitions", true, kEveryCommand},
     {"--scanword", true, kEveryCommand},
@@ -98,19 +98,19 @@ Problem TakeOption(const std::vector<std::string>& arguments, std::size_t& index
     inlineValue = std::string(typed.substr(equals + 1));
     typed = typed.substr(0, equals);
   }
-  const auto spec = std::ranges::find(kOptions, typed, &OptionSpec::name);
-  if (spec == std::end(kOptions)) return "неизвестный параметр " + std::string(typed);
-  if (raw.has(spec->name)) return "параметр " + std::string(spec->name) + " указан дважды";
-  if (!spec->takesValue) {
-    if (inlineValue) return "параметр " + std::string(spec->name) + " указывается без значения";
-    raw.given.emplace(spec->name, "");
+  const auto known = std::ranges::find(kOptions, typed, &KnownOption::name);
+  if (known == std::end(kOptions)) return "неизвестный параметр " + std::string(typed);
+  if (raw.has(known->name)) return "параметр " + std::string(known->name) + " указан дважды";
+  if (!known->takesValue) {
+    if (inlineValue) return "параметр " + std::string(known->name) + " указывается без значения";
+    raw.given.emplace(known->name, "");
     return std::nullopt;
   }
   if (!inlineValue) {
-    if (index + 1 >= arguments.size()) return "после " + std::string(spec->name) + " нужно значение";
+    if (index + 1 >= arguments.size()) return "после " + std::string(known->name) + " нужно значение";
     inlineValue = arguments[++index];
   }
-  raw.given.emplace(spec->name, std::move(*inlineValue));
+  raw.given.emplace(known->name, std::move(*inlineValue));
   return std::nullopt;
 }
 
@@ -125,8 +125,8 @@ Problem TakeCommand(std::string_view word, RawArguments& raw) {
 Problem CheckOptionsBelongToCommand(const RawArguments& raw) {
   const auto word = std::ranges::find(kCommands, *raw.command, &CommandWord::command)->word;
   for (const auto& [name, value] : raw.given) {
-    const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
-    if (!(spec->commands & Bit(*raw.command))) {
+    const auto known = std::ranges::find(kOptions, name, &KnownOption::name);
+    if (!(known->commands & Bit(*raw.command))) {
       return "параметр " + std::string(name) + " не относится к команде " + std::string(word);
     }
   }
