@@ -187,7 +187,8 @@ void MainWindow::CreateEditing() {
   new MouseEditing(document_, editor_, *grid_);
   clueEditing_ = new ClueEditing(document_, editor_, *this, *palette_, prompter_);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
-  findChild<QPushButton*>(QStringLiteral("Button2"))->installEventFilter(this);
+  button2_ = panel1_->findChild<QPushButton*>(QStringLiteral("Button2"));
+  button2_->installEventFilter(this);
   memo_->installEventFilter(this);
 }
 
@@ -298,8 +299,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ ||
-      watched->objectName() == QLatin1String("Button2")) {
+  if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == button2_) {
     if (keys_->KeyPressed(*key, watched == memo_)) return true;
   }
   if (watched == scrollBar1_ || watched == scrollBar2_) {

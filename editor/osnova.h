@@ -19,7 +19,6 @@ namespace verstak {
 
 class ClueEditing;
 class GridView;
-class MouseEditing;
 class OneKeyCommands;
 class Prompter;
 class ToolPalette;
@@ -121,6 +120,7 @@ class MainWindow : public QWidget {
   ToolPalette* palette_ = nullptr;
   ClueEditing* clueEditing_ = nullptr;
   std::unique_ptr<OneKeyCommands> keys_;
+  QWidget* button2_ = nullptr;  // "Новый" passes typed characters to the one-key commands too
 };
 
 }  // namespace verstak

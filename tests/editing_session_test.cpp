@@ -61,6 +61,7 @@ class EditingSessionTest : public QObject {
     Type(memo, QStringLiteral("Озеро Loch Ness"));
     QTest::mouseClick(Button(f, "SpeedButton26"), Qt::LeftButton);
     QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), QPoint(1, 3));
+    QCOMPARE(f.main.focusWidget(), memo);  // the step buttons leave the keyboard with the memo
     Type(memo, QStringLiteral("Вверх"));
     QTest::keyClick(memo, Qt::Key_PageDown);
     Type(memo, QStringLiteral("Вниз"));

@@ -50,32 +50,6 @@ TEST(ToolRule, SecondMarksAreExactlyThoseOfTheOverlayTable) {
   EXPECT_EQ(kinds, allButReserved);
 }
 
-TEST(ToolRule, WhatIsDrawnAtOnce) {
-  struct Case {
-    GridCell cell;
-    int tool;
-    ToolEffect effect;
-  };
-  const Case cases[] = {
-      {{CellKind::ClueMissing, 0}, 0, {ToolDrawing::EmptyCell, 0}},
-      {{CellKind::ArrowFromLeftRight, 2}, 15, {ToolDrawing::EmptyCell, 0}},
-      {{CellKind::Letter, 0}, 3, {ToolDrawing::Mark, 3}},
-      {{CellKind::ArrowFromTopDown, 0}, 1, {ToolDrawing::Mark, 1}},
-      {{CellKind::ArrowFromTopDown, 0}, 2, {}},
-      {{CellKind::ArrowFromTopRight, 0}, 18, {ToolDrawing::BarMark, 18}},
-      {{CellKind::BarLeft, 0}, 4, {}},
-      {{CellKind::ClueMissing, 0}, 17, {ToolDrawing::WholeCell, 17}},
-      {{CellKind::ArrowFromLeftRight, 2}, 24, {ToolDrawing::WholeCell, 24}},
-      {{CellKind::Picture, 0}, ToolNone, {}},
-      {{CellKind::Picture, 0}, -1, {}},
-      {{CellKind::Picture, 0}, 26, {}},
-  };
-  for (const Case& c : cases) {
-    GridCell cell = c.cell;
-    EXPECT_EQ(ApplyToolRule(c.tool, cell), c.effect) << "tool " << c.tool << " on kind " << int(Code(c.cell.kind));
-  }
-}
-
 TEST(ViewCells, PointsAddressOnlyTheVisibleCells) {
   EditorState editor;
   editor.visibleColumns = 12;
