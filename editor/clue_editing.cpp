@@ -101,9 +101,8 @@ void ClueEditing::ReturnToLayout() {
   editor_.selectedCellX = editor_.selectedCellY = 1;
   palette_.SelectTool(ToolPicture);
   memo_.clear();
-  ForEachCellInReadingOrder(document_, [this](int x, int y, const GridCell& cell) {
-    document_.cells.at(x, y).kind = PlainKind(cell.kind);
-  });
+  ForEachCellInReadingOrder(
+      document_, [this](int x, int y, const GridCell& cell) { document_.cells.at(x, y).kind = PlainKind(cell.kind); });
   LeaveClueEditing();
   view_.RepaintGrid();
   window_.FocusScrollBar1();

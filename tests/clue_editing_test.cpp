@@ -1,3 +1,5 @@
+#include "editor/clue_editing.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "editing_support.h"
-#include "editor/clue_editing.h"
 
 using namespace verstak;
 using namespace verstak::editing;
@@ -62,11 +63,21 @@ using Cells = std::vector<Placed>;
 
 void TakeStep(ProgramFixture& f, char how) {
   switch (how) {
-    case '>': PageDown(f); break;
-    case '<': PageUp(f); break;
-    case 'n': QTest::mouseClick(Button(f, "SpeedButton26"), Qt::LeftButton); break;
-    case 'p': QTest::mouseClick(Button(f, "SpeedButton27"), Qt::LeftButton); break;
-    default: Type(&f.main.memo(), QString(QLatin1Char(how))); break;
+    case '>':
+      PageDown(f);
+      break;
+    case '<':
+      PageUp(f);
+      break;
+    case 'n':
+      QTest::mouseClick(Button(f, "SpeedButton26"), Qt::LeftButton);
+      break;
+    case 'p':
+      QTest::mouseClick(Button(f, "SpeedButton27"), Qt::LeftButton);
+      break;
+    default:
+      Type(&f.main.memo(), QString(QLatin1Char(how)));
+      break;
   }
 }
 
@@ -129,8 +140,8 @@ class ClueEditingTest : public QObject {
     const Cells lastSplit{{1, 1, CellKind::Clue}, {3, 3, CellKind::ClueSplitVertical}};
     QTest::newRow("back from the first clue to the last cell's second clue")
         << 3 << 3 << lastSplit << Steps{{'<', 3, 3, 2, 3}, {'<', 3, 3, 1, 2}, {'>', 3, 3, 2, 3}, {'>', 1, 1, 1, 1}};
-    QTest::newRow("one clue cell")
-        << 2 << 2 << Cells{{2, 2, CellKind::ClueHalfLeft}} << Steps{{'>', 2, 2, 1, 1}, {'<', 2, 2, 2, 1}, {'>', 2, 2, 1, 1}};
+    QTest::newRow("one clue cell") << 2 << 2 << Cells{{2, 2, CellKind::ClueHalfLeft}}
+                                   << Steps{{'>', 2, 2, 1, 1}, {'<', 2, 2, 2, 1}, {'>', 2, 2, 1, 1}};
     QTest::newRow("missing variants are visited like their kinds")
         << 3 << 1 << Cells{{1, 1, CellKind::ClueHalfTopMissing}, {3, 1, CellKind::ClueSplitVerticalMissing}}
         << Steps{{'>', 3, 1, 1, 2}, {'>', 3, 1, 2, 3}, {'>', 1, 1, 1, 1}};
@@ -150,7 +161,8 @@ class ClueEditingTest : public QObject {
     Enter(f);
     for (const Step& step : steps) {
       TakeStep(f, step.how);
-      const QString where = QStringLiteral("after '%1' towards (%2,%3)").arg(QLatin1Char(step.how)).arg(step.x).arg(step.y);
+      const QString where =
+          QStringLiteral("after '%1' towards (%2,%3)").arg(QLatin1Char(step.how)).arg(step.x).arg(step.y);
       QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), QPoint(step.x, step.y));
       QCOMPARE(f.editor.currentSlot, step.slot);
       QCOMPARE(MemoText(f), QStringLiteral("определение %1\n").arg(step.slot));

@@ -81,12 +81,18 @@ class EditingSessionTest : public QObject {
       CellKind kind;
       int overlay;
     } expected[] = {
-        {1, 1, CellKind::ClueSplitHorizontal, 0}, {2, 1, CellKind::ArrowFromLeftRight, 2},
-        {3, 1, CellKind::Clue, 0},                {4, 1, CellKind::Picture, 0},
-        {1, 2, CellKind::ArrowFromTopDown, 18},   {2, 2, CellKind::Letter, 0},
-        {3, 2, CellKind::Letter, 0},              {4, 2, CellKind::Letter, 0},
-        {1, 3, CellKind::ClueSplitVertical, 0},   {2, 3, CellKind::ArrowFromTopRight, 2},
-        {3, 3, CellKind::ClueHalfTop, 0},         {4, 3, CellKind::BarTop, 0},
+        {1, 1, CellKind::ClueSplitHorizontal, 0},
+        {2, 1, CellKind::ArrowFromLeftRight, 2},
+        {3, 1, CellKind::Clue, 0},
+        {4, 1, CellKind::Picture, 0},
+        {1, 2, CellKind::ArrowFromTopDown, 18},
+        {2, 2, CellKind::Letter, 0},
+        {3, 2, CellKind::Letter, 0},
+        {4, 2, CellKind::Letter, 0},
+        {1, 3, CellKind::ClueSplitVertical, 0},
+        {2, 3, CellKind::ArrowFromTopRight, 2},
+        {3, 3, CellKind::ClueHalfTop, 0},
+        {4, 3, CellKind::BarTop, 0},
     };
     for (const auto& e : expected) {
       QCOMPARE(f.document.cells.at(e.x, e.y), (GridCell{e.kind, static_cast<std::uint8_t>(e.overlay)}));

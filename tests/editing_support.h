@@ -19,7 +19,9 @@ inline void NewGrid(ProgramFixture& f, int width, int height) {
   f.main.gridView().RepaintGrid();
 }
 
-inline QAbstractButton* Button(ProgramFixture& f, const QString& name) { return f.Child<QAbstractButton>(qPrintable(name)); }
+inline QAbstractButton* Button(ProgramFixture& f, const QString& name) {
+  return f.Child<QAbstractButton>(qPrintable(name));
+}
 inline QAbstractButton* PaletteButton(ProgramFixture& f, int number) {
   return Button(f, QStringLiteral("SpeedButton%1").arg(number));
 }

@@ -1,3 +1,5 @@
+#include "editor/tool_rule.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,7 +8,6 @@
 
 #include "document/overlay_rule.h"
 #include "editor/editor_state.h"
-#include "editor/tool_rule.h"
 #include "editor/view_cells.h"
 
 namespace verstak {
@@ -62,9 +63,9 @@ TEST(ViewCells, PointsAddressOnlyTheVisibleCells) {
     int column, row;
   };
   const Case cases[] = {
-      {0, 0, true, 4, 3},        {39, 39, true, 4, 3},      {40, 0, true, 5, 3},    {479, 399, true, 15, 12},
-      {480, 0, false, 0, 0},     {0, 400, false, 0, 0},     {-1, 5, false, 0, 0},   {5, -1, false, 0, 0},
-      {-50, 5, false, 0, 0},     {5, -41, false, 0, 0},
+      {0, 0, true, 4, 3},    {39, 39, true, 4, 3},  {40, 0, true, 5, 3},  {479, 399, true, 15, 12},
+      {480, 0, false, 0, 0}, {0, 400, false, 0, 0}, {-1, 5, false, 0, 0}, {5, -1, false, 0, 0},
+      {-50, 5, false, 0, 0}, {5, -41, false, 0, 0},
   };
   for (const Case& c : cases) {
     editor.cursorX = editor.cursorY = 0;
