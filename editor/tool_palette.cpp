@@ -136,10 +136,10 @@ ToolPalette::ToolPalette(QWidget& panel, EditorState& editor)
     connect(button, &QAbstractButton::pressed, button, [button] { button->setChecked(true); });
     if (entry.label) labels_.push_back(KeyLabel(panel, static_cast<int>(labels_.size()) + 1, entry.label));
   }
+  group_->button(ToolPicture)->setChecked(true);
   connect(group_, &QButtonGroup::idToggled, this, [this](int button, bool down) {
     if (down) editor_.currentTool = ToolOfButton(button);
   });
-  group_->button(ToolPicture)->setChecked(true);
   PlaceControls();
 }
 
