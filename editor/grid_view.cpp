@@ -1,5 +1,6 @@
 #include "editor/grid_view.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -115,5 +116,11 @@ void GridView::FitCanvas() {
 }
 
 void GridView::resizeEvent(QResizeEvent*) { FitCanvas(); }
+
+void GridView::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->position().toPoint()); }
+
+void GridView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint()); }
+
+void GridView::mouseReleaseEvent(QMouseEvent*) { emit mouseReleased(); }
 
 }  // namespace verstak

@@ -40,9 +40,19 @@ class GridView : public QWidget {
 
   const QImage& canvas() const { return canvas_; }
 
+ signals:
+  // Mouse buttons over the view, any button, in view pixels. While a button
+  // is held, movements are reported beyond the view's edges too.
+  void mousePressed(QPoint at);
+  void mouseMoved(QPoint at);
+  void mouseReleased();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   // Runs `draw` on a canvas over the kept image and shows the result.

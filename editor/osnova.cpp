@@ -16,7 +16,11 @@
 #include "dialogs/ui_font.h"
 #include "dialogs/window_look.h"
 #include "document/reset_document.h"
+#include "editor/apply_tool.h"
+#include "editor/clue_editing.h"
 #include "editor/grid_view.h"
+#include "editor/key_command.h"
+#include "editor/tool_palette.h"
 #include "files/novi.h"
 
 namespace verstak {
@@ -116,6 +120,7 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
   CreatePanels();
   CreateLeftPanelControls();
   CreateGridView();
+  CreateEditing();
   ConnectCommands();
   LayOutWindow();
 }
@@ -177,6 +182,18 @@ void MainWindow::CreateGridView() {
   connect(scrollBar2_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar2_, editor_.viewOriginY); });
 }
 
+void MainWindow::CreateEditing() {
+  palette_ = new ToolPalette(*panel1_, editor_);
+  new MouseEditing(document_, editor_, *grid_);
+  clueEditing_ = new ClueEditing(document_, editor_, *this, *palette_, prompter_);
+  keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
+  button2_ = panel1_->findChild<QPushButton*>(QStringLiteral("Button2"));
+  button2_->installEventFilter(this);
+  memo_->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() = default;
+
 void MainWindow::ConnectCommands() {
   connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
           &MainWindow::NewGridCommand);
@@ -201,6 +218,7 @@ void MainWindow::LayOutPanel1() {
   for (const CommandButton& command : kCommandButtons) {
     panel1_->findChild<QPushButton*>(QLatin1String(command.name))->setGeometry(command.place);
   }
+  palette_->PlaceControls();
   panel1_->findChild<QLabel*>(QStringLiteral("Label20"))->hide();
   panel1_->findChild<QLabel*>(QStringLiteral("Label21"))->hide();
 }
@@ -231,6 +249,8 @@ void MainWindow::FirstActivation() {
 void MainWindow::ResetDocument() {
   verstak::ResetDocument(document_, editor_, settings_);
   ResetScrollBars();
+  // The button that is down always shows the tool a click applies.
+  palette_->SelectTool(editor_.currentTool);
 }
 
 void MainWindow::FocusScrollBar1() { scrollBar1_->setFocus(); }
@@ -274,10 +294,15 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
-// Keys typed into the focus-holding scroll bars.
+// Keys typed into the focus-holding controls: the one-key commands first,
+// then the scroll bars' own keys.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && (watched == scrollBar1_ || watched == scrollBar2_)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == button2_) {
+    if (keys_->KeyPressed(*key, watched == memo_)) return true;
+  }
+  if (watched == scrollBar1_ || watched == scrollBar2_) {
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && ScrollBarKey(*static_cast<QScrollBar*>(watched), key->key())) return true;
   }

@@ -4,6 +4,7 @@
 // panel carries the grid view with its two scroll bars.
 
 #include <QWidget>
+#include <memory>
 
 #include "dialogs/print_settings.h"
 #include "document/scanword_document.h"
@@ -16,8 +17,11 @@ class QScrollBar;
 
 namespace verstak {
 
+class ClueEditing;
 class GridView;
+class OneKeyCommands;
 class Prompter;
+class ToolPalette;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -31,6 +35,7 @@ class MainWindow : public QWidget {
  public:
   MainWindow(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
              QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The program's other windows, created after this one. A window left out
   // is not shown: without a splash window the start-up goes straight on.
@@ -67,6 +72,8 @@ class MainWindow : public QWidget {
   GridView& gridView() { return *grid_; }
   QWidget& leftPanel() { return *panel1_; }  // `Panel1`, home of the palette
   QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
+  ToolPalette& toolPalette() { return *palette_; }
+  ClueEditing& clueEditing() { return *clueEditing_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -78,6 +85,8 @@ class MainWindow : public QWidget {
   void CreatePanels();
   void CreateLeftPanelControls();
   void CreateGridView();
+  // The palette, mouse editing, clue editing and the one-key commands.
+  void CreateEditing();
   void LayOutWindow();
   void LayOutPanel1();
   void ConnectCommands();
@@ -108,6 +117,10 @@ class MainWindow : public QWidget {
   QScrollBar* scrollBar1_ = nullptr;
   QScrollBar* scrollBar2_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
+  ToolPalette* palette_ = nullptr;
+  ClueEditing* clueEditing_ = nullptr;
+  std::unique_ptr<OneKeyCommands> keys_;
+  QWidget* button2_ = nullptr;  // "Новый" passes typed characters to the one-key commands too
 };
 
 }  // namespace verstak

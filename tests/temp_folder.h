@@ -10,13 +10,17 @@
 #include <string>
 #include <string_view>
 
+#include <unistd.h>
+
 namespace verstak {
 
 class TempFolder {
  public:
   TempFolder() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("verstak_") + test->test_suite_name() + "_" + test->name();
+    // The process id keeps parallel runs of the same test apart.
+    std::string name = std::string("verstak_") + std::to_string(::getpid()) + "_" + test->test_suite_name() + "_" +
+                       test->name();
     for (char& c : name) {
       if (c == '/') c = '_';
     }

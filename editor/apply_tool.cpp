@@ -1,0 +1,53 @@
+#include "editor/apply_tool.h"
+
+#include "editor/grid_view.h"
+#include "editor/tool_rule.h"
+#include "editor/view_cells.h"
+
+namespace verstak {
+
+MouseEditing::MouseEditing(ScanwordDocument& document, EditorState& editor, GridView& view)
+    : QObject(&view), document_(document), editor_(editor), view_(view) {
+  connect(&view, &GridView::mousePressed, this, &MouseEditing::Pressed);
+  connect(&view, &GridView::mouseMoved, this, &MouseEditing::Moved);
+  connect(&view, &GridView::mouseReleased, this, &MouseEditing::Released);
+}
+
+// A press outside the grid still starts painting, so that a drag begun
+// there paints as soon as it enters the grid.
+void MouseEditing::Pressed(QPoint at) {
+  if (editor_.mode != ModeIdle) return;
+  editor_.mode = ModePainting;
+  PaintAt(at);
+}
+
+void MouseEditing::Moved(QPoint at) {
+  if (editor_.mode == ModePainting) PaintAt(at);
+}
+
+void MouseEditing::Released() {
+  if (editor_.mode == ModePainting) editor_.mode = ModeIdle;
+}
+
+// Only cells the user sees are painted: a point off the view's whole cells
+// addresses no cell at all.
+void MouseEditing::PaintAt(QPoint at) {
+  if (!PointToCell(editor_, at.x(), at.y())) return;
+  if (document_.insideGrid(editor_.cursorX, editor_.cursorY)) ApplyTool();
+}
+
+void MouseEditing::ApplyTool() {
+  GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
+  const GridCell before = cell;
+  const ToolEffect effect = ApplyToolRule(editor_.currentTool, cell);
+  if (cell != before) editor_.documentChanged = true;
+  switch (effect.drawing) {
+    case ToolDrawing::Nothing: break;
+    case ToolDrawing::EmptyCell: view_.DrawCellBase(); break;
+    case ToolDrawing::WholeCell:
+    case ToolDrawing::Mark: view_.DrawCell(effect.code); break;
+    case ToolDrawing::BarMark: view_.DrawBarMark(effect.code); break;
+  }
+}
+
+}  // namespace verstak

@@ -1,0 +1,38 @@
+#pragma once
+// Mouse editing over the grid view: a press of any button starts painting,
+// and the press and every movement while painting apply the current tool to
+// the cell under the mouse, drawing the changed cell at once.
+
+#include <QObject>
+#include <QPoint>
+
+#include "document/scanword_document.h"
+#include "editor/editor_state.h"
+
+namespace verstak {
+
+class GridView;
+
+class MouseEditing : public QObject {
+  Q_OBJECT
+
+ public:
+  MouseEditing(ScanwordDocument& document, EditorState& editor, GridView& view);
+
+  void Pressed(QPoint at);
+  void Moved(QPoint at);
+  void Released();
+
+  // The current tool on the cursor cell, which must lie in the grid, drawn at
+  // (cellLeft, cellTop).
+  void ApplyTool();
+
+ private:
+  void PaintAt(QPoint at);
+
+  ScanwordDocument& document_;
+  EditorState& editor_;
+  GridView& view_;
+};
+
+}  // namespace verstak

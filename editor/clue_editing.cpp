@@ -1,0 +1,209 @@
+#include "editor/clue_editing.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <algorithm>
+
+#include "dialogs/prompter.h"
+#include "dialogs/ui_font.h"
+#include "document/check_definitions.h"
+#include "document/cp1251.h"
+#include "document/slot_numbering.h"
+#include "editor/clue_navigation.h"
+#include "editor/grid_view.h"
+#include "editor/osnova.h"
+#include "editor/tool_palette.h"
+#include "editor/view_cells.h"
+
+namespace verstak {
+namespace {
+
+// The commands that would replace or leave the document: off while editing.
+const char* const kLayoutCommands[] = {"Button1", "Button2", "Button3", "Button4", "Button6", "Button7"};
+
+// The clue editor's controls, hidden while the grid is laid out.
+const char* const kEditorControls[] = {"Memo1",   "Panel4",  "Panel5",   "SpeedButton26", "SpeedButton27",
+                                       "Label20", "Label21", "Button10", "Button9",       "Button11"};
+
+// The slot's lines at their own line numbers up to its last line with text,
+// then one empty line; an empty slot gives an empty memo.
+QString MemoText(const DefinitionText& text) {
+  int last = 0;
+  for (int i = 1; i <= kDefinitionLines; ++i) {
+    if (!text.line(i).empty()) last = i;
+  }
+  QStringList lines;
+  for (int i = 1; i <= last; ++i) lines << QString::fromStdString(Cp1251ToUtf8(text.line(i).text()));
+  if (last > 0) lines << QString();
+  return lines.join(QLatin1Char('\n'));
+}
+
+// Memo lines after the 16th and characters after a line's 32nd are cut.
+DefinitionText DefinitionFromMemo(const QString& memo) {
+  DefinitionText text;
+  const QStringList lines = memo.split(QLatin1Char('\n'));
+  const int count = std::min(static_cast<int>(lines.size()), kDefinitionLines);
+  for (int i = 0; i < count; ++i) {
+    if (!lines[i].isEmpty()) text.line(i + 1).assign(Utf8ToCp1251(lines[i].toStdString()));
+  }
+  return text;
+}
+
+}  // namespace
+
+ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, MainWindow& window, ToolPalette& palette,
+                         Prompter& prompter)
+    : QObject(&window),
+      document_(document),
+      editor_(editor),
+      window_(window),
+      view_(window.gridView()),
+      memo_(window.memo()),
+      palette_(palette),
+      prompter_(prompter),
+      fontDialogFont_(UiFont(QStringLiteral("MS Sans Serif"), 17)) {
+  const auto on = [this](const char* name, void (ClueEditing::*command)()) {
+    auto* button = window_.leftPanel().findChild<QAbstractButton*>(QLatin1String(name));
+    connect(button, &QAbstractButton::clicked, this, command);
+  };
+  on("Button6", &ClueEditing::EnterClueEditing);
+  on("Button10", &ClueEditing::CheckCommand);
+  on("Button9", &ClueEditing::FontCommand);
+  on("Button11", &ClueEditing::ReturnToLayout);
+  on("SpeedButton26", &ClueEditing::NextClue);
+  on("SpeedButton27", &ClueEditing::PreviousClue);
+  view_.setSelectClue([this] { HighlightAfterRepaint(); });
+  window_.installEventFilter(this);
+}
+
+void ClueEditing::EnterClueEditing() {
+  prompter_.showMessage(CheckDefinitions(document_).message);
+  palette_.SetShown(false);
+  ShowEditorControls(true);
+  memo_.setFocus();
+  view_.RepaintGrid();
+  editor_.mode = ModeClueEditing;
+  editor_.currentTool = ToolNone;
+  editor_.cursorX = editor_.cursorY = 1;
+  SetCorner(editor_, 1, 1);
+  if (FindClueForward(document_, editor_)) {
+    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+    SelectClue();
+  }
+}
+
+// What the user typed is kept: it goes into the selected clue's slot before
+// the memo is emptied.
+void ClueEditing::ReturnToLayout() {
+  StoreClueText();
+  editor_.selectedCellX = editor_.selectedCellY = 1;
+  palette_.SelectTool(ToolPicture);
+  memo_.clear();
+  ForEachCellInReadingOrder(
+      document_, [this](int x, int y, const GridCell& cell) { document_.cells.at(x, y).kind = PlainKind(cell.kind); });
+  LeaveClueEditing();
+  view_.RepaintGrid();
+  window_.FocusScrollBar1();
+}
+
+void ClueEditing::LeaveClueEditing() {
+  ShowEditorControls(false);
+  palette_.SetShown(true);
+  editor_.mode = ModeIdle;
+}
+
+void ClueEditing::ShowEditorControls(bool shown) {
+  QWidget& panel = window_.leftPanel();
+  for (const char* name : kLayoutCommands) panel.findChild<QWidget*>(QLatin1String(name))->setEnabled(!shown);
+  for (const char* name : kEditorControls) panel.findChild<QWidget*>(QLatin1String(name))->setVisible(shown);
+}
+
+void ClueEditing::LoadClueText() {
+  LocateSlot(document_, editor_);
+  memo_.setPlainText(MemoText(document_.definitions.slotOrEmpty(editor_.currentSlot)));
+}
+
+void ClueEditing::StoreClueText() {
+  LocateSlot(document_, editor_);
+  if (editor_.mode != ModeClueEditing || !ClueSelected(document_, editor_)) return;
+  if (!DefinitionTable::InRange(editor_.currentSlot)) return;
+  DefinitionText& slot = document_.definitions.slot(editor_.currentSlot);
+  const DefinitionText typed = DefinitionFromMemo(memo_.toPlainText());
+  if (!(slot == typed)) {
+    slot = typed;
+    editor_.documentChanged = true;
+  }
+  GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
+  if (!slot.isEmpty()) cell.kind = PlainKind(cell.kind);
+}
+
+void ClueEditing::SelectClue() {
+  editor_.selectedCellX = editor_.cursorX;
+  editor_.selectedCellY = editor_.cursorY;
+  LoadClueText();
+  DrawCursorClue(true);
+}
+
+void ClueEditing::NextClue() {
+  if (editor_.mode != ModeClueEditing) return;
+  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+  StoreClueText();
+  DrawCursorClue(false);
+  if (StepToNextClue(document_, editor_)) {
+    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+    SelectClue();
+  }
+}
+
+void ClueEditing::PreviousClue() {
+  if (editor_.mode != ModeClueEditing) return;
+  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+  StoreClueText();
+  DrawCursorClue(false);
+  if (StepToPreviousClue(document_, editor_)) {
+    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+    SelectClue();
+  }
+}
+
+// The typed text is stored first, so that the check counts it and the
+// reselection shows it again instead of dropping it.
+void ClueEditing::CheckCommand() {
+  StoreClueText();
+  prompter_.showMessage(CheckDefinitions(document_).message);
+  view_.RepaintGrid();
+  if (ClueSelected(document_, editor_)) SelectClue();
+  memo_.setFocus();
+}
+
+void ClueEditing::FontCommand() {
+  if (const std::optional<QFont> font = prompter_.chooseFont(fontDialogFont_)) {
+    fontDialogFont_ = *font;
+    memo_.setFont(*font);
+  }
+  memo_.setFocus();
+}
+
+void ClueEditing::DrawCursorClue(bool highlighted) {
+  if (!ClueSelected(document_, editor_) || !CellOnScreen(editor_, editor_.cursorX, editor_.cursorY)) return;
+  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+  editor_.highlight = highlighted;
+  view_.DrawCell(Code(document_.cells.at(editor_.cursorX, editor_.cursorY).kind));
+  editor_.highlight = false;
+}
+
+// A repaint while editing (scrolling, resizing) shows the selected clue in
+// yellow again but leaves the memo as typed: reloading it from the slot
+// would throw the typing away.
+void ClueEditing::HighlightAfterRepaint() { DrawCursorClue(true); }
+
+// Closing the window in clue editing keeps the typed text in the document,
+// so that the document counts as changed.
+bool ClueEditing::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::Close) StoreClueText();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace verstak

@@ -1,0 +1,74 @@
+#pragma once
+// Clue editing: the palette gives way to a text editor (`Memo1`) and the user
+// steps through the clue cells in reading order, editing the text of one
+// clue at a time. The text of a clue lives in the definition slot that the
+// reading-order numbering gives the selected cell half.
+
+#include <QFont>
+#include <QObject>
+
+#include "document/scanword_document.h"
+#include "editor/editor_state.h"
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace verstak {
+
+class GridView;
+class MainWindow;
+class Prompter;
+class ToolPalette;
+
+class ClueEditing : public QObject {
+  Q_OBJECT
+
+ public:
+  ClueEditing(ScanwordDocument& document, EditorState& editor, MainWindow& window, ToolPalette& palette,
+              Prompter& prompter);
+
+  // "Редактор": the check, then the editor's controls in place of the
+  // palette and the first clue of the grid selected.
+  void EnterClueEditing();
+  // "Обратно": back to the palette with tool 23; every missing mark cleared.
+  void ReturnToLayout();
+  void LeaveClueEditing();
+
+  // The memo shows the text of the cursor cell's selected clue.
+  void LoadClueText();
+  // The memo's text into the selected clue's slot: 16 lines of at most 32
+  // characters, characters code page 1251 lacks as "?". Nothing is stored
+  // when no clue is selected or its slot lies past the table.
+  void StoreClueText();
+  // The cursor cell becomes the selected clue: its text in the memo, its
+  // selected half in yellow.
+  void SelectClue();
+  // Store the text, then on to the next (previous) clue, wrapping round.
+  void NextClue();
+  void PreviousClue();
+
+  // "Проверить" and "Шрифт".
+  void CheckCommand();
+  void FontCommand();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShowEditorControls(bool shown);
+  // Draws the cursor cell's clue, in yellow when `highlighted`, if the view
+  // shows it.
+  void DrawCursorClue(bool highlighted);
+  void HighlightAfterRepaint();
+
+  ScanwordDocument& document_;
+  EditorState& editor_;
+  MainWindow& window_;
+  GridView& view_;
+  QPlainTextEdit& memo_;
+  ToolPalette& palette_;
+  Prompter& prompter_;
+  QFont fontDialogFont_;  // `FontDialog1` keeps the font chosen last
+};
+
+}  // namespace verstak

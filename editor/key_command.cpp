@@ -1,0 +1,73 @@
+#include "editor/key_command.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "document/cp1251.h"
+#include "editor/clue_editing.h"
+#include "editor/tool_palette.h"
+
+namespace verstak {
+namespace {
+
+constexpr unsigned char kEscape = 27;
+
+// The typed character in code page 1251; nullopt for keys that type none
+// (or more than one) and for characters the code page lacks.
+std::optional<unsigned char> TypedCharacter(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Escape) return kEscape;
+  const QList<uint> typed = key.text().toUcs4();
+  if (typed.size() != 1) return std::nullopt;
+  return UnicodeToCp1251(typed.front());
+}
+
+}  // namespace
+
+OneKeyCommands::OneKeyCommands(QWidget& window, EditorState& editor, ToolPalette& palette, ClueEditing& clues)
+    : window_(window), editor_(editor), palette_(palette), clues_(clues) {}
+
+KeyAction OneKeyCommands::KeyCommand(unsigned char code) {
+  const KeyCommandEntry command = KeyCommandFor(code);
+  const bool editingClues = editor_.mode == ModeClueEditing;
+  switch (command.action) {
+    case KeyAction::None: break;
+    case KeyAction::CloseProgram: window_.close(); break;
+    case KeyAction::SelectTool: palette_.SelectTool(command.tool); break;
+    // Outside clue editing no clue is selected, and a step there must not
+    // store the hidden memo into any slot.
+    case KeyAction::PreviousClue:
+      if (!editingClues) return KeyAction::None;
+      clues_.PreviousClue();
+      break;
+    case KeyAction::NextClue:
+      if (!editingClues) return KeyAction::None;
+      clues_.NextClue();
+      break;
+  }
+  return command.action;
+}
+
+bool OneKeyCommands::KeyPressed(const QKeyEvent& key, bool inMemo) {
+  if (inMemo && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (key.key() == Qt::Key_PageUp) {
+      clues_.PreviousClue();
+      return true;
+    }
+    if (key.key() == Qt::Key_PageDown) {
+      clues_.NextClue();
+      return true;
+    }
+  }
+  const std::optional<unsigned char> code = TypedCharacter(key);
+  if (!code) return false;
+  switch (KeyCommand(*code)) {
+    case KeyAction::None: return false;
+    case KeyAction::SelectTool: return !inMemo;
+    case KeyAction::CloseProgram:
+    case KeyAction::PreviousClue:
+    case KeyAction::NextClue: return true;
+  }
+  return false;
+}
+
+}  // namespace verstak

@@ -1,0 +1,38 @@
+#pragma once
+// The one-key commands, typed while a scroll bar, "Новый" or the clue text
+// editor has the keyboard focus: choose a tool, step between clues (only
+// while editing clue texts) or end the program.
+
+#include "editor/editor_state.h"
+#include "editor/key_table.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace verstak {
+
+class ClueEditing;
+class ToolPalette;
+
+class OneKeyCommands {
+ public:
+  OneKeyCommands(QWidget& window, EditorState& editor, ToolPalette& palette, ClueEditing& clues);
+
+  // Runs the command of `code`, a character of code page 1251, and says which
+  // one ran: the clue steps do nothing outside clue editing.
+  KeyAction KeyCommand(unsigned char code);
+
+  // A key pressed in one of the listening controls, before the control sees
+  // it; true when the control must not handle it too. In the memo a letter
+  // that chose a tool is still typed, but a character that stepped to
+  // another clue is not, and Page Up and Page Down step as well.
+  bool KeyPressed(const QKeyEvent& key, bool inMemo);
+
+ private:
+  QWidget& window_;
+  EditorState& editor_;
+  ToolPalette& palette_;
+  ClueEditing& clues_;
+};
+
+}  // namespace verstak

@@ -1,0 +1,170 @@
+#include "editor/tool_palette.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPainter>
+#include <array>
+
+#include "dialogs/ui_font.h"
+#include "dialogs/window_look.h"
+#include "editor/cell_drawing.h"
+#include "editor/grid_canvas.h"
+
+namespace verstak {
+namespace {
+
+constexpr int kButtonSide = 40;
+
+// The palette in reading order of the screen: button number, its place, and
+// its key label with the label's place (none for the tools without a key).
+struct PaletteEntry {
+  int button;
+  QPoint at;
+  const char* label;
+  QPoint labelAt;
+};
+
+const PaletteEntry kPalette[] = {
+    {1, {26, 24}, "1", {16, 24}},        {2, {84, 24}, "2", {72, 24}},
+    {3, {144, 24}, "3", {132, 24}},      {4, {204, 24}, "4", {192, 24}},
+    {5, {26, 72}, "5", {16, 72}},        {6, {84, 72}, "6", {72, 72}},
+    {7, {144, 72}, "7", {132, 72}},      {8, {204, 72}, "8", {192, 72}},
+    {9, {26, 120}, "9", {16, 120}},      {10, {84, 120}, "0", {72, 120}},
+    {11, {144, 120}, "Q", {130, 120}},   {12, {204, 120}, "W", {188, 120}},
+    {13, {84, 168}, "E", {70, 168}},     {14, {144, 168}, "R", {130, 168}},
+    {19, {26, 226}, "A", {14, 226}},     {16, {84, 226}, "S", {70, 226}},
+    {20, {144, 226}, "D", {130, 226}},   {23, {204, 226}, "Z", {190, 226}},
+    {21, {26, 280}, nullptr, {}},        {22, {84, 280}, nullptr, {}},
+    {17, {144, 280}, nullptr, {}},       {18, {204, 280}, nullptr, {}},
+    {24, {54, 334}, nullptr, {}},        {25, {114, 334}, nullptr, {}},
+    {15, {174, 334}, "space", {170, 318}},
+};
+
+// A button's tool is the kind it writes; `SpeedButton15` writes letter cells.
+int ToolOfButton(int button) { return button == 15 ? 0 : button; }
+
+// The cell that `tool` makes, drawn by the grid view's own routines.
+QImage CellPicture(int tool) {
+  QImage picture(kButtonSide, kButtonSide, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  GridCanvas canvas(painter);
+  const CellBox box{0, 0, kButtonSide, kButtonSide};
+  DrawCellBase(canvas, box);
+  DrawCell(canvas, box, static_cast<std::uint8_t>(tool));
+  return picture;
+}
+
+// The four versions of a button's picture.
+enum Version { Up, Disabled, Pressed, HeldDown, kVersions };
+
+// Held down, the picture's light colours are tinted yellow, the program's
+// colour of what is selected, so that the button of any tool shows it is
+// down; pressed, the picture sinks by one pixel; disabled, it fades.
+QRgb Tinted(QRgb pixel) {
+  if (qGray(pixel) == 0) return pixel;
+  return qRgb((qRed(pixel) + 255) / 2, (qGreen(pixel) + 255) / 2, qBlue(pixel) / 2);
+}
+
+std::array<QImage, kVersions> PictureVersions(const QImage& picture) {
+  std::array<QImage, kVersions> versions;
+  versions[Up] = picture;
+
+  versions[HeldDown] = picture;
+  for (int y = 0; y < kButtonSide; ++y) {
+    for (int x = 0; x < kButtonSide; ++x) versions[HeldDown].setPixel(x, y, Tinted(picture.pixel(x, y)));
+  }
+
+  versions[Pressed] = QImage(picture.size(), picture.format());
+  versions[Pressed].fill(ScreenColour::Black);
+  QPainter(&versions[Pressed]).drawImage(QPoint(1, 1), picture, QRect(0, 0, kButtonSide - 1, kButtonSide - 1));
+
+  versions[Disabled] = picture;
+  QPainter faded(&versions[Disabled]);
+  faded.fillRect(picture.rect(), QColor(192, 192, 192, 160));
+  return versions;
+}
+
+class PaletteButton : public QAbstractButton {
+ public:
+  PaletteButton(int button, QWidget& parent) : QAbstractButton(&parent) {
+    setObjectName(QStringLiteral("SpeedButton%1").arg(button));
+    setCheckable(true);
+    // Choosing a tool leaves the keyboard where it was.
+    setFocusPolicy(Qt::NoFocus);
+    resize(kButtonSide, kButtonSide);
+    versions_ = PictureVersions(CellPicture(ToolOfButton(button)));
+  }
+
+  QSize sizeHint() const override { return {kButtonSide, kButtonSide}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    Version version = Up;
+    if (!isEnabled()) {
+      version = Disabled;
+    } else if (isDown()) {
+      version = Pressed;
+    } else if (isChecked()) {
+      version = HeldDown;
+    }
+    QPainter(this).drawImage(QPoint(0, 0), versions_[version]);
+  }
+
+ private:
+  std::array<QImage, kVersions> versions_;
+};
+
+QLabel* KeyLabel(QWidget& panel, int number, const char* text) {
+  auto* label = new QLabel(QString::fromLatin1(text), &panel);
+  label->setObjectName(QStringLiteral("Label%1").arg(number));
+  label->setFont(UiFont(QStringLiteral("MS Sans Serif"), 9, true));
+  SetTextColour(*label, WindowColour::White);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+ToolPalette::ToolPalette(QWidget& panel, EditorState& editor)
+    : QObject(&panel), editor_(editor), group_(new QButtonGroup(this)) {
+  group_->setExclusive(true);
+  for (const PaletteEntry& entry : kPalette) {
+    auto* button = new PaletteButton(entry.button, panel);
+    group_->addButton(button, entry.button);
+    // The button goes down as the mouse goes down on it, not at the release.
+    connect(button, &QAbstractButton::pressed, button, [button] { button->setChecked(true); });
+    if (entry.label) labels_.push_back(KeyLabel(panel, static_cast<int>(labels_.size()) + 1, entry.label));
+  }
+  group_->button(ToolPicture)->setChecked(true);
+  connect(group_, &QButtonGroup::idToggled, this, [this](int button, bool down) {
+    if (down) editor_.currentTool = ToolOfButton(button);
+  });
+  PlaceControls();
+}
+
+void ToolPalette::PlaceControls() {
+  auto label = labels_.begin();
+  for (const PaletteEntry& entry : kPalette) {
+    group_->button(entry.button)->setGeometry(QRect(entry.at, QSize(kButtonSide, kButtonSide)));
+    if (entry.label) (*label++)->move(entry.labelAt);
+  }
+}
+
+void ToolPalette::SelectTool(int tool) {
+  editor_.currentTool = tool;
+  if (QAbstractButton* button = ButtonOfTool(tool)) button->setChecked(true);
+}
+
+void ToolPalette::SetShown(bool shown) {
+  for (QAbstractButton* button : group_->buttons()) button->setVisible(shown);
+  for (QLabel* label : labels_) label->setVisible(shown);
+}
+
+QAbstractButton* ToolPalette::ButtonOfTool(int tool) const {
+  // Tool 15 acts as tool 0 but has no button of its own.
+  if (tool == 15) return nullptr;
+  return group_->button(tool == 0 ? 15 : tool);
+}
+
+}  // namespace verstak
