@@ -117,6 +117,7 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
   CreateLeftPanelControls();
   CreateGridView();
   ConnectCommands();
+  ConnectDialogCommands();
   LayOutWindow();
 }
 
