@@ -3,6 +3,7 @@
 // with everything in it when the test ends.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,7 +17,9 @@ class TempFolder {
  public:
   TempFolder() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("verstak_") + test->test_suite_name() + "_" + test->name();
+    // The process id keeps apart runs of the same test from several checkouts at once.
+    std::string name = std::string("verstak_") + test->test_suite_name() + "_" + test->name() + "_" +
+                       std::to_string(::getpid());
     for (char& c : name) {
       if (c == '/') c = '_';
     }
