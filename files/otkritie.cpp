@@ -104,10 +104,11 @@ void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuf
 void TForm3::Ok() {
   LastPuzzleNumber = puzzleNumber_;
   accept();
-  gridView_.RepaintGrid();
   const OpenOutcome outcome =
       OpenFiles(document_, {FilePath(*gridName_), FilePath(*definitionsName_), FilePath(*scanwordName_)},
                 puzzleNumber_);
+  // The messages show over what was read.
+  gridView_.RepaintGrid();
   for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
   if (outcome.fileDone) FileDoneFlag = true;
   // Edits are no longer at stake once grid and clue texts both came from files.
