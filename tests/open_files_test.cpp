@@ -77,48 +77,11 @@ TEST_F(OpenFilesTest, TheChoiceFollowsTheNamedFilesThatExist) {
   }
 }
 
-TEST_F(OpenFilesTest, NothingNamedChangesNothing) {
-  FillDocument();
-  const ScanwordDocument before = document;
-  const OpenOutcome outcome = OpenFiles(document, {}, 3);
-  EXPECT_EQ(Texts(outcome.messages), std::vector<std::string>{"Ни один файл не выбран!"});
-  EXPECT_FALSE(outcome.fileDone);
-  EXPECT_EQ(document, before);
-}
-
 TEST_F(OpenFilesTest, MissingFilesAreReportedInFieldOrderBeforeAnythingIsRead) {
   const OpenOutcome outcome = OpenFiles(document, {missing, missing, missing}, 3);
   EXPECT_EQ(Texts(outcome.messages),
             (std::vector<std::string>{"Такого файла сетки нет!", "Такого файла определений нет!",
                                       "Такого файла сканворда нет!", "Ни один файл не выбран!"}));
-}
-
-// A missing grid file leaves out only the grid: the clue texts are read.
-TEST_F(OpenFilesTest, AMissingFileLetsTheOtherFileBeRead) {
-  FillDocument();
-  const OpenOutcome outcome = OpenFiles(document, {missing, definitions, {}}, 3);
-  EXPECT_EQ(Texts(outcome.messages), std::vector<std::string>{"Такого файла сетки нет!"});
-  EXPECT_TRUE(outcome.fileDone);
-  EXPECT_FALSE(outcome.wholeDocumentReplaced);
-  EXPECT_EQ(document.gridWidth, 5);
-  EXPECT_EQ(document.cells.at(5, 6).kind, CellKind::Picture);
-  EXPECT_EQ(document.definitions.slot(1).line(2).text(), Utf8ToCp1251("Франции"));
-  EXPECT_TRUE(document.definitions.slot(7).line(2).empty());
-}
-
-TEST_F(OpenFilesTest, GridAndDefinitionsReplaceTheWholeDocument) {
-  FillDocument();
-  const OpenOutcome outcome = OpenFiles(document, {grid, definitions, {}}, 3);
-  EXPECT_TRUE(outcome.messages.empty());
-  EXPECT_TRUE(outcome.fileDone);
-  EXPECT_TRUE(outcome.wholeDocumentReplaced);
-  EXPECT_EQ(document.gridWidth, 3);
-  EXPECT_EQ(document.gridHeight, 2);
-  EXPECT_EQ(document.cells.at(1, 1).kind, CellKind::Clue);
-  EXPECT_EQ(document.cells.at(3, 2).kind, CellKind::Clue);
-  EXPECT_EQ(document.cells.at(5, 6), GridCell{});
-  EXPECT_EQ(document.definitions.slot(2).line(1).text(), Utf8ToCp1251("Река"));
-  EXPECT_EQ(document.definitions.lastSlotWithText(), 2);
 }
 
 // A read that fails leaves its own part as it was; the part found is applied
