@@ -4,7 +4,11 @@ namespace verstak {
 
 ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings,
                                Prompter& prompter, StartupSplash startupSplash)
-    : main(document, editor, settings, prompter), newGrid(document, main, prompter) {
+    : main(document, editor, settings, prompter),
+      open(document, editor, main.gridView(), prompter),
+      exportDialog(document, settings, prompter),
+      newGrid(document, main, prompter),
+      settingsDialog(settings, editor, prompter) {
   main.setDialogs({
       .splash = startupSplash == StartupSplash::Show ? &splash : nullptr,
       .open = &open,

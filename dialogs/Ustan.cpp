@@ -1,11 +1,141 @@
 #include "dialogs/Ustan.h"
 
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialogs/colour_grid.h"
+#include "dialogs/colour_presets.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/prompter.h"
+#include "dialogs/ui_font.h"
 #include "dialogs/window_look.h"
 
 namespace verstak {
+namespace {
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+constexpr int kFieldTextPixels = 15;
+
+QLineEdit* AddField(QWidget& parent, const char* name, const std::string& text, const QRect& place) {
+  QLineEdit* field = AddLineEdit(parent, name, QString::fromStdString(text), place);
+  field->setFont(UiFont(QStringLiteral("MS Sans Serif"), kFieldTextPixels));
+  return field;
+}
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+TForm4::TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), settings_(settings), editor_(editor), prompter_(prompter) {
   SetUpDialogFrame(*this, QStringLiteral("Form4"), QStringLiteral("Установки..."), QSize(271, 323), WindowColour::Teal);
+  CreateColourGroup();
+  CreateSizeGroup();
+  CreateCornersGroup();
+  QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {30, 290, 92, 25});
+  QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {149, 290, 92, 25});
+  connect(ok, &QPushButton::clicked, this, &TForm4::Ok);
+  connect(cancel, &QPushButton::clicked, this, &TForm4::reject);
+}
+
+void TForm4::CreateColourGroup() {
+  const SettingsFieldTexts first;
+  QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Цвет фона определений ... "), {8, 6, 255, 134},
+                                 WindowColour::Yellow, false);
+  AddLabel(*group, "Label3", QStringLiteral("Cyan"), {14, 28}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label4", QStringLiteral("Magenta"), {14, 54}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label5", QStringLiteral("Yellow"), {14, 80}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label6", QStringLiteral("Black"), {14, 106}, WindowColour::Yellow, true);
+  cyan_ = AddField(*group, "MaskEdit3", first.cyan, {80, 22, 44, 22});
+  magenta_ = AddField(*group, "MaskEdit4", first.magenta, {80, 48, 44, 22});
+  yellow_ = AddField(*group, "MaskEdit5", first.yellow, {80, 74, 44, 22});
+  black_ = AddField(*group, "MaskEdit6", first.black, {80, 100, 44, 22});
+  auto* swatches = new ColourGrid(group);
+  swatches->setObjectName(QStringLiteral("ColorGrid1"));
+  swatches->move(140, 23);
+  connect(swatches, &ColourGrid::swatchClicked, this, &TForm4::SwatchClicked);
+}
+
+void TForm4::CreateSizeGroup() {
+  const SettingsFieldTexts first;
+  QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Размеры клетки ... "), {8, 146, 255, 80},
+                                 WindowColour::Yellow, true);
+  AddLabel(*group, "Label1", QStringLiteral("Ширина клетки:"), {14, 28}, WindowColour::Yellow, true);
+  width_ = AddField(*group, "MaskEdit1", first.width, {118, 23, 80, 22});
+  AddLabel(*group, "Label7", QStringLiteral("мм"), {206, 28}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label2", QStringLiteral("Высота клетки:"), {14, 54}, WindowColour::Yellow, true);
+  height_ = AddField(*group, "MaskEdit2", first.height, {118, 49, 80, 22});
+  AddLabel(*group, "Label8", QStringLiteral("мм"), {206, 54}, WindowColour::Yellow, true);
+}
+
+void TForm4::CreateCornersGroup() {
+  QGroupBox* group = AddGroupBox(*this, "GroupBox3", QStringLiteral(" Углы  клеток ...  "), {8, 232, 255, 48},
+                                 WindowColour::Yellow, true);
+  rounded_ = new QRadioButton(QStringLiteral("Закруглять"), group);
+  rounded_->setObjectName(QStringLiteral("RadioButton1"));
+  rounded_->setGeometry(14, 22, 104, 18);
+  auto* square = new QRadioButton(QStringLiteral("Не закруглять"), group);
+  square->setObjectName(QStringLiteral("RadioButton2"));
+  square->setGeometry(124, 22, 124, 18);
+  square->setChecked(true);
+  for (QRadioButton* button : {rounded_, square}) {
+    button->setFont(DialogFont(true));
+    SetCaptionColour(*button, WindowColour::Yellow);
+  }
+}
+
+SettingsFieldTexts TForm4::FieldTexts() const {
+  return {cyan_->text().toStdString(),  magenta_->text().toStdString(), yellow_->text().toStdString(),
+          black_->text().toStdString(), width_->text().toStdString(),   height_->text().toStdString()};
+}
+
+void TForm4::ShowFieldTexts(const SettingsFieldTexts& texts) {
+  cyan_->setText(QString::fromStdString(texts.cyan));
+  magenta_->setText(QString::fromStdString(texts.magenta));
+  yellow_->setText(QString::fromStdString(texts.yellow));
+  black_->setText(QString::fromStdString(texts.black));
+  width_->setText(QString::fromStdString(texts.width));
+  height_->setText(QString::fromStdString(texts.height));
+}
+
+// Nothing is applied until OK.
+void TForm4::SwatchClicked(int index) {
+  const ColourPreset& preset = kColourPresets[index];
+  cyan_->setText(Text(preset.cyan));
+  magenta_->setText(Text(preset.magenta));
+  yellow_->setText(Text(preset.yellow));
+  black_->setText(Text(preset.black));
+}
+
+// A bad field is reported and the dialog stays open; the fields before it
+// are taken over all the same.
+void TForm4::Ok() {
+  const SettingsOutcome outcome = ApplySettings(settings_, FieldTexts(), savedFieldTexts_,
+                                                rounded_->isChecked() ? CellCorners::Rounded : CellCorners::Square);
+  settings_ = outcome.settings;
+  savedFieldTexts_ = outcome.savedFieldTexts;
+  editor_.GridPainted = false;
+  if (outcome.failure) {
+    prompter_.showMessage(*outcome.failure);
+    return;
+  }
+  accept();
+}
+
+void TForm4::reject() {
+  editor_.GridPainted = false;
+  QDialog::reject();
+}
+
+void TForm4::done(int result) {
+  QDialog::done(result);
+  ShowFieldTexts(savedFieldTexts_);
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  savedFieldTexts_ = FieldTexts();
 }
 
 }  // namespace verstak

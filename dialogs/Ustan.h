@@ -1,17 +1,59 @@
 #pragma once
 // The settings dialog: printed cell size, clue background colour, corner
-// rounding. Its fields come with the settings work; the frame exists from
-// start-up.
+// rounding. Created once at start-up and only hidden between showings; on
+// every close the fields get back the texts last shown or accepted.
 
 #include <QDialog>
 
+#include "dialogs/apply_settings.h"
+#include "dialogs/print_settings.h"
+#include "editor/editor_state.h"
+
+class QLineEdit;
+class QRadioButton;
+
 namespace verstak {
+
+class ColourGrid;
+class Prompter;
 
 class TForm4 : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm4(QWidget* parent = nullptr);
+  TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter, QWidget* parent = nullptr);
+
+  // The field texts at the last showing, or as OK last accepted them.
+  const SettingsFieldTexts& SavedFieldTexts() const { return savedFieldTexts_; }
+
+  // Cancel, Esc and the close box: keeps what an OK took over already.
+  void reject() override;
+  // Every close puts SavedFieldTexts back into the fields.
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateColourGroup();
+  void CreateSizeGroup();
+  void CreateCornersGroup();
+  SettingsFieldTexts FieldTexts() const;
+  void ShowFieldTexts(const SettingsFieldTexts& texts);
+  void SwatchClicked(int index);
+  void Ok();
+
+  PrintSettings& settings_;
+  EditorState& editor_;
+  Prompter& prompter_;
+  SettingsFieldTexts savedFieldTexts_;
+  QLineEdit* cyan_ = nullptr;
+  QLineEdit* magenta_ = nullptr;
+  QLineEdit* yellow_ = nullptr;
+  QLineEdit* black_ = nullptr;
+  QLineEdit* width_ = nullptr;
+  QLineEdit* height_ = nullptr;
+  QRadioButton* rounded_ = nullptr;
 };
 
 }  // namespace verstak

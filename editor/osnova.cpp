@@ -122,6 +122,7 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
   CreateGridView();
   CreateEditing();
   ConnectCommands();
+  ConnectDialogCommands();
   LayOutWindow();
 }
 

@@ -80,6 +80,9 @@ class MainWindow : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Esc, "Выход" and the close box all end here: with changes not yet saved
+  // the user is asked first.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreatePanels();
@@ -90,6 +93,17 @@ class MainWindow : public QWidget {
   void LayOutWindow();
   void LayOutPanel1();
   void ConnectCommands();
+
+  // The commands that run the open, settings, export and about windows and
+  // the save (main_commands.cpp).
+  void ConnectDialogCommands();
+  void OpenCommand();
+  // True when the document was written.
+  bool SaveDocument();
+  void SettingsCommand();
+  void ExportCommand();
+  void AboutCommand();
+  void ReportDone();
 
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();

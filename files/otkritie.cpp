@@ -1,11 +1,124 @@
 #include "files/otkritie.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "dialogs/dialog_controls.h"
+#include "dialogs/file_filter.h"
+#include "dialogs/prompter.h"
+#include "dialogs/up_down.h"
 #include "dialogs/window_look.h"
+#include "editor/grid_view.h"
+#include "files/open_files.h"
 
 namespace verstak {
+namespace {
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+std::filesystem::path FilePath(const QLineEdit& field) {
+  return std::filesystem::path(QFile::encodeName(field.text()).toStdString());
+}
+
+}  // namespace
+
+TForm3::TForm3(ScanwordDocument& document, EditorState& editor, GridView& gridView, Prompter& prompter,
+               QWidget* parent)
+    : QDialog(parent), document_(document), editor_(editor), gridView_(gridView), prompter_(prompter) {
   SetUpDialogFrame(*this, QStringLiteral("Form3"), QStringLiteral("Открыть..."), QSize(490, 248), WindowColour::Teal);
+  CreateNewPuzzleGroup();
+  CreateSavedPuzzleGroup();
+  QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {150, 212, 91, 20});
+  QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {252, 212, 92, 20});
+  connect(ok, &QPushButton::clicked, this, &TForm3::Ok);
+  connect(cancel, &QPushButton::clicked, this, &TForm3::reject);
+}
+
+void TForm3::CreateNewPuzzleGroup() {
+  QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Файлы для нового кроссворда ... "),
+                                 {10, 13, 470, 113}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label3", QStringLiteral("Номер кроссворда в файле сетки и определений ..."), {55, 29},
+           WindowColour::Yellow);
+  number_ = AddLineEdit(*group, "MaskEdit1", QStringLiteral("1   "), {384, 21, 39, 24});
+  number_->setFont(DialogFont(true));
+  // Digits between blanks only: every text the field can hold is a number or empty.
+  number_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(" *[0-9]{0,5} *")), number_));
+  upDown_ = new UpDown(kMinPuzzleNumber, kMaxPuzzleNumber, group);
+  upDown_->setObjectName(QStringLiteral("UpDown1"));
+  upDown_->setGeometry(427, 21, 22, 24);
+  connect(number_, &QLineEdit::textChanged, this, &TForm3::NumberFieldChanged);
+  connect(upDown_, &UpDown::clicked, this, &TForm3::SpinnerMoved);
+
+  AddLabel(*group, "Label1", QStringLiteral("Файл сетки..."), {63, 59}, WindowColour::Yellow);
+  gridName_ = AddLineEdit(*group, "Edit1", QString(), {154, 52, 203, 21});
+  QPushButton* browseGrid = AddPushButton(*group, "Button2", QStringLiteral("Открыть..."), {367, 52, 92, 20});
+  AddLabel(*group, "Label2", QStringLiteral("Файл определений..."), {20, 84}, WindowColour::Yellow);
+  definitionsName_ = AddLineEdit(*group, "Edit2", QString(), {154, 79, 203, 21});
+  QPushButton* browseDefinitions = AddPushButton(*group, "Button3", QStringLiteral("Открыть..."), {367, 80, 92, 20});
+  connect(browseGrid, &QPushButton::clicked, this,
+          [this] { Browse(*gridName_, "Файлы сеток: *.txt|*.txt", "txt", "Такого файла сетки нет!"); });
+  connect(browseDefinitions, &QPushButton::clicked, this, [this] {
+    Browse(*definitionsName_, "Файлы определений: *.txt|*.txt", "txt", "Такого файла определений нет!");
+  });
+}
+
+void TForm3::CreateSavedPuzzleGroup() {
+  QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Ранее сохраненный кроссворд ... "),
+                                 {13, 135, 469, 62}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label4", QStringLiteral("Файл кроссворда ..."), {28, 32}, WindowColour::Yellow);
+  scanwordName_ = AddLineEdit(*group, "Edit3", QString(), {154, 25, 203, 21});
+  QPushButton* browse = AddPushButton(*group, "Button4", QStringLiteral("Открыть..."), {367, 24, 92, 21});
+  connect(browse, &QPushButton::clicked, this,
+          [this] { Browse(*scanwordName_, "Файлы сканвордов: *.skw|*.skw", "skw", "Такого файла сканворда нет!"); });
+}
+
+void TForm3::presetPuzzleNumber(int number) { number_->setText(QString::number(number)); }
+
+// Also when the program sets the text. The spinner keeps 1..10000.
+void TForm3::NumberFieldChanged(const QString& text) {
+  const std::optional<int> number = PuzzleNumberFromText(text.toStdString());
+  if (!number) return;
+  upDown_->setPosition(*number);
+  puzzleNumber_ = upDown_->position();
+}
+
+void TForm3::SpinnerMoved(int position) {
+  puzzleNumber_ = position;
+  number_->setText(QString::number(position));
+}
+
+// A picked file that exists goes into the field; a cancelled dialog is
+// reported like a missing file and leaves the field as it was.
+void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, const char* missing) {
+  const QString name = prompter_.openFileName(QtFileFilter(QString::fromUtf8(filter)), QLatin1String(defaultSuffix));
+  const QFileInfo file(name);
+  if (!name.isEmpty() && file.isFile()) {
+    field.setText(file.absoluteFilePath());
+  } else {
+    prompter_.showMessage(UserMessage::Error(missing));
+  }
+}
+
+void TForm3::Ok() {
+  LastPuzzleNumber = puzzleNumber_;
+  accept();
+  const OpenOutcome outcome =
+      OpenFiles(document_, {FilePath(*gridName_), FilePath(*definitionsName_), FilePath(*scanwordName_)},
+                puzzleNumber_);
+  // The messages show over what was read.
+  gridView_.RepaintGrid();
+  for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
+  if (outcome.fileDone) FileDoneFlag = true;
+  // Edits are no longer at stake once grid and clue texts both came from files.
+  if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
+  editor_.GridPainted = false;
+}
+
+void TForm3::reject() {
+  editor_.GridPainted = false;
+  QDialog::reject();
 }
 
 }  // namespace verstak

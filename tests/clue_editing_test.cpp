@@ -395,14 +395,16 @@ class ClueEditingTest : public QObject {
   }
 
   // Esc ends the program from the memo too; the typed text is in the
-  // document then, which counts as changed.
+  // document then, which counts as changed, so the user is asked first.
   void escapeInTheMemo() {
     ProgramFixture f;
     QVERIFY(f.Start());
     SetUpGrid(f, 1, 1, {{1, 1, CellKind::Clue}});
     Enter(f);
     Type(&f.main.memo(), QStringLiteral("Текст"));
+    f.prompter.questionAnswers.push_back(Prompter::Answer::No);
     QTest::keyClick(&f.main.memo(), Qt::Key_Escape);
+    QCOMPARE(f.prompter.questions, std::vector<QString>{QStringLiteral("Сохранить изменения?")});
     QVERIFY(!f.main.isVisible());
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Текст"));
     QVERIFY(f.editor.documentChanged);

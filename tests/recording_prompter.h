@@ -18,10 +18,24 @@ class RecordingPrompter final : public Prompter {
   std::deque<Answer> questionAnswers;
   std::vector<QString> questions;
   int fileDialogs = 0;
+  // What each file dialog was run with, in order.
+  struct FileDialogCall {
+    bool save;
+    QString filter;
+    QString defaultSuffix;
+    bool confirmOverwrite;
+  };
+  std::vector<FileDialogCall> fileDialogCalls;
 
   void showMessage(const UserMessage& message) override { messages.push_back(message); }
-  QString openFileName(const QString&, const QString&) override { return Take(openAnswers, QString()); }
-  QString saveFileName(const QString&, const QString&, bool) override { return Take(saveAnswers, QString()); }
+  QString openFileName(const QString& filter, const QString& suffix) override {
+    fileDialogCalls.push_back({false, filter, suffix, false});
+    return Take(openAnswers, QString());
+  }
+  QString saveFileName(const QString& filter, const QString& suffix, bool confirmOverwrite) override {
+    fileDialogCalls.push_back({true, filter, suffix, confirmOverwrite});
+    return Take(saveAnswers, QString());
+  }
   std::optional<QFont> chooseFont(const QFont&) override { return Take(fontAnswers, std::optional<QFont>()); }
   Answer ask(const QString& question) override {
     questions.push_back(question);

@@ -3,6 +3,7 @@
 // with everything in it when the test ends.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,17 +11,15 @@
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
-
 namespace verstak {
 
 class TempFolder {
  public:
   TempFolder() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    // The process id keeps parallel runs of the same test apart.
-    std::string name = std::string("verstak_") + std::to_string(::getpid()) + "_" + test->test_suite_name() + "_" +
-                       test->name();
+    // The process id keeps apart runs of the same test from several checkouts at once.
+    std::string name = std::string("verstak_") + test->test_suite_name() + "_" + test->name() + "_" +
+                       std::to_string(::getpid());
     for (char& c : name) {
       if (c == '/') c = '_';
     }

@@ -1,0 +1,202 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "program_fixture.h"
+#include "script/corel_script_writer.h"
+
+using namespace verstak;
+
+namespace {
+
+// The check boxes with the pass each of them stands for.
+const std::pair<const char*, bool PassChoices::*> kBoxes[] = {
+    {"CheckBox1", &PassChoices::arrows},     {"CheckBox2", &PassChoices::text},
+    {"CheckBox5", &PassChoices::allSquares}, {"CheckBox6", &PassChoices::pictures},
+    {"CheckBox4", &PassChoices::fullSquares}, {"CheckBox3", &PassChoices::emptySquares},
+};
+
+struct ExportFixture : ProgramFixture {
+  TForm5& dialog = windows.exportDialog;
+  QTemporaryDir folder;
+
+  QRadioButton& Radio(const char* name) { return *dialog.findChild<QRadioButton*>(QLatin1String(name)); }
+  QCheckBox& Box(const char* name) { return *dialog.findChild<QCheckBox*>(QLatin1String(name)); }
+  QString Path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+  // A layout button clicked with the mouse: pressed and released over it.
+  void ClickLayout(const char* name) { QTest::mouseClick(&Radio(name), Qt::LeftButton, {}, QPoint(6, 8)); }
+
+  // "Mакрос" with `inDialog` run while the dialog shows; OK unless it closed the dialog itself.
+  void RunExportCommand(const std::function<void()>& inDialog) {
+    QTimer::singleShot(0, &dialog, [&] {
+      inDialog();
+      if (dialog.isVisible()) QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(Child<QPushButton>("Button1"), Qt::LeftButton);
+  }
+
+  void SmallDocument() {
+    document.gridWidth = 3;
+    document.gridHeight = 2;
+    document.cells.at(1, 1) = {CellKind::Clue, 0};
+    document.cells.at(2, 1) = {CellKind::ArrowFromTopRight, 0};
+    document.cells.at(3, 2) = {CellKind::Picture, 0};
+    document.definitions.slot(1).line(1).assign("clue");
+  }
+
+  static std::string Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+  }
+};
+
+}  // namespace
+
+class ExportDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstState() {
+    ExportFixture f;
+    QCOMPARE(f.dialog.findChild<QGroupBox*>(QStringLiteral("RadioGroup1"))->title(),
+             QStringLiteral("  Создать  макрос   для ...  "));
+    QCOMPARE(f.dialog.findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(), QStringLiteral(" Выводить... "));
+    QCOMPARE(f.Radio("RadioButton3").text(), QStringLiteral("CorelDRAW  9"));
+    QCOMPARE(f.Radio("RadioButton1").text(), QStringLiteral("CorelDRAW  7"));
+    QCOMPARE(f.Radio("RadioButton6").text(), QStringLiteral("CorelDRAW  10"));
+    QCOMPARE(f.Radio("RadioButton1").geometry(), QRect(212, 34, 114, 13));
+    QVERIFY(f.Radio("RadioButton3").isChecked());
+    QVERIFY(f.Radio("RadioButton2").isChecked());
+    QCOMPARE(f.Radio("RadioButton5").text(), QStringLiteral("По слоям"));
+    QCOMPARE(f.Radio("RadioButton4").mapTo(&f.dialog, QPoint(0, 0)), QPoint(28 + 10, 110 + 54));
+    QCOMPARE(f.dialog.findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->geometry(), QRect(168, 10, 151, 147));
+    for (const auto& [name, pass] : kBoxes) {
+      QVERIFY2(f.Box(name).isChecked() && !f.Box(name).isEnabled(), name);
+    }
+    QCOMPARE(f.Box("CheckBox4").text(), QStringLiteral("Полные (квадраты)"));
+    QCOMPARE(f.Box("CheckBox3").pos(), QPoint(10, 122));
+    QVERIFY(f.dialog.choice() == ExportChoice{});
+    QVERIFY(!f.dialog.ExportDoneFlag);
+  }
+
+  // The boxes follow a layout chosen with the mouse; their ticks stay.
+  void checkBoxesFollowTheLayoutByMouse() {
+    ExportFixture f;
+    f.dialog.show();
+    f.ClickLayout("RadioButton5");
+    QVERIFY(f.Radio("RadioButton5").isChecked());
+    for (const auto& [name, pass] : kBoxes) QVERIFY2(f.Box(name).isEnabled(), name);
+    QTest::mouseClick(&f.Box("CheckBox2"), Qt::LeftButton, {}, QPoint(6, 8));
+    QVERIFY(!f.Box("CheckBox2").isChecked());
+
+    f.ClickLayout("RadioButton2");
+    for (const auto& [name, pass] : kBoxes) QVERIFY2(!f.Box(name).isEnabled(), name);
+    QVERIFY(!f.Box("CheckBox2").isChecked());
+    QVERIFY(f.Box("CheckBox1").isChecked());
+
+    f.ClickLayout("RadioButton4");
+    QVERIFY(f.Box("CheckBox3").isEnabled());
+    QCOMPARE(f.dialog.choice().layerMode, LayerMode::SeparatelyOnOneLayer);
+    QVERIFY(!f.dialog.choice().passes.text);
+
+    // Chosen with the keys, a layout leaves the boxes as they were.
+    f.Radio("RadioButton2").setFocus();
+    QTest::keyClick(&f.Radio("RadioButton2"), Qt::Key_Space);
+    QVERIFY(f.Radio("RadioButton2").isChecked());
+    QVERIFY(f.Box("CheckBox3").isEnabled());
+    // A press that slides off the button before release does nothing either.
+    QTest::mousePress(&f.Radio("RadioButton5"), Qt::LeftButton, {}, QPoint(6, 8));
+    QTest::mouseRelease(&f.Radio("RadioButton5"), Qt::LeftButton, {}, QPoint(6, 200));
+    QVERIFY(f.Box("CheckBox3").isEnabled());
+  }
+
+  // What the dialog shows is what the writer gets: the file is the writer's
+  // macro for the same choice, with "Выполнено!" after it.
+  void okWritesTheChosenMacro() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    f.SmallDocument();
+    f.settings.cellWidth = 100000;
+    f.prompter.saveAnswers = {f.Path("scan.csc")};
+    f.RunExportCommand([&] {
+      QTest::mouseClick(&f.Radio("RadioButton1"), Qt::LeftButton, {}, QPoint(6, 6));
+      f.ClickLayout("RadioButton5");
+      QTest::mouseClick(&f.Box("CheckBox6"), Qt::LeftButton, {}, QPoint(6, 8));
+      QTest::mouseClick(&f.Box("CheckBox3"), Qt::LeftButton, {}, QPoint(6, 8));
+    });
+    ExportChoice expected;
+    expected.version = CorelVersion::Draw7;
+    expected.layerMode = LayerMode::ByLayers;
+    expected.passes.pictures = false;
+    expected.passes.emptySquares = false;
+    QCOMPARE(ExportFixture::Bytes(f.Path("scan.csc")), CorelScriptWriter(f.document, f.settings).write(expected));
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
+    QCOMPARE(f.prompter.messages[0].kind, MessageKind::Success);
+    QVERIFY(!f.dialog.ExportDoneFlag);
+    QCOMPARE(f.main.focusWidget(), &f.Bar1());
+    const RecordingPrompter::FileDialogCall& call = f.prompter.fileDialogCalls.at(0);
+    QCOMPARE(call.filter, QStringLiteral("Файлы  макросов: *.csc (*.csc)"));
+    QCOMPARE(call.defaultSuffix, QStringLiteral("csc"));
+    QVERIFY(call.save && call.confirmOverwrite);
+  }
+
+  void version10Header() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    f.SmallDocument();
+    f.prompter.saveAnswers = {f.Path("ten.csc"), f.Path("nine.csc")};
+    f.RunExportCommand([&] { QTest::mouseClick(&f.Radio("RadioButton6"), Qt::LeftButton, {}, QPoint(6, 6)); });
+    f.RunExportCommand([&] { QTest::mouseClick(&f.Radio("RadioButton3"), Qt::LeftButton, {}, QPoint(6, 6)); });
+    const std::string ten = ExportFixture::Bytes(f.Path("ten.csc"));
+    std::string nine = ExportFixture::Bytes(f.Path("nine.csc"));
+    const std::string head = "\r\nREM \xCC\xE0\xEA\xF0\xEE\xF1 \xF1\xEE\xE7\xE4\xE0\xED \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xEE\xE9 "
+                             "\"VERSTAK\"\r\n\r\n\r\nWITHOBJECT \"CorelDraw.Automation.";
+    QVERIFY(ten.starts_with(head + "10\"\r\n .StartOfRecording\r\n"));
+    QVERIFY(nine.starts_with(head + "9\"\r\n"));
+    nine.insert(head.size(), "1");
+    nine.replace(head.size() + 1, 1, "0");
+    QVERIFY(nine == ten);
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Выполнено!", "Выполнено!"}));
+  }
+
+  // Without a file name nothing is written and nothing announced, even after
+  // an earlier export that was.
+  void cancelledFileDialogWritesNothing() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    f.prompter.saveAnswers = {f.Path("first.csc"), QString()};
+    f.RunExportCommand([] {});
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
+    f.RunExportCommand([] {});
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
+    QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("first.csc")});
+    QVERIFY(!f.dialog.isVisible());
+
+    // Cancel in the dialog itself: no file dialog at all.
+    f.RunExportCommand([&] { QTest::mouseClick(f.dialog.findChild<QPushButton*>(QStringLiteral("Button5")), Qt::LeftButton); });
+    QCOMPARE(f.prompter.fileDialogCalls.size(), std::size_t{2});
+    QCOMPARE(f.prompter.texts().size(), std::size_t{1});
+  }
+
+  // A macro that cannot be written is reported and never announced as done.
+  void aFailedExportIsReported() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("taken.csc")));
+    f.prompter.saveAnswers = {f.Path("taken.csc")};
+    f.RunExportCommand([] {});
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл макроса! "});
+    QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
+    QVERIFY(!f.dialog.ExportDoneFlag);
+    QVERIFY(QFileInfo(f.Path("taken.csc")).isDir());
+  }
+};
+
+QTEST_MAIN(ExportDialogTest)
+#include "export_dialog_test.moc"
