@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,9 @@
 // VERSTAK: lays out scanwords and writes the macro that draws them.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "dialogs/print_settings.h"
 #include "dialogs/prompter.h"
@@ -11,6 +14,13 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VERSTAK"));
+
+  // The standard dialogs (files, fonts, questions) speak Russian like the rest.
+  QTranslator qtRussian;
+  if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtRussian);
+  }
 
   // The one document, editing state and print settings of the run.
   verstak::ScanwordDocument document;

@@ -5,52 +5,24 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
-#include "dialogs/ui_font.h"
 #include "dialogs/window_look.h"
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
 #include "files/new_grid_size.h"
 
 namespace verstak {
-namespace {
-
-QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, QPoint at) {
-  auto* label = new QLabel(text, &parent);
-  label->setObjectName(QLatin1String(name));
-  label->setFont(UiFont(QStringLiteral("MS Sans Serif"), 10, true));
-  SetTextColour(*label, WindowColour::Yellow);
-  label->move(at);
-  label->adjustSize();
-  return label;
-}
-
-QLineEdit* AddField(QWidget& parent, const char* name, const QString& text, const QRect& geometry) {
-  auto* field = new QLineEdit(text, &parent);
-  field->setObjectName(QLatin1String(name));
-  field->setGeometry(geometry);
-  return field;
-}
-
-QPushButton* AddButton(QWidget& parent, const char* name, const QString& caption, const QRect& geometry) {
-  auto* button = new QPushButton(caption, &parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 Tnov::Tnov(ScanwordDocument& document, MainWindow& mainWindow, Prompter& prompter, QWidget* parent)
     : QDialog(parent), document_(document), mainWindow_(mainWindow), prompter_(prompter) {
   SetUpDialogFrame(*this, QStringLiteral("nov"), QStringLiteral("Новый..."), QSize(462, 199), WindowColour::Teal);
-  AddLabel(*this, "Label3", QStringLiteral("Ширина кроссворда:"), {120, 40});
-  AddLabel(*this, "Label1", QStringLiteral("Высота кроссворда:"), {120, 88});
-  width_ = AddField(*this, "MaskEdit1", QStringLiteral("9"), {288, 32, 50, 28});
-  height_ = AddField(*this, "MaskEdit2", QStringLiteral("13"), {288, 80, 50, 28});
-  QPushButton* ok = AddButton(*this, "Button1", QStringLiteral("ОК"), {88, 143, 113, 25});
-  QPushButton* cancel = AddButton(*this, "Button5", QStringLiteral("Отмена"), {248, 143, 113, 25});
+  AddLabel(*this, "Label3", QStringLiteral("Ширина кроссворда:"), {120, 40}, WindowColour::Yellow, true);
+  AddLabel(*this, "Label1", QStringLiteral("Высота кроссворда:"), {120, 88}, WindowColour::Yellow, true);
+  width_ = AddLineEdit(*this, "MaskEdit1", QStringLiteral("9"), {288, 32, 50, 28});
+  height_ = AddLineEdit(*this, "MaskEdit2", QStringLiteral("13"), {288, 80, 50, 28});
+  QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {88, 143, 113, 25});
+  QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {248, 143, 113, 25});
   connect(ok, &QPushButton::clicked, this, &Tnov::Ok);
   connect(cancel, &QPushButton::clicked, this, &Tnov::reject);
 }
