@@ -47,12 +47,12 @@ QStringList TForm6::AboutText() {
 }
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
-  SetUpDialogFrame(*this, QStringLiteral("Form6"), QStringLiteral("О программе..."), QSize(385, 328), WindowColour::Navy);
+  SetUpDialogFrame(*this, QStringLiteral("Form6"), QStringLiteral("О программе..."), QSize(385, 328), ScreenColour::Navy);
 
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setGeometry(16, 14, 51, 53);
-  SetBackground(*panel, WindowColour::Silver);
+  SetBackground(*panel, ScreenColour::Silver);
   auto* bevel = new QFrame(panel);
   bevel->setObjectName(QStringLiteral("Bevel1"));
   bevel->setGeometry(2, 2, 47, 49);
@@ -66,7 +66,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
   auto* title = new QLabel(QStringLiteral("Программа «VERSTAK»  Версия 3.2"), this);
   title->setObjectName(QStringLiteral("Label1"));
   title->setFont(UiFont(QStringLiteral("MS Sans Serif"), 13, true));
-  SetTextColour(*title, WindowColour::Yellow);
+  SetTextColour(*title, ScreenColour::Yellow);
   title->move(79, 12);
   title->adjustSize();
 

@@ -29,7 +29,7 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 TForm4::TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter, QWidget* parent)
     : QDialog(parent), settings_(settings), editor_(editor), prompter_(prompter) {
-  SetUpDialogFrame(*this, QStringLiteral("Form4"), QStringLiteral("Установки..."), QSize(271, 323), WindowColour::Teal);
+  SetUpDialogFrame(*this, QStringLiteral("Form4"), QStringLiteral("Установки..."), QSize(271, 323), ScreenColour::Teal);
   CreateColourGroup();
   CreateSizeGroup();
   CreateCornersGroup();
@@ -42,11 +42,11 @@ TForm4::TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter,
 void TForm4::CreateColourGroup() {
   const SettingsFieldTexts first;
   QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Цвет фона определений ... "), {8, 6, 255, 134},
-                                 WindowColour::Yellow, false);
-  AddLabel(*group, "Label3", QStringLiteral("Cyan"), {14, 28}, WindowColour::Yellow, true);
-  AddLabel(*group, "Label4", QStringLiteral("Magenta"), {14, 54}, WindowColour::Yellow, true);
-  AddLabel(*group, "Label5", QStringLiteral("Yellow"), {14, 80}, WindowColour::Yellow, true);
-  AddLabel(*group, "Label6", QStringLiteral("Black"), {14, 106}, WindowColour::Yellow, true);
+                                 ScreenColour::Yellow, false);
+  AddLabel(*group, "Label3", QStringLiteral("Cyan"), {14, 28}, ScreenColour::Yellow, true);
+  AddLabel(*group, "Label4", QStringLiteral("Magenta"), {14, 54}, ScreenColour::Yellow, true);
+  AddLabel(*group, "Label5", QStringLiteral("Yellow"), {14, 80}, ScreenColour::Yellow, true);
+  AddLabel(*group, "Label6", QStringLiteral("Black"), {14, 106}, ScreenColour::Yellow, true);
   cyan_ = AddField(*group, "MaskEdit3", first.cyan, {80, 22, 44, 22});
   magenta_ = AddField(*group, "MaskEdit4", first.magenta, {80, 48, 44, 22});
   yellow_ = AddField(*group, "MaskEdit5", first.yellow, {80, 74, 44, 22});
@@ -60,18 +60,18 @@ void TForm4::CreateColourGroup() {
 void TForm4::CreateSizeGroup() {
   const SettingsFieldTexts first;
   QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Размеры клетки ... "), {8, 146, 255, 80},
-                                 WindowColour::Yellow, true);
-  AddLabel(*group, "Label1", QStringLiteral("Ширина клетки:"), {14, 28}, WindowColour::Yellow, true);
+                                 ScreenColour::Yellow, true);
+  AddLabel(*group, "Label1", QStringLiteral("Ширина клетки:"), {14, 28}, ScreenColour::Yellow, true);
   width_ = AddField(*group, "MaskEdit1", first.width, {118, 23, 80, 22});
-  AddLabel(*group, "Label7", QStringLiteral("мм"), {206, 28}, WindowColour::Yellow, true);
-  AddLabel(*group, "Label2", QStringLiteral("Высота клетки:"), {14, 54}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label7", QStringLiteral("мм"), {206, 28}, ScreenColour::Yellow, true);
+  AddLabel(*group, "Label2", QStringLiteral("Высота клетки:"), {14, 54}, ScreenColour::Yellow, true);
   height_ = AddField(*group, "MaskEdit2", first.height, {118, 49, 80, 22});
-  AddLabel(*group, "Label8", QStringLiteral("мм"), {206, 54}, WindowColour::Yellow, true);
+  AddLabel(*group, "Label8", QStringLiteral("мм"), {206, 54}, ScreenColour::Yellow, true);
 }
 
 void TForm4::CreateCornersGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox3", QStringLiteral(" Углы  клеток ...  "), {8, 232, 255, 48},
-                                 WindowColour::Yellow, true);
+                                 ScreenColour::Yellow, true);
   rounded_ = new QRadioButton(QStringLiteral("Закруглять"), group);
   rounded_->setObjectName(QStringLiteral("RadioButton1"));
   rounded_->setGeometry(14, 22, 104, 18);
@@ -81,7 +81,7 @@ void TForm4::CreateCornersGroup() {
   square->setChecked(true);
   for (QRadioButton* button : {rounded_, square}) {
     button->setFont(DialogFont(true));
-    SetCaptionColour(*button, WindowColour::Yellow);
+    SetCaptionColour(*button, ScreenColour::Yellow);
   }
 }
 

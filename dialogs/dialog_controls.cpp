@@ -77,7 +77,7 @@ QLineEdit* AddLineEdit(QWidget& parent, const char* name, const QString& text, c
   field->setObjectName(QLatin1String(name));
   field->setFont(DialogFont());
   QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, WindowColour::White);
+  palette.setColor(QPalette::Base, ScreenColour::White);
   palette.setColor(QPalette::Text, Qt::black);
   field->setPalette(palette);
   field->setGeometry(place);

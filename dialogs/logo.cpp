@@ -11,7 +11,7 @@
 namespace verstak {
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  SetUpDialogFrame(*this, QStringLiteral("Form2"), QStringLiteral("VERSTAK"), QSize(488, 326), WindowColour::Teal);
+  SetUpDialogFrame(*this, QStringLiteral("Form2"), QStringLiteral("VERSTAK"), QSize(488, 326), ScreenColour::Teal);
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Image1"));
@@ -22,7 +22,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
   auto* version = new QLabel(QStringLiteral("Ver. 3.2"), this);
   version->setObjectName(QStringLiteral("Label2"));
   version->setFont(UiFont(QStringLiteral("MS Sans Serif"), 16, true));
-  SetTextColour(*version, WindowColour::Yellow);
+  SetTextColour(*version, ScreenColour::Yellow);
   version->move(56, 148);
   version->adjustSize();
 

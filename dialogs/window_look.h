@@ -5,20 +5,13 @@
 #include <QSize>
 #include <QString>
 
+#include "editor/screen_colours.h"
+
 class QDialog;
 class QLabel;
 class QWidget;
 
 namespace verstak {
-
-namespace WindowColour {
-inline const QColor Navy{0, 0, 128};
-inline const QColor Teal{0, 128, 128};
-inline const QColor Silver{192, 192, 192};
-inline const QColor Red{255, 0, 0};
-inline const QColor Yellow{255, 255, 0};
-inline const QColor White{255, 255, 255};
-}  // namespace WindowColour
 
 // A widget that paints its whole area in `colour`.
 void SetBackground(QWidget& widget, const QColor& colour);

@@ -8,20 +8,12 @@
 #include <QPoint>
 #include <QRect>
 
+#include "editor/screen_colours.h"
+
 class QImage;
 class QPainter;
 
 namespace verstak {
-
-namespace ScreenColour {
-inline const QColor Black{0, 0, 0};
-inline const QColor White{255, 255, 255};
-inline const QColor Grey{128, 128, 128};
-inline const QColor Red{255, 0, 0};
-inline const QColor Yellow{255, 255, 0};
-inline const QColor Silver{192, 192, 192};
-inline const QColor Navy{0, 0, 128};
-}  // namespace ScreenColour
 
 class GridCanvas {
  public:

@@ -76,7 +76,7 @@ QLabel* AddStepLabel(QWidget& parent, const char* name, const QString& text, QPo
   auto* label = new QLabel(text, &parent);
   label->setObjectName(QLatin1String(name));
   label->setFont(UiFont(QStringLiteral("MS Sans Serif"), 9, true));
-  SetTextColour(*label, WindowColour::White);
+  SetTextColour(*label, ScreenColour::White);
   label->move(at);
   label->adjustSize();
   label->hide();
@@ -110,7 +110,7 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("VERSTAK"));
   setFont(WindowFont());
-  SetBackground(*this, WindowColour::Navy);
+  SetBackground(*this, ScreenColour::Navy);
   setMinimumSize(kRestoredSize);
   resize(kRestoredSize);
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
@@ -127,10 +127,10 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
 }
 
 void MainWindow::CreatePanels() {
-  splitter1_ = AddPanel(*this, "Splitter1", WindowColour::Navy);
+  splitter1_ = AddPanel(*this, "Splitter1", ScreenColour::Navy);
   splitter1_->setCursor(Qt::SplitHCursor);
-  panel1_ = AddPanel(*this, "Panel1", WindowColour::Navy);
-  panel2_ = AddPanel(*this, "Panel2", WindowColour::Navy);
+  panel1_ = AddPanel(*this, "Panel1", ScreenColour::Navy);
+  panel2_ = AddPanel(*this, "Panel2", ScreenColour::Navy);
   panel1_->setMouseTracking(true);
   panel2_->setMouseTracking(true);
 }
@@ -150,8 +150,8 @@ void MainWindow::CreateLeftPanelControls() {
   memo_->setGeometry(24, 24, 213, 240);
   memo_->hide();
   // The red guide bars lie over the memo.
-  AddPanel(*panel1_, "Panel4", WindowColour::Red)->hide();
-  AddPanel(*panel1_, "Panel5", WindowColour::Red)->hide();
+  AddPanel(*panel1_, "Panel4", ScreenColour::Red)->hide();
+  AddPanel(*panel1_, "Panel5", ScreenColour::Red)->hide();
 
   AddStepButton(*panel1_, "SpeedButton27", Qt::LeftArrow, {69, 280, 50, 25});
   AddStepButton(*panel1_, "SpeedButton26", Qt::RightArrow, {142, 280, 50, 25});
@@ -167,7 +167,7 @@ void MainWindow::CreateLeftPanelControls() {
 }
 
 void MainWindow::CreateGridView() {
-  panel3_ = AddPanel(*panel2_, "Panel3", WindowColour::Silver);
+  panel3_ = AddPanel(*panel2_, "Panel3", ScreenColour::Silver);
   panel3_->move(6, 12);
   grid_ = new GridView(document_, editor_, panel3_);
   grid_->move(2, 2);

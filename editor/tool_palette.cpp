@@ -119,7 +119,7 @@ QLabel* KeyLabel(QWidget& panel, int number, const char* text) {
   auto* label = new QLabel(QString::fromLatin1(text), &panel);
   label->setObjectName(QStringLiteral("Label%1").arg(number));
   label->setFont(UiFont(QStringLiteral("MS Sans Serif"), 9, true));
-  SetTextColour(*label, WindowColour::White);
+  SetTextColour(*label, ScreenColour::White);
   label->adjustSize();
   return label;
 }

@@ -16,9 +16,9 @@ namespace verstak {
 
 Tnov::Tnov(ScanwordDocument& document, MainWindow& mainWindow, Prompter& prompter, QWidget* parent)
     : QDialog(parent), document_(document), mainWindow_(mainWindow), prompter_(prompter) {
-  SetUpDialogFrame(*this, QStringLiteral("nov"), QStringLiteral("Новый..."), QSize(462, 199), WindowColour::Teal);
-  AddLabel(*this, "Label3", QStringLiteral("Ширина кроссворда:"), {120, 40}, WindowColour::Yellow, true);
-  AddLabel(*this, "Label1", QStringLiteral("Высота кроссворда:"), {120, 88}, WindowColour::Yellow, true);
+  SetUpDialogFrame(*this, QStringLiteral("nov"), QStringLiteral("Новый..."), QSize(462, 199), ScreenColour::Teal);
+  AddLabel(*this, "Label3", QStringLiteral("Ширина кроссворда:"), {120, 40}, ScreenColour::Yellow, true);
+  AddLabel(*this, "Label1", QStringLiteral("Высота кроссворда:"), {120, 88}, ScreenColour::Yellow, true);
   width_ = AddLineEdit(*this, "MaskEdit1", QStringLiteral("9"), {288, 32, 50, 28});
   height_ = AddLineEdit(*this, "MaskEdit2", QStringLiteral("13"), {288, 80, 50, 28});
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {88, 143, 113, 25});

@@ -27,7 +27,7 @@ std::filesystem::path FilePath(const QLineEdit& field) {
 TForm3::TForm3(ScanwordDocument& document, EditorState& editor, GridView& gridView, Prompter& prompter,
                QWidget* parent)
     : QDialog(parent), document_(document), editor_(editor), gridView_(gridView), prompter_(prompter) {
-  SetUpDialogFrame(*this, QStringLiteral("Form3"), QStringLiteral("Открыть..."), QSize(490, 248), WindowColour::Teal);
+  SetUpDialogFrame(*this, QStringLiteral("Form3"), QStringLiteral("Открыть..."), QSize(490, 248), ScreenColour::Teal);
   CreateNewPuzzleGroup();
   CreateSavedPuzzleGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {150, 212, 91, 20});
@@ -38,9 +38,9 @@ TForm3::TForm3(ScanwordDocument& document, EditorState& editor, GridView& gridVi
 
 void TForm3::CreateNewPuzzleGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Файлы для нового кроссворда ... "),
-                                 {10, 13, 470, 113}, WindowColour::Yellow, true);
+                                 {10, 13, 470, 113}, ScreenColour::Yellow, true);
   AddLabel(*group, "Label3", QStringLiteral("Номер кроссворда в файле сетки и определений ..."), {55, 29},
-           WindowColour::Yellow);
+           ScreenColour::Yellow);
   number_ = AddLineEdit(*group, "MaskEdit1", QStringLiteral("1   "), {384, 21, 39, 24});
   number_->setFont(DialogFont(true));
   // Digits between blanks only: every text the field can hold is a number or empty.
@@ -51,10 +51,10 @@ void TForm3::CreateNewPuzzleGroup() {
   connect(number_, &QLineEdit::textChanged, this, &TForm3::NumberFieldChanged);
   connect(upDown_, &UpDown::clicked, this, &TForm3::SpinnerMoved);
 
-  AddLabel(*group, "Label1", QStringLiteral("Файл сетки..."), {63, 59}, WindowColour::Yellow);
+  AddLabel(*group, "Label1", QStringLiteral("Файл сетки..."), {63, 59}, ScreenColour::Yellow);
   gridName_ = AddLineEdit(*group, "Edit1", QString(), {154, 52, 203, 21});
   QPushButton* browseGrid = AddPushButton(*group, "Button2", QStringLiteral("Открыть..."), {367, 52, 92, 20});
-  AddLabel(*group, "Label2", QStringLiteral("Файл определений..."), {20, 84}, WindowColour::Yellow);
+  AddLabel(*group, "Label2", QStringLiteral("Файл определений..."), {20, 84}, ScreenColour::Yellow);
   definitionsName_ = AddLineEdit(*group, "Edit2", QString(), {154, 79, 203, 21});
   QPushButton* browseDefinitions = AddPushButton(*group, "Button3", QStringLiteral("Открыть..."), {367, 80, 92, 20});
   connect(browseGrid, &QPushButton::clicked, this,
@@ -66,8 +66,8 @@ void TForm3::CreateNewPuzzleGroup() {
 
 void TForm3::CreateSavedPuzzleGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Ранее сохраненный кроссворд ... "),
-                                 {13, 135, 469, 62}, WindowColour::Yellow, true);
-  AddLabel(*group, "Label4", QStringLiteral("Файл кроссворда ..."), {28, 32}, WindowColour::Yellow);
+                                 {13, 135, 469, 62}, ScreenColour::Yellow, true);
+  AddLabel(*group, "Label4", QStringLiteral("Файл кроссворда ..."), {28, 32}, ScreenColour::Yellow);
   scanwordName_ = AddLineEdit(*group, "Edit3", QString(), {154, 25, 203, 21});
   QPushButton* browse = AddPushButton(*group, "Button4", QStringLiteral("Открыть..."), {367, 24, 92, 21});
   connect(browse, &QPushButton::clicked, this,

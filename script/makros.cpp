@@ -73,7 +73,7 @@ Button* AddChoice(QWidget& parent, const char* name, const char* caption, const 
   auto* button = new Button(QString::fromUtf8(caption), &parent);
   button->setObjectName(QLatin1String(name));
   button->setFont(DialogFont(bold));
-  SetCaptionColour(*button, WindowColour::Yellow);
+  SetCaptionColour(*button, ScreenColour::Yellow);
   button->setGeometry(place);
   return button;
 }
@@ -82,7 +82,7 @@ Button* AddChoice(QWidget& parent, const char* name, const char* caption, const 
 
 TForm5::TForm5(const ScanwordDocument& document, const PrintSettings& settings, Prompter& prompter, QWidget* parent)
     : QDialog(parent), document_(document), settings_(settings), prompter_(prompter) {
-  SetUpDialogFrame(*this, QStringLiteral("Form5"), QStringLiteral("Записать..."), QSize(369, 304), WindowColour::Teal);
+  SetUpDialogFrame(*this, QStringLiteral("Form5"), QStringLiteral("Записать..."), QSize(369, 304), ScreenColour::Teal);
   CreateVersionGroup();
   CreateOutputGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {82, 271, 92, 21});
@@ -94,7 +94,7 @@ TForm5::TForm5(const ScanwordDocument& document, const PrintSettings& settings, 
 // A frame without items; the three version buttons lie over it.
 void TForm5::CreateVersionGroup() {
   AddGroupBox(*this, "RadioGroup1", QStringLiteral("  Создать  макрос   для ...  "), {18, 20, 329, 59},
-              WindowColour::Yellow, true);
+              ScreenColour::Yellow, true);
   auto* group = new QButtonGroup(this);
   for (const VersionButton& button : kVersionButtons) {
     versions_.push_back(AddChoice<QRadioButton>(*this, button.name, button.caption, button.place, true));
@@ -105,7 +105,7 @@ void TForm5::CreateVersionGroup() {
 
 void TForm5::CreateOutputGroup() {
   QGroupBox* outputs =
-      AddGroupBox(*this, "GroupBox1", QStringLiteral(" Выводить... "), {18, 86, 329, 169}, WindowColour::Yellow, true);
+      AddGroupBox(*this, "GroupBox1", QStringLiteral(" Выводить... "), {18, 86, 329, 169}, ScreenColour::Yellow, true);
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setGeometry(QRect(kPanel1At, kPanel1Size));
@@ -118,7 +118,7 @@ void TForm5::CreateOutputGroup() {
   }
   layouts_.front()->setChecked(true);
 
-  QGroupBox* boxes = AddGroupBox(*outputs, "GroupBox2", QString(), {168, 10, 151, 147}, WindowColour::Yellow, true);
+  QGroupBox* boxes = AddGroupBox(*outputs, "GroupBox2", QString(), {168, 10, 151, 147}, ScreenColour::Yellow, true);
   for (const PassBox& box : kPassBoxes) {
     const QRect place(QPoint(kPassBoxLeft, box.top), kPassBoxSize);
     passes_.push_back(AddChoice<QCheckBox>(*boxes, box.name, box.caption, place, true));
