@@ -146,23 +146,17 @@ void ClueEditing::SelectClue() {
   DrawCursorClue(true);
 }
 
-void ClueEditing::NextClue() {
-  if (editor_.mode != ModeClueEditing) return;
-  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
-  StoreClueText();
-  DrawCursorClue(false);
-  if (StepToNextClue(document_, editor_)) {
-    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
-    SelectClue();
-  }
-}
+void ClueEditing::NextClue() { StepClue(StepToNextClue); }
 
-void ClueEditing::PreviousClue() {
+void ClueEditing::PreviousClue() { StepClue(StepToPreviousClue); }
+
+// Both directions store the memo, drop the highlight, move and select.
+void ClueEditing::StepClue(bool (*step)(const ScanwordDocument&, EditorState&)) {
   if (editor_.mode != ModeClueEditing) return;
   SetCorner(editor_, editor_.cursorX, editor_.cursorY);
   StoreClueText();
   DrawCursorClue(false);
-  if (StepToPreviousClue(document_, editor_)) {
+  if (step(document_, editor_)) {
     SetCorner(editor_, editor_.cursorX, editor_.cursorY);
     SelectClue();
   }

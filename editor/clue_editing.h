@@ -56,6 +56,7 @@ class ClueEditing : public QObject {
 
  private:
   void ShowEditorControls(bool shown);
+  void StepClue(bool (*step)(const ScanwordDocument&, EditorState&));
   // Draws the cursor cell's clue, in yellow when `highlighted`, if the view
   // shows it.
   void DrawCursorClue(bool highlighted);
