@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dialogs/apply_settings.h"
+#include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
 
 namespace verstak::batch {
@@ -149,7 +150,7 @@ Problem TakeInput(const RawArguments& raw, Options& options) {
   if (const std::string* grid = raw.value("--grid")) input.grid = *grid;
   if (const std::string* definitions = raw.value("--definitions")) input.definitions = *definitions;
   if (const std::string* scanword = raw.value("--scanword")) input.scanword = *scanword;
-  if (!input.grid && !input.definitions && !input.scanword) return "Ни один файл не выбран!";
+  if (!input.grid && !input.definitions && !input.scanword) return std::string(kNoFileChosenMessage);
   input.everyPuzzle = raw.has("--all");
   if (input.everyPuzzle && raw.has("--number")) return "--number и --all не указываются вместе";
   if (input.everyPuzzle && (!input.grid || input.scanword)) {

@@ -8,6 +8,7 @@
 #include "cli/message_text.h"
 #include "cli/opened_puzzle.h"
 #include "cli/usage_text.h"
+#include "document/blanks.h"
 #include "document/check_definitions.h"
 #include "files/scanword_file.h"
 #include "script/corel_script_writer.h"
@@ -42,7 +43,7 @@ int Info(const Options& options, const ScanwordDocument& document, Streams strea
 }
 
 int Usage(const UsageError& error, Streams streams) {
-  streams.err << "verstak-batch: " << Trimmed(error.problem) << "\n\n"
+  streams.err << "verstak-batch: " << TrimBlanks(error.problem) << "\n\n"
               << kUsageSynopsis << "\nСправка: verstak-batch --help\n";
   return kExitUsage;
 }

@@ -1,18 +1,14 @@
 #include "cli/message_text.h"
 
-namespace verstak::batch {
+#include "document/blanks.h"
 
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+namespace verstak::batch {
 
 std::string JoinedMessages(const std::vector<UserMessage>& messages) {
   std::string joined;
   for (const UserMessage& message : messages) {
     if (!joined.empty()) joined += "; ";
-    joined += Trimmed(message.text);
+    joined += TrimBlanks(message.text);
   }
   return joined;
 }

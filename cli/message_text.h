@@ -10,8 +10,6 @@
 
 namespace verstak::batch {
 
-std::string_view Trimmed(std::string_view text);
-
 // "first; second".
 std::string JoinedMessages(const std::vector<UserMessage>& messages);
 

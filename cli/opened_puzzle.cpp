@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files/open_messages.h"
 #include "files/scanword_file.h"
 
 namespace verstak::batch {
@@ -55,7 +56,7 @@ std::vector<UserMessage> MissingFiles(const PuzzleInput& input) {
     if (path && !std::filesystem::is_regular_file(*path, ignored)) messages.push_back(std::move(missing));
   };
   if (input.scanword) {
-    check(input.scanword, UserMessage::Error("Такого файла сканворда нет!"));
+    check(input.scanword, UserMessage::Error(std::string(kNoScanwordFileMessage)));
   } else {
     check(input.grid, GridRowsReading::Unreadable());
     check(input.definitions, ClueTextsReading::Unreadable());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/blanks.h"
+
 namespace verstak {
 namespace {
 
@@ -68,24 +70,13 @@ std::optional<std::int64_t> ParseNonNegative(std::string_view text) {
   return integer->magnitude;
 }
 
-std::string_view TrimRight(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-std::string_view Trim(std::string_view text) {
-  text = TrimRight(text);
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  return text;
-}
-
 UserMessage Error(std::string_view text) { return UserMessage::Error(std::string(text)); }
 
 // An empty field leaves the length as it is.
 Failure ApplyLength(const LengthField& field, const SettingsFieldTexts& fields, SettingsOutcome& outcome) {
   const std::string& typed = fields.*field.text;
   if (typed.empty()) return std::nullopt;
-  const std::optional<std::string> units = MillimetreTextToUnits(Trim(typed));
+  const std::optional<std::string> units = MillimetreTextToUnits(TrimBlanks(typed));
   const std::optional<std::int64_t> value = units ? ParseNonNegative(*units) : std::nullopt;
   if (!value) return Error(field.notANumber);
   if (*value == 0) return Error(field.zero);
@@ -99,7 +90,7 @@ Failure ApplyLength(const LengthField& field, const SettingsFieldTexts& fields, 
 // fill line.
 Failure ApplyColour(const ColourField& field, const SettingsFieldTexts& fields, SettingsOutcome& outcome) {
   const std::string& typed = fields.*field.text;
-  const std::optional<std::int64_t> value = ParseNonNegative(TrimRight(typed));
+  const std::optional<std::int64_t> value = ParseNonNegative(TrimTrailingBlanks(typed));
   const std::string name(field.name);
   if (!value) return Error(" В поле \"" + name + "\" ошибка! ");
   if (*value > kMaxPercent) return Error(" " + name + " не может быть более 100% ");

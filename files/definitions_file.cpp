@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "files/open_messages.h"
+
 namespace verstak {
 
 UserMessage ClueTextsReading::HeaderError() {
   return UserMessage::Error(" В файле определений после номера кроссворда лишние символы! ");
 }
 UserMessage ClueTextsReading::NotFound() { return UserMessage::Error("Такого кроссворда нет!"); }
-UserMessage ClueTextsReading::Unreadable() { return UserMessage::Error("Такого файла определений нет!"); }
+UserMessage ClueTextsReading::Unreadable() { return UserMessage::Error(std::string(kNoDefinitionsFileMessage)); }
 
 // The clues of a puzzle end at the next header line.
 ReadingStep ClueTextsReading::take(const TextLine& line) {

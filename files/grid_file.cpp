@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "files/open_messages.h"
+
 namespace verstak {
 
 UserMessage GridRowsReading::HeaderError() {
   return UserMessage::Error(" В файле сеток после номера кроссворда лишние символы! ");
 }
 UserMessage GridRowsReading::NotFound() { return UserMessage::Error("Такой сетки нет!"); }
-UserMessage GridRowsReading::Unreadable() { return UserMessage::Error("Такого файла сетки нет!"); }
+UserMessage GridRowsReading::Unreadable() { return UserMessage::Error(std::string(kNoGridFileMessage)); }
 UserMessage GridRowsReading::refusal() const { return UserMessage::Error(" Сетка больше 99 на 99 клеток! "); }
 
 // A tab is a clue cell; any other character a letter cell followed by its

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <system_error>
 
+#include "document/blanks.h"
 #include "files/definitions_file.h"
 #include "files/grid_file.h"
+#include "files/open_messages.h"
 #include "files/scanword_file.h"
 
 namespace verstak {
 namespace {
-
-bool IsBlank(char c) { return c == ' '; }
 
 // A named file counts only if it is there to be read.
 bool Given(const std::filesystem::path& name, std::string_view missing, std::vector<UserMessage>& messages) {
@@ -43,8 +43,7 @@ bool Take(const Result& result, ScanwordDocument& document, std::vector<UserMess
 }  // namespace
 
 std::optional<int> PuzzleNumberFromText(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  text = TrimBlanks(text);
   if (text.empty()) return kMinPuzzleNumber;
   if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
   while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
@@ -58,16 +57,16 @@ std::optional<int> PuzzleNumberFromText(std::string_view text) {
 OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, int puzzleNumber) {
   OpenOutcome outcome;
   std::vector<UserMessage>& messages = outcome.messages;
-  const bool grid = Given(names.grid, "Такого файла сетки нет!", messages);
-  const bool definitions = Given(names.definitions, "Такого файла определений нет!", messages);
-  const bool scanword = Given(names.scanword, "Такого файла сканворда нет!", messages);
+  const bool grid = Given(names.grid, kNoGridFileMessage, messages);
+  const bool definitions = Given(names.definitions, kNoDefinitionsFileMessage, messages);
+  const bool scanword = Given(names.scanword, kNoScanwordFileMessage, messages);
   outcome.choice = Choose(grid, definitions, scanword);
 
   bool gridRead = false;
   bool definitionsRead = false;
   switch (outcome.choice) {
     case OpenChoice::None:
-      messages.push_back(UserMessage::Error("Ни один файл не выбран!"));
+      messages.push_back(UserMessage::Error(std::string(kNoFileChosenMessage)));
       break;
     case OpenChoice::ScanwordFile:
       gridRead = definitionsRead = Take(ReadScanwordFile(names.scanword), document, messages);

@@ -14,6 +14,7 @@
 #include "dialogs/window_look.h"
 #include "editor/grid_view.h"
 #include "files/open_files.h"
+#include "files/open_messages.h"
 
 namespace verstak {
 namespace {
@@ -58,9 +59,9 @@ void TForm3::CreateNewPuzzleGroup() {
   definitionsName_ = AddLineEdit(*group, "Edit2", QString(), {154, 79, 203, 21});
   QPushButton* browseDefinitions = AddPushButton(*group, "Button3", QStringLiteral("Открыть..."), {367, 80, 92, 20});
   connect(browseGrid, &QPushButton::clicked, this,
-          [this] { Browse(*gridName_, "Файлы сеток: *.txt|*.txt", "txt", "Такого файла сетки нет!"); });
+          [this] { Browse(*gridName_, "Файлы сеток: *.txt|*.txt", "txt", kNoGridFileMessage); });
   connect(browseDefinitions, &QPushButton::clicked, this, [this] {
-    Browse(*definitionsName_, "Файлы определений: *.txt|*.txt", "txt", "Такого файла определений нет!");
+    Browse(*definitionsName_, "Файлы определений: *.txt|*.txt", "txt", kNoDefinitionsFileMessage);
   });
 }
 
@@ -71,7 +72,7 @@ void TForm3::CreateSavedPuzzleGroup() {
   scanwordName_ = AddLineEdit(*group, "Edit3", QString(), {154, 25, 203, 21});
   QPushButton* browse = AddPushButton(*group, "Button4", QStringLiteral("Открыть..."), {367, 24, 92, 21});
   connect(browse, &QPushButton::clicked, this,
-          [this] { Browse(*scanwordName_, "Файлы сканвордов: *.skw|*.skw", "skw", "Такого файла сканворда нет!"); });
+          [this] { Browse(*scanwordName_, "Файлы сканвордов: *.skw|*.skw", "skw", kNoScanwordFileMessage); });
 }
 
 void TForm3::presetPuzzleNumber(int number) { number_->setText(QString::number(number)); }
@@ -91,13 +92,13 @@ void TForm3::SpinnerMoved(int position) {
 
 // A picked file that exists goes into the field; a cancelled dialog is
 // reported like a missing file and leaves the field as it was.
-void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, const char* missing) {
+void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing) {
   const QString name = prompter_.openFileName(QtFileFilter(QString::fromUtf8(filter)), QLatin1String(defaultSuffix));
   const QFileInfo file(name);
   if (!name.isEmpty() && file.isFile()) {
     field.setText(file.absoluteFilePath());
   } else {
-    prompter_.showMessage(UserMessage::Error(missing));
+    prompter_.showMessage(UserMessage::Error(std::string(missing)));
   }
 }
 

@@ -4,6 +4,7 @@
 // showings, so the name fields keep their texts.
 
 #include <QDialog>
+#include <string_view>
 
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
@@ -41,7 +42,7 @@ class TForm3 : public QDialog {
   void CreateSavedPuzzleGroup();
   void NumberFieldChanged(const QString& text);
   void SpinnerMoved(int position);
-  void Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, const char* missing);
+  void Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing);
   void Ok();
 
   ScanwordDocument& document_;

@@ -7,13 +7,14 @@
 #include "document/slot_numbering.h"
 #include "files/atomic_file.h"
 #include "files/input_file.h"
+#include "files/open_messages.h"
 
 namespace verstak {
 namespace {
 
 UserMessage NotScanword() { return UserMessage::Error(" Это не файл сканворда! "); }
 UserMessage Damaged() { return UserMessage::Error(" Файл сканворда повреждён! "); }
-UserMessage Unreadable() { return UserMessage::Error("Такого файла сканворда нет!"); }
+UserMessage Unreadable() { return UserMessage::Error(std::string(kNoScanwordFileMessage)); }
 
 template <class Visit>
 void ForEachCellOfFile(const ScanwordDocument& document, Visit&& visit) {

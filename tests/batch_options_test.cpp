@@ -8,7 +8,7 @@
 
 #include "batch_test_support.h"
 #include "cli/batch_options.h"
-#include "cli/message_text.h"
+#include "document/blanks.h"
 
 namespace verstak::batch {
 namespace {
@@ -100,7 +100,7 @@ TEST_P(BatchUsageErrors, EndInAUsageMessage) {
   const testing::BatchRun run = testing::RunBatchWith(GetParam().arguments);
   EXPECT_EQ(run.status, kExitUsage);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find(std::string(Trimmed(GetParam().problem))), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(std::string(TrimBlanks(GetParam().problem))), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("verstak-batch info    INPUT [--number N] [--json]"), std::string::npos) << run.err;
 }
 
