@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "dialogs/prompter.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"

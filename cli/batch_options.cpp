@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "dialogs/apply_settings.h"
+#include "settings/apply_settings.h"
 #include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
 

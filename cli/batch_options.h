@@ -8,7 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "dialogs/print_settings.h"
+#include "files/open_files.h"
+#include "settings/print_settings.h"
 #include "script/export_choice.h"
 
 namespace verstak::batch {
@@ -24,6 +25,13 @@ struct PuzzleInput {
   std::optional<std::filesystem::path> scanword;
   int number = 1;
   bool everyPuzzle = false;  // --all: every number with a header in the grid file
+
+  // The names as the open dialog's fields would hold them: a scanword file
+  // stands alone.
+  OpenFileNames fileNames() const {
+    if (scanword) return {{}, {}, *scanword};
+    return {grid.value_or(std::filesystem::path{}), definitions.value_or(std::filesystem::path{}), {}};
+  }
 };
 
 struct Options {

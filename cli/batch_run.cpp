@@ -6,7 +6,6 @@
 #include "cli/document_summary.h"
 #include "cli/export_every_puzzle.h"
 #include "cli/message_text.h"
-#include "cli/opened_puzzle.h"
 #include "cli/usage_text.h"
 #include "document/blanks.h"
 #include "document/check_definitions.h"
@@ -53,9 +52,9 @@ int Usage(const UsageError& error, Streams streams) {
 int RunCommand(const Options& options, Streams streams) {
   if (options.input.everyPuzzle) return ExportEveryPuzzle(options, streams);
   ScanwordDocument document;
-  if (const std::vector<UserMessage> failures = OpenDocument(options.input, document); !failures.empty()) {
-    return Fail(failures, streams);
-  }
+  const OpenOutcome opened =
+      OpenFiles(document, options.input.fileNames(), options.input.number, OpenMode::WholeOrNothing);
+  if (!opened.messages.empty()) return Fail(opened.messages, streams);
   switch (options.command) {
     case Command::Export: return ExportOne(options, document, streams);
     case Command::Save: return Save(options, document, streams);

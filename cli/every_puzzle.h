@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "cli/opened_puzzle.h"
+#include "files/open_files.h"
 
 namespace verstak::batch {
 

@@ -46,7 +46,7 @@ std::filesystem::path MacroPath(const std::filesystem::path& folder, int number)
 
 int ExportEveryPuzzle(const Options& options, Streams streams) {
   const PuzzleInput& input = options.input;
-  if (const std::vector<UserMessage> missing = MissingFiles(input); !missing.empty()) {
+  if (const std::vector<UserMessage> missing = MissingFiles(input.fileNames()); !missing.empty()) {
     for (const UserMessage& message : missing) streams.err << message.text << '\n';
     return kExitFailed;
   }

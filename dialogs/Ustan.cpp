@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "dialogs/colour_grid.h"
-#include "dialogs/colour_presets.h"
+#include "settings/colour_presets.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
 #include "dialogs/ui_font.h"

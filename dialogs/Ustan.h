@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "dialogs/apply_settings.h"
-#include "dialogs/print_settings.h"
+#include "settings/apply_settings.h"
+#include "settings/print_settings.h"
 #include "editor/editor_state.h"
 
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "dialogs/colour_presets.h"
+#include "settings/colour_presets.h"
 
 namespace verstak {
 namespace {

@@ -15,7 +15,7 @@
 #include "dialogs/logo.h"
 #include "dialogs/ui_font.h"
 #include "dialogs/window_look.h"
-#include "document/reset_document.h"
+#include "reset_document.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
 #include "editor/grid_view.h"

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "document/blanks.h"
+
 namespace verstak {
 namespace {
 
@@ -23,14 +25,6 @@ constexpr SizeFieldTexts kHeightTexts{
 };
 
 constexpr int kLargestSide = 99;
-
-// Blanks and control characters at both ends are not part of the number.
-std::string_view TrimBlanks(std::string_view text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 enum class Sign { Plus, Minus };
 

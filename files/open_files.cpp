@@ -4,21 +4,15 @@
 #include <system_error>
 
 #include "document/blanks.h"
-#include "files/definitions_file.h"
-#include "files/grid_file.h"
 #include "files/open_messages.h"
 #include "files/scanword_file.h"
 
 namespace verstak {
 namespace {
 
-// A named file counts only if it is there to be read.
-bool Given(const std::filesystem::path& name, std::string_view missing, std::vector<UserMessage>& messages) {
-  if (name.empty()) return false;
+bool Exists(const std::filesystem::path& name) {
   std::error_code ignored;
-  if (std::filesystem::is_regular_file(name, ignored)) return true;
-  messages.push_back(UserMessage::Error(std::string(missing)));
-  return false;
+  return !name.empty() && std::filesystem::is_regular_file(name, ignored);
 }
 
 OpenChoice Choose(bool grid, bool definitions, bool scanword) {
@@ -40,7 +34,29 @@ bool Take(const Result& result, ScanwordDocument& document, std::vector<UserMess
   return true;
 }
 
+void StartEmpty(ScanwordDocument& document) {
+  document.gridWidth = 0;
+  document.gridHeight = 0;
+  ClearCells(document);
+}
+
 }  // namespace
+
+std::vector<UserMessage> PuzzleReads::failures() const {
+  std::vector<UserMessage> messages;
+  if (grid && grid->failure) messages.push_back(*grid->failure);
+  if (definitions && definitions->failure) messages.push_back(*definitions->failure);
+  return messages;
+}
+
+void PuzzleReads::applyTo(ScanwordDocument& document) const {
+  StartEmpty(document);
+  // Found clues replace the whole table themselves; clearing its 5 MB twice
+  // would cost an export of every puzzle a fifth of its time.
+  if (!definitions || !definitions->found()) ClearDefinitions(document);
+  if (grid) grid->applyTo(document);
+  if (definitions) definitions->applyTo(document);
+}
 
 std::optional<int> PuzzleNumberFromText(std::string_view text) {
   text = TrimBlanks(text);
@@ -54,29 +70,49 @@ std::optional<int> PuzzleNumberFromText(std::string_view text) {
   return std::clamp(number, kMinPuzzleNumber, kMaxPuzzleNumber);
 }
 
-OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, int puzzleNumber) {
+std::vector<UserMessage> MissingFiles(const OpenFileNames& names) {
+  std::vector<UserMessage> messages;
+  const auto check = [&](const std::filesystem::path& name, std::string_view missing) {
+    if (!name.empty() && !Exists(name)) messages.push_back(UserMessage::Error(std::string(missing)));
+  };
+  check(names.grid, kNoGridFileMessage);
+  check(names.definitions, kNoDefinitionsFileMessage);
+  check(names.scanword, kNoScanwordFileMessage);
+  return messages;
+}
+
+OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, int puzzleNumber, OpenMode mode) {
   OpenOutcome outcome;
   std::vector<UserMessage>& messages = outcome.messages;
-  const bool grid = Given(names.grid, kNoGridFileMessage, messages);
-  const bool definitions = Given(names.definitions, kNoDefinitionsFileMessage, messages);
-  const bool scanword = Given(names.scanword, kNoScanwordFileMessage, messages);
-  outcome.choice = Choose(grid, definitions, scanword);
+  messages = MissingFiles(names);
+  outcome.choice = Choose(Exists(names.grid), Exists(names.definitions), Exists(names.scanword));
 
   bool gridRead = false;
   bool definitionsRead = false;
-  switch (outcome.choice) {
-    case OpenChoice::None:
-      messages.push_back(UserMessage::Error(std::string(kNoFileChosenMessage)));
-      break;
-    case OpenChoice::ScanwordFile:
-      gridRead = definitionsRead = Take(ReadScanwordFile(names.scanword), document, messages);
-      break;
-    case OpenChoice::GridOnly:
-    case OpenChoice::DefinitionsOnly:
-    case OpenChoice::GridAndDefinitions:
-      if (grid) gridRead = Take(ReadGridFile(names.grid, puzzleNumber), document, messages);
-      if (definitions) definitionsRead = Take(ReadDefinitionsFile(names.definitions, puzzleNumber), document, messages);
-      break;
+  if (outcome.choice == OpenChoice::None) {
+    // Named files that are missing have been named already.
+    if (messages.empty()) messages.push_back(UserMessage::Error(std::string(kNoFileChosenMessage)));
+  } else if (outcome.choice == OpenChoice::ScanwordFile) {
+    const ScanwordFileResult read = ReadScanwordFile(names.scanword);
+    if (mode == OpenMode::WholeOrNothing && (read.failure || !messages.empty())) {
+      if (read.failure) messages.push_back(*read.failure);
+      return outcome;
+    }
+    gridRead = definitionsRead = Take(read, document, messages);
+  } else {
+    PuzzleReads reads;
+    if (Exists(names.grid)) reads.grid = ReadGridFile(names.grid, puzzleNumber);
+    if (Exists(names.definitions)) reads.definitions = ReadDefinitionsFile(names.definitions, puzzleNumber);
+    if (mode == OpenMode::WholeOrNothing) {
+      for (UserMessage& failure : reads.failures()) messages.push_back(std::move(failure));
+      if (!messages.empty()) return outcome;
+      reads.applyTo(document);
+      gridRead = reads.grid.has_value();
+      definitionsRead = reads.definitions.has_value();
+    } else {
+      if (reads.grid) gridRead = Take(*reads.grid, document, messages);
+      if (reads.definitions) definitionsRead = Take(*reads.definitions, document, messages);
+    }
   }
   outcome.fileDone = gridRead || definitionsRead;
   outcome.wholeDocumentReplaced = gridRead && definitionsRead;

@@ -17,13 +17,13 @@ RowLookup IndexRows(std::initializer_list<CellRow> rows) {
   return lookup;
 }
 
-void CallCounted(ScriptExport& script, int number) {
+void CallCounted(ScriptWriterState& script, int number) {
   script.callSubroutine(number);
   const Subroutine* subroutine = FindSubroutine(number);
   if (subroutine != nullptr && subroutine->objectsCreated > 0) script.advanceCounter(subroutine->objectsCreated);
 }
 
-void WriteSteps(ScriptExport& script, std::initializer_list<CellStep> steps, std::uint8_t code) {
+void WriteSteps(ScriptWriterState& script, std::initializer_list<CellStep> steps, std::uint8_t code) {
   for (const CellStep& step : steps) {
     switch (step.action) {
       case CellStep::Action::WriteLine: script.out.line(step.text); break;
@@ -36,13 +36,13 @@ void WriteSteps(ScriptExport& script, std::initializer_list<CellStep> steps, std
   }
 }
 
-void WriteRow(ScriptExport& script, const CellRow* row, std::uint8_t code) {
+void WriteRow(ScriptWriterState& script, const CellRow* row, std::uint8_t code) {
   if (row != nullptr) WriteSteps(script, row->steps, code);
 }
 
 }  // namespace
 
-void WriteGridLoop(ScriptExport& script, const CellLayout& layout) {
+void WriteGridLoop(ScriptWriterState& script, const CellLayout& layout) {
   const RowLookup kinds = IndexRows(layout.kinds);
   RowLookup overlays{};
   for (std::uint8_t code : layout.overlays) overlays[code] = kinds[code];

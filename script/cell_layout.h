@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "script/clue_emitters.h"
-#include "script/script_export.h"
+#include "script/writer_state.h"
 
 namespace verstak {
 
@@ -55,6 +55,6 @@ struct CellLayout {
   std::initializer_list<std::uint8_t> overlays;
 };
 
-void WriteGridLoop(ScriptExport& script, const CellLayout& layout);
+void WriteGridLoop(ScriptWriterState& script, const CellLayout& layout);
 
 }  // namespace verstak

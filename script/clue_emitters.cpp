@@ -53,7 +53,7 @@ void WriteClueTextLine(MacroText& out, const DefinitionText& clue, std::string_v
   out.line(tail);
 }
 
-void WriteOneClue(ScriptExport& script, const EmitterShape& shape) {
+void WriteOneClue(ScriptWriterState& script, const EmitterShape& shape) {
   MacroText& out = script.out;
   WriteClueTextLine(out, script.document.definitions.slotOrEmpty(script.definitionCursor), shape.tail);
   if (shape.upright) {
@@ -68,7 +68,7 @@ void WriteOneClue(ScriptExport& script, const EmitterShape& shape) {
 
 }  // namespace
 
-void WriteClue(ScriptExport& script, ClueEmitter emitter) {
+void WriteClue(ScriptWriterState& script, ClueEmitter emitter) {
   const EmitterShape& shape = kEmitterShapes[static_cast<std::size_t>(emitter)];
   for (int clue = 0; clue < shape.slots; ++clue) WriteOneClue(script, shape);
 }

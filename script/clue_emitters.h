@@ -3,7 +3,7 @@
 // at a point of the current cell and aligned with the rectangle created for it
 // just before.
 
-#include "script/script_export.h"
+#include "script/writer_state.h"
 
 namespace verstak {
 
@@ -17,6 +17,6 @@ enum class ClueEmitter {
 // Writes the emitter's lines for the clue or the pair of clues at the
 // export's DefinitionCursor and moves the cursor past the slots used. A slot
 // number past the table reads as an empty clue.
-void WriteClue(ScriptExport& script, ClueEmitter emitter);
+void WriteClue(ScriptWriterState& script, ClueEmitter emitter);
 
 }  // namespace verstak

@@ -99,7 +99,7 @@ std::size_t ExpectedBytes(const ScanwordDocument& document) {
 }  // namespace
 
 std::string CorelScriptWriter::write(const ExportChoice& choice) const {
-  ScriptExport script{document_, settings_, DialectOf(choice.version), {}, {}, 1};
+  ScriptWriterState script{document_, settings_, DialectOf(choice.version), {}, {}, 1};
   script.out.reserve(ExpectedBytes(document_));
   WriteHeader(script.out, choice.version);
   WriteDeclarations(script.out, settings_);

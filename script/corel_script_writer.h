@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "document/scanword_document.h"
 #include "document/user_message.h"
 #include "script/export_choice.h"

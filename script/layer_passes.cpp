@@ -90,7 +90,7 @@ constexpr Pass kPasses[] = {
 
 bool Ticked(const Pass& pass, const PassChoices& passes) { return passes.*pass.ticked; }
 
-void WriteNewLayers(ScriptExport& script, const PassChoices& passes) {
+void WriteNewLayers(ScriptWriterState& script, const PassChoices& passes) {
   for (int rank = 0; rank < static_cast<int>(std::size(kPasses)); ++rank) {
     for (const Pass& pass : kPasses) {
       if (pass.layerRank == rank && Ticked(pass, passes)) script.out.line("    .NewLayer \"", pass.layer, "\"");
@@ -98,7 +98,7 @@ void WriteNewLayers(ScriptExport& script, const PassChoices& passes) {
   }
 }
 
-void WritePass(ScriptExport& script, const Pass& pass, LayerMode mode) {
+void WritePass(ScriptWriterState& script, const Pass& pass, LayerMode mode) {
   if (pass.returnsToTopLeft) script.out.line("    GOSUB Lear");
   if (mode == LayerMode::ByLayers) script.out.line("    .SelectLayer \"", pass.layer, "\"");
   WriteGridLoop(script, pass.cells);
@@ -106,7 +106,7 @@ void WritePass(ScriptExport& script, const Pass& pass, LayerMode mode) {
 
 }  // namespace
 
-void WriteLayeredBody(ScriptExport& script, LayerMode mode, const PassChoices& passes) {
+void WriteLayeredBody(ScriptWriterState& script, LayerMode mode, const PassChoices& passes) {
   if (mode == LayerMode::ByLayers) WriteNewLayers(script, passes);
   for (const Pass& pass : kPasses) {
     if (Ticked(pass, passes)) WritePass(script, pass, mode);

@@ -5,12 +5,12 @@
 // also puts each pass on a CorelDRAW layer of its own.
 
 #include "script/export_choice.h"
-#include "script/script_export.h"
+#include "script/writer_state.h"
 
 namespace verstak {
 
 // Writes the ticked passes in their fixed order; with LayerMode::ByLayers
 // the layers are created first and each pass selects its own.
-void WriteLayeredBody(ScriptExport& script, LayerMode mode, const PassChoices& passes);
+void WriteLayeredBody(ScriptWriterState& script, LayerMode mode, const PassChoices& passes);
 
 }  // namespace verstak

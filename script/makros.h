@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "document/scanword_document.h"
 #include "script/export_choice.h"
 

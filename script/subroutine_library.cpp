@@ -208,7 +208,7 @@ constexpr std::string_view kDraw9Store = "   .StoreColor 5002,";
 constexpr std::string_view kDraw9Apply = "   .ApplyUniformFillColor";
 
 // The clue colour's texts carry their own commas, so they are joined as they are.
-void WriteColourLine(ScriptExport& script, std::string_view command, const FillForm& form) {
+void WriteColourLine(ScriptWriterState& script, std::string_view command, const FillForm& form) {
   const PrintSettings& s = script.settings;
   if (form.fixedColour.empty()) {
     script.out.line(command, s.cyanText, s.magentaText, s.yellowText, s.blackText);
@@ -217,7 +217,7 @@ void WriteColourLine(ScriptExport& script, std::string_view command, const FillF
   }
 }
 
-void WriteFill(ScriptExport& script, Fill fill) {
+void WriteFill(ScriptWriterState& script, Fill fill) {
   const FillForm& form = kFillForms[static_cast<std::size_t>(fill)];
   if (script.dialect == ScriptDialect::Draw7) {
     WriteColourLine(script, form.draw7Command, form);
@@ -236,7 +236,7 @@ const Subroutine* FindSubroutine(int number) {
   return nullptr;
 }
 
-void WriteSubroutine(ScriptExport& script, const Subroutine& subroutine) {
+void WriteSubroutine(ScriptWriterState& script, const Subroutine& subroutine) {
   for (const SubroutineLine& line : subroutine.lines) {
     if (line.fill == Fill::None) {
       script.out.line(line.text);
@@ -246,7 +246,7 @@ void WriteSubroutine(ScriptExport& script, const Subroutine& subroutine) {
   }
 }
 
-void WriteSubroutineLibrary(ScriptExport& script) {
+void WriteSubroutineLibrary(ScriptWriterState& script) {
   for (std::size_t number = 1; number < script.usedSubroutines.size(); ++number) {
     const Subroutine* subroutine = FindSubroutine(static_cast<int>(number));
     if (script.usedSubroutines.test(number) && subroutine != nullptr) WriteSubroutine(script, *subroutine);

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "script/script_export.h"
+#include "script/writer_state.h"
 
 namespace verstak {
 
@@ -34,10 +34,10 @@ struct Subroutine {
 const Subroutine* FindSubroutine(int number);
 
 // Writes one subroutine, its fill lines in the export's dialect.
-void WriteSubroutine(ScriptExport& script, const Subroutine& subroutine);
+void WriteSubroutine(ScriptWriterState& script, const Subroutine& subroutine);
 
 // The library after the Lear block: every subroutine the body called, once,
 // in ascending order of number.
-void WriteSubroutineLibrary(ScriptExport& script);
+void WriteSubroutineLibrary(ScriptWriterState& script);
 
 }  // namespace verstak

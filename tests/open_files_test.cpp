@@ -77,11 +77,15 @@ TEST_F(OpenFilesTest, TheChoiceFollowsTheNamedFilesThatExist) {
   }
 }
 
+// When every named file is missing, the messages name what is missing; "none
+// chosen" is only for fields all left empty.
 TEST_F(OpenFilesTest, MissingFilesAreReportedInFieldOrderBeforeAnythingIsRead) {
   const OpenOutcome outcome = OpenFiles(document, {missing, missing, missing}, 3);
-  EXPECT_EQ(Texts(outcome.messages),
-            (std::vector<std::string>{"Такого файла сетки нет!", "Такого файла определений нет!",
-                                      "Такого файла сканворда нет!", "Ни один файл не выбран!"}));
+  EXPECT_EQ(Texts(outcome.messages), (std::vector<std::string>{"Такого файла сетки нет!", "Такого файла определений нет!",
+                                                               "Такого файла сканворда нет!"}));
+  EXPECT_EQ(Texts(OpenFiles(document, {missing, {}, {}}, 3).messages),
+            std::vector<std::string>{"Такого файла сетки нет!"});
+  EXPECT_EQ(Texts(OpenFiles(document, {}, 3).messages), std::vector<std::string>{"Ни один файл не выбран!"});
 }
 
 // A read that fails leaves its own part as it was; the part found is applied

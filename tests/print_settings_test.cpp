@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/apply_settings.h"
-#include "dialogs/colour_presets.h"
+#include "settings/apply_settings.h"
+#include "settings/colour_presets.h"
 
 namespace verstak {
 namespace {

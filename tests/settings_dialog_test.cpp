@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "dialogs/colour_grid.h"
-#include "dialogs/colour_presets.h"
+#include "settings/colour_presets.h"
 #include "program_fixture.h"
 
 using namespace verstak;

@@ -1,4 +1,4 @@
-#include "document/reset_document.h"
+#include "reset_document.h"
 
 namespace verstak {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "document/user_message.h"
 
 namespace verstak {

@@ -1,4 +1,4 @@
-#include "dialogs/apply_settings.h"
+#include "settings/apply_settings.h"
 
 #include <algorithm>
 #include <cstdint>

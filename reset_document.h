@@ -1,8 +1,10 @@
 #pragma once
+// The program level: the one document, editing state and print settings are
+// created together, and reset together.
 
-#include "dialogs/print_settings.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
+#include "settings/print_settings.h"
 
 namespace verstak {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/print_settings.h"
+#include "settings/print_settings.h"
 #include "document/scanword_document.h"
 
 namespace verstak {
@@ -50,7 +50,7 @@ class MacroText {
   std::string bytes_;
 };
 
-struct ScriptExport {
+struct ScriptWriterState {
   const ScanwordDocument& document;
   const PrintSettings& settings;
   ScriptDialect dialect;
