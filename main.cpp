@@ -6,7 +6,7 @@
 #include <QTranslator>
 
 #include "settings/print_settings.h"
-#include "dialogs/prompter.h"
+#include "widgets/prompter.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 #include "program_windows.h"

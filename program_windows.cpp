@@ -5,10 +5,9 @@ namespace verstak {
 ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings,
                                Prompter& prompter, StartupSplash startupSplash)
     : main(document, editor, settings, prompter),
-      open(document, editor, main.gridView(), prompter),
-      exportDialog(document, settings, prompter),
-      newGrid(document, main, prompter),
-      settingsDialog(settings, editor, prompter) {
+      open(prompter),
+      newGrid(prompter),
+      settingsDialog(prompter) {
   main.setDialogs({
       .splash = startupSplash == StartupSplash::Show ? &splash : nullptr,
       .open = &open,

@@ -21,12 +21,12 @@ struct ProgramWindows {
                  StartupSplash startupSplash = StartupSplash::Show);
 
   MainWindow main;
-  TForm2 splash;
-  TForm3 open;
-  TForm5 exportDialog;
-  Tnov newGrid;
-  TForm4 settingsDialog;
-  TForm6 about;
+  SplashWindow splash;
+  OpenDialog open;
+  ExportDialog exportDialog;
+  NewGridDialog newGrid;
+  SettingsDialog settingsDialog;
+  AboutWindow about;
 };
 
 }  // namespace verstak

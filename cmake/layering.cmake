@@ -28,3 +28,24 @@ foreach(folder IN LISTS verstak_core_folders)
     endforeach()
   endforeach()
 endforeach()
+
+# Only the program level includes the main window; its own parts
+# (osnova*.cpp, view sizing, commands) are the window itself.
+set(verstak_main_window_parts editor/osnova.cpp editor/view_sizing.cpp editor/main_commands.cpp)
+file(GLOB_RECURSE verstak_window_sources CONFIGURE_DEPENDS
+  "${PROJECT_SOURCE_DIR}/editor/*.h" "${PROJECT_SOURCE_DIR}/editor/*.cpp"
+  "${PROJECT_SOURCE_DIR}/dialogs/*.h" "${PROJECT_SOURCE_DIR}/dialogs/*.cpp"
+  "${PROJECT_SOURCE_DIR}/widgets/*.h" "${PROJECT_SOURCE_DIR}/widgets/*.cpp"
+  "${PROJECT_SOURCE_DIR}/files/*.h" "${PROJECT_SOURCE_DIR}/files/*.cpp"
+  "${PROJECT_SOURCE_DIR}/script/*.h" "${PROJECT_SOURCE_DIR}/script/*.cpp"
+  "${PROJECT_SOURCE_DIR}/print/*.h" "${PROJECT_SOURCE_DIR}/print/*.cpp")
+foreach(source IN LISTS verstak_window_sources)
+  file(RELATIVE_PATH relative "${PROJECT_SOURCE_DIR}" "${source}")
+  if(relative IN_LIST verstak_main_window_parts)
+    continue()
+  endif()
+  file(STRINGS "${source}" includes REGEX "^#include \"editor/osnova\\.h\"")
+  if(includes)
+    message(FATAL_ERROR "${source}: only the program level includes the main window")
+  endif()
+endforeach()

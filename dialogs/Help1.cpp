@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "dialogs/artwork.h"
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {
@@ -40,13 +40,13 @@ const char* const kAboutLines[] = {
 
 }  // namespace
 
-QStringList TForm6::AboutText() {
+QStringList AboutWindow::AboutText() {
   QStringList lines;
   for (const char* line : kAboutLines) lines << QString::fromUtf8(line);
   return lines;
 }
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   SetUpDialogFrame(*this, QStringLiteral("Form6"), QStringLiteral("О программе..."), QSize(385, 328), ScreenColour::Navy);
 
   auto* panel = new QFrame(this);

@@ -6,11 +6,12 @@
 
 namespace verstak {
 
-class TForm6 : public QDialog {
+// Unit Help1, form TForm6 (Form6).
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm6(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
   // The text of the memo, line by line.
   static QStringList AboutText();

@@ -7,10 +7,10 @@
 
 #include "dialogs/colour_grid.h"
 #include "settings/colour_presets.h"
-#include "dialogs/dialog_controls.h"
-#include "dialogs/prompter.h"
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
+#include "widgets/dialog_controls.h"
+#include "widgets/prompter.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {
@@ -27,19 +27,18 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 }  // namespace
 
-TForm4::TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), settings_(settings), editor_(editor), prompter_(prompter) {
+SettingsDialog::SettingsDialog(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
   SetUpDialogFrame(*this, QStringLiteral("Form4"), QStringLiteral("Установки..."), QSize(271, 323), ScreenColour::Teal);
   CreateColourGroup();
   CreateSizeGroup();
   CreateCornersGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {30, 290, 92, 25});
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {149, 290, 92, 25});
-  connect(ok, &QPushButton::clicked, this, &TForm4::Ok);
-  connect(cancel, &QPushButton::clicked, this, &TForm4::reject);
+  connect(ok, &QPushButton::clicked, this, &SettingsDialog::Ok);
+  connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 }
 
-void TForm4::CreateColourGroup() {
+void SettingsDialog::CreateColourGroup() {
   const SettingsFieldTexts first;
   QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Цвет фона определений ... "), {8, 6, 255, 134},
                                  ScreenColour::Yellow, false);
@@ -54,10 +53,10 @@ void TForm4::CreateColourGroup() {
   auto* swatches = new ColourGrid(group);
   swatches->setObjectName(QStringLiteral("ColorGrid1"));
   swatches->move(140, 23);
-  connect(swatches, &ColourGrid::swatchClicked, this, &TForm4::SwatchClicked);
+  connect(swatches, &ColourGrid::swatchClicked, this, &SettingsDialog::SwatchClicked);
 }
 
-void TForm4::CreateSizeGroup() {
+void SettingsDialog::CreateSizeGroup() {
   const SettingsFieldTexts first;
   QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Размеры клетки ... "), {8, 146, 255, 80},
                                  ScreenColour::Yellow, true);
@@ -69,7 +68,7 @@ void TForm4::CreateSizeGroup() {
   AddLabel(*group, "Label8", QStringLiteral("мм"), {206, 54}, ScreenColour::Yellow, true);
 }
 
-void TForm4::CreateCornersGroup() {
+void SettingsDialog::CreateCornersGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox3", QStringLiteral(" Углы  клеток ...  "), {8, 232, 255, 48},
                                  ScreenColour::Yellow, true);
   rounded_ = new QRadioButton(QStringLiteral("Закруглять"), group);
@@ -85,12 +84,12 @@ void TForm4::CreateCornersGroup() {
   }
 }
 
-SettingsFieldTexts TForm4::FieldTexts() const {
+SettingsFieldTexts SettingsDialog::FieldTexts() const {
   return {cyan_->text().toStdString(),  magenta_->text().toStdString(), yellow_->text().toStdString(),
           black_->text().toStdString(), width_->text().toStdString(),   height_->text().toStdString()};
 }
 
-void TForm4::ShowFieldTexts(const SettingsFieldTexts& texts) {
+void SettingsDialog::ShowFieldTexts(const SettingsFieldTexts& texts) {
   cyan_->setText(QString::fromStdString(texts.cyan));
   magenta_->setText(QString::fromStdString(texts.magenta));
   yellow_->setText(QString::fromStdString(texts.yellow));
@@ -100,7 +99,7 @@ void TForm4::ShowFieldTexts(const SettingsFieldTexts& texts) {
 }
 
 // Nothing is applied until OK.
-void TForm4::SwatchClicked(int index) {
+void SettingsDialog::SwatchClicked(int index) {
   const ColourPreset& preset = kColourPresets[index];
   cyan_->setText(Text(preset.cyan));
   magenta_->setText(Text(preset.magenta));
@@ -110,12 +109,11 @@ void TForm4::SwatchClicked(int index) {
 
 // A bad field is reported and the dialog stays open; the fields before it
 // are taken over all the same.
-void TForm4::Ok() {
+void SettingsDialog::Ok() {
   const SettingsOutcome outcome = ApplySettings(settings_, FieldTexts(), savedFieldTexts_,
                                                 rounded_->isChecked() ? CellCorners::Rounded : CellCorners::Square);
   settings_ = outcome.settings;
   savedFieldTexts_ = outcome.savedFieldTexts;
-  editor_.GridPainted = false;
   if (outcome.failure) {
     prompter_.showMessage(*outcome.failure);
     return;
@@ -123,17 +121,18 @@ void TForm4::Ok() {
   accept();
 }
 
-void TForm4::reject() {
-  editor_.GridPainted = false;
-  QDialog::reject();
+PrintSettings SettingsDialog::AskSettings(const PrintSettings& settings) {
+  settings_ = settings;
+  exec();
+  return settings_;
 }
 
-void TForm4::done(int result) {
+void SettingsDialog::done(int result) {
   QDialog::done(result);
   ShowFieldTexts(savedFieldTexts_);
 }
 
-void TForm4::showEvent(QShowEvent* event) {
+void SettingsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   savedFieldTexts_ = FieldTexts();
 }

@@ -7,7 +7,6 @@
 
 #include "settings/apply_settings.h"
 #include "settings/print_settings.h"
-#include "editor/editor_state.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -17,17 +16,21 @@ namespace verstak {
 class ColourGrid;
 class Prompter;
 
-class TForm4 : public QDialog {
+// Unit Ustan, form TForm4 (Form4).
+class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm4(PrintSettings& settings, EditorState& editor, Prompter& prompter, QWidget* parent = nullptr);
+  explicit SettingsDialog(Prompter& prompter, QWidget* parent = nullptr);
+
+  // Runs the dialog over the settings in force and gives the settings in
+  // force when it closes: what its OKs took over, also when a later field
+  // failed and the dialog was then cancelled.
+  PrintSettings AskSettings(const PrintSettings& settings);
 
   // The field texts at the last showing, or as OK last accepted them.
   const SettingsFieldTexts& SavedFieldTexts() const { return savedFieldTexts_; }
 
-  // Cancel, Esc and the close box: keeps what an OK took over already.
-  void reject() override;
   // Every close puts SavedFieldTexts back into the fields.
   void done(int result) override;
 
@@ -43,8 +46,7 @@ class TForm4 : public QDialog {
   void SwatchClicked(int index);
   void Ok();
 
-  PrintSettings& settings_;
-  EditorState& editor_;
+  PrintSettings settings_;
   Prompter& prompter_;
   SettingsFieldTexts savedFieldTexts_;
   QLineEdit* cyan_ = nullptr;

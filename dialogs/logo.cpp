@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 #include "dialogs/artwork.h"
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   SetUpDialogFrame(*this, QStringLiteral("Form2"), QStringLiteral("VERSTAK"), QSize(488, 326), ScreenColour::Teal);
 
   auto* picture = new QLabel(this);

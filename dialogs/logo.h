@@ -6,13 +6,13 @@
 
 namespace verstak {
 
-// exec() returns Accepted for Enter or "OK" (go on) and Rejected for Esc (the
-// user wants the program to end).
-class TForm2 : public QDialog {
+// Unit logo, form TForm2 (Form2). exec() returns Accepted for Enter or "OK"
+// (go on) and Rejected for Esc (the user wants the program to end).
+class SplashWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm2(QWidget* parent = nullptr);
+  explicit SplashWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace verstak

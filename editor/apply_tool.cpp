@@ -16,24 +16,27 @@ MouseEditing::MouseEditing(ScanwordDocument& document, EditorState& editor, Grid
 // A press outside the grid still starts painting, so that a drag begun
 // there paints as soon as it enters the grid.
 void MouseEditing::Pressed(QPoint at) {
-  if (editor_.mode != ModeIdle) return;
-  editor_.mode = ModePainting;
+  if (editor_.mode != EditorMode::Idle) return;
+  editor_.mode = EditorMode::Painting;
   PaintAt(at);
 }
 
 void MouseEditing::Moved(QPoint at) {
-  if (editor_.mode == ModePainting) PaintAt(at);
+  if (editor_.mode == EditorMode::Painting) PaintAt(at);
 }
 
 void MouseEditing::Released() {
-  if (editor_.mode == ModePainting) editor_.mode = ModeIdle;
+  if (editor_.mode == EditorMode::Painting) editor_.mode = EditorMode::Idle;
 }
 
 // Only cells the user sees are painted: a point off the view's whole cells
 // addresses no cell at all.
 void MouseEditing::PaintAt(QPoint at) {
-  if (!PointToCell(editor_, at.x(), at.y())) return;
-  if (document_.insideGrid(editor_.cursorX, editor_.cursorY)) ApplyTool();
+  const std::optional<CellPosition> cell = PointToCell(editor_, at.x(), at.y());
+  if (!cell) return;
+  editor_.cursorX = cell->x;
+  editor_.cursorY = cell->y;
+  if (document_.insideGrid(cell->x, cell->y)) ApplyTool();
 }
 
 void MouseEditing::ApplyTool() {
@@ -41,12 +44,13 @@ void MouseEditing::ApplyTool() {
   const GridCell before = cell;
   const ToolEffect effect = ApplyToolRule(editor_.currentTool, cell);
   if (cell != before) editor_.documentChanged = true;
+  const CellBox box = CellBoxOf(editor_, {editor_.cursorX, editor_.cursorY});
   switch (effect.drawing) {
     case ToolDrawing::Nothing: break;
-    case ToolDrawing::EmptyCell: view_.DrawCellBase(); break;
+    case ToolDrawing::EmptyCell: view_.DrawCellBase(box); break;
     case ToolDrawing::WholeCell:
-    case ToolDrawing::Mark: view_.DrawCell(effect.code); break;
-    case ToolDrawing::BarMark: view_.DrawBarMark(effect.code); break;
+    case ToolDrawing::Mark: view_.DrawCell(box, effect.code); break;
+    case ToolDrawing::BarMark: view_.DrawBarMark(box, effect.code); break;
   }
 }
 

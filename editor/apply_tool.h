@@ -23,8 +23,8 @@ class MouseEditing : public QObject {
   void Moved(QPoint at);
   void Released();
 
-  // The current tool on the cursor cell, which must lie in the grid, drawn at
-  // (cellLeft, cellTop).
+  // The current tool on the cursor cell, which must lie in the grid; the
+  // changed cell is drawn at once.
   void ApplyTool();
 
  private:

@@ -110,7 +110,7 @@ void DrawArrow(GridCanvas& canvas, const CellBox& box, const ArrowShape& arrow) 
   canvas.MoveTo(X(box, point->x), Y(box, point->y));
   for (++point; point != arrow.line.end(); ++point) canvas.LineTo(X(box, point->x), Y(box, point->y));
   const CellPictures& pictures = Pictures();
-  Picture(canvas, box, arrow.headAt, arrow.head == Head::Right ? pictures.Image1 : pictures.Image2);
+  Picture(canvas, box, arrow.headAt, arrow.head == Head::Right ? pictures.rightArrowhead : pictures.downArrowhead);
   canvas.SetPenWidth(1);
 }
 
@@ -138,13 +138,13 @@ struct ClueLayout {
 };
 
 const ClueLayout kClueLayouts[] = {
-    {CellKind::ClueSplitHorizontal, false, {kTopHalf, kBottomHalf}, &CellPictures::Image3,
+    {CellKind::ClueSplitHorizontal, false, {kTopHalf, kBottomHalf}, &CellPictures::textWord,
      {{Px(5), Px(5)}, {Px(5), Px(25)}}},
-    {CellKind::Clue, false, {kWholeCell}, &CellPictures::Image3, {{Px(5), Half(-5)}}},
-    {CellKind::ClueSplitVertical, false, {kLeftHalf, kRightHalf}, &CellPictures::Image4,
+    {CellKind::Clue, false, {kWholeCell}, &CellPictures::textWord, {{Px(5), Half(-5)}}},
+    {CellKind::ClueSplitVertical, false, {kLeftHalf, kRightHalf}, &CellPictures::textWordUpwards,
      {{Px(5), Px(5)}, {Px(25), Px(5)}}},
-    {CellKind::ClueHalfLeft, true, {kLeftHalf}, &CellPictures::Image4, {{Px(5), Px(5)}}},
-    {CellKind::ClueHalfTop, true, {kTopHalf}, &CellPictures::Image3, {{Px(5), Px(5)}}},
+    {CellKind::ClueHalfLeft, true, {kLeftHalf}, &CellPictures::textWordUpwards, {{Px(5), Px(5)}}},
+    {CellKind::ClueHalfTop, true, {kTopHalf}, &CellPictures::textWord, {{Px(5), Px(5)}}},
 };
 
 QColor ClueFill(CellKind kind, const CellHighlight& highlight) {

@@ -75,10 +75,10 @@ QImage TextUpwards(const QImage& text) {
 
 CellPictures Build() {
   CellPictures pictures;
-  pictures.Image1 = RightHead();
-  pictures.Image2 = DownHead();
-  pictures.Image3 = Text();
-  pictures.Image4 = TextUpwards(pictures.Image3);
+  pictures.rightArrowhead = RightHead();
+  pictures.downArrowhead = DownHead();
+  pictures.textWord = Text();
+  pictures.textWordUpwards = TextUpwards(pictures.textWord);
   return pictures;
 }
 

@@ -7,10 +7,11 @@
 namespace verstak {
 
 struct CellPictures {
-  QImage Image1;  // right arrowhead, 11 x 11
-  QImage Image2;  // down arrowhead, 10 x 10
-  QImage Image3;  // the word ТЕКСТ, 30 x 10
-  QImage Image4;  // the same word running upwards, 10 x 30
+  // The form's Image1 .. Image4.
+  QImage rightArrowhead;   // 11 x 11
+  QImage downArrowhead;    // 10 x 10
+  QImage textWord;         // the word ТЕКСТ, 30 x 10
+  QImage textWordUpwards;  // the same word running upwards, 10 x 30
 };
 
 const CellPictures& Pictures();

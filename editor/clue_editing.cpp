@@ -6,26 +6,18 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "dialogs/prompter.h"
-#include "dialogs/ui_font.h"
+#include "widgets/prompter.h"
+#include "widgets/ui_font.h"
 #include "document/check_definitions.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
 #include "editor/clue_navigation.h"
 #include "editor/grid_view.h"
-#include "editor/osnova.h"
 #include "editor/tool_palette.h"
 #include "editor/view_cells.h"
 
 namespace verstak {
 namespace {
-
-// The commands that would replace or leave the document: off while editing.
-const char* const kLayoutCommands[] = {"Button1", "Button2", "Button3", "Button4", "Button6", "Button7"};
-
-// The clue editor's controls, hidden while the grid is laid out.
-const char* const kEditorControls[] = {"Memo1",   "Panel4",  "Panel5",   "SpeedButton26", "SpeedButton27",
-                                       "Label20", "Label21", "Button10", "Button9",       "Button11"};
 
 // The slot's lines at their own line numbers up to its last line with text,
 // then one empty line; an empty slot gives an empty memo.
@@ -53,29 +45,24 @@ DefinitionText DefinitionFromMemo(const QString& memo) {
 
 }  // namespace
 
-ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, MainWindow& window, ToolPalette& palette,
-                         Prompter& prompter)
-    : QObject(&window),
+ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view,
+                         const ClueEditorControls& controls, ToolPalette& palette, Prompter& prompter,
+                         QObject* parent)
+    : QObject(parent),
       document_(document),
       editor_(editor),
-      window_(window),
-      view_(window.gridView()),
-      memo_(window.memo()),
+      view_(view),
+      controls_(controls),
+      memo_(*controls.memo),
       palette_(palette),
       prompter_(prompter),
       fontDialogFont_(UiFont(QStringLiteral("MS Sans Serif"), 17)) {
-  const auto on = [this](const char* name, void (ClueEditing::*command)()) {
-    auto* button = window_.leftPanel().findChild<QAbstractButton*>(QLatin1String(name));
-    connect(button, &QAbstractButton::clicked, this, command);
-  };
-  on("Button6", &ClueEditing::EnterClueEditing);
-  on("Button10", &ClueEditing::CheckCommand);
-  on("Button9", &ClueEditing::FontCommand);
-  on("Button11", &ClueEditing::ReturnToLayout);
-  on("SpeedButton26", &ClueEditing::NextClue);
-  on("SpeedButton27", &ClueEditing::PreviousClue);
-  view_.setSelectClue([this] { HighlightAfterRepaint(); });
-  window_.installEventFilter(this);
+  connect(controls.enter, &QAbstractButton::clicked, this, &ClueEditing::EnterClueEditing);
+  connect(controls.check, &QAbstractButton::clicked, this, &ClueEditing::CheckCommand);
+  connect(controls.font, &QAbstractButton::clicked, this, &ClueEditing::FontCommand);
+  connect(controls.back, &QAbstractButton::clicked, this, &ClueEditing::ReturnToLayout);
+  connect(controls.next, &QAbstractButton::clicked, this, &ClueEditing::NextClue);
+  connect(controls.previous, &QAbstractButton::clicked, this, &ClueEditing::PreviousClue);
 }
 
 void ClueEditing::EnterClueEditing() {
@@ -84,14 +71,10 @@ void ClueEditing::EnterClueEditing() {
   ShowEditorControls(true);
   memo_.setFocus();
   view_.RepaintGrid();
-  editor_.mode = ModeClueEditing;
+  editor_.mode = EditorMode::ClueEditing;
   editor_.currentTool = ToolNone;
   editor_.cursorX = editor_.cursorY = 1;
-  SetCorner(editor_, 1, 1);
-  if (FindClueForward(document_, editor_)) {
-    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
-    SelectClue();
-  }
+  if (FindClueForward(document_, editor_)) SelectClue();
 }
 
 // What the user typed is kept: it goes into the selected clue's slot before
@@ -105,19 +88,19 @@ void ClueEditing::ReturnToLayout() {
       document_, [this](int x, int y, const GridCell& cell) { document_.cells.at(x, y).kind = PlainKind(cell.kind); });
   LeaveClueEditing();
   view_.RepaintGrid();
-  window_.FocusScrollBar1();
+  emit returnedToLayout();
 }
 
 void ClueEditing::LeaveClueEditing() {
+  view_.setHighlightedClue(std::nullopt);
   ShowEditorControls(false);
   palette_.SetShown(true);
-  editor_.mode = ModeIdle;
+  editor_.mode = EditorMode::Idle;
 }
 
 void ClueEditing::ShowEditorControls(bool shown) {
-  QWidget& panel = window_.leftPanel();
-  for (const char* name : kLayoutCommands) panel.findChild<QWidget*>(QLatin1String(name))->setEnabled(!shown);
-  for (const char* name : kEditorControls) panel.findChild<QWidget*>(QLatin1String(name))->setVisible(shown);
+  for (QWidget* command : controls_.layoutCommands) command->setEnabled(!shown);
+  for (QWidget* control : controls_.shownWhileEditing) control->setVisible(shown);
 }
 
 void ClueEditing::LoadClueText() {
@@ -127,7 +110,7 @@ void ClueEditing::LoadClueText() {
 
 void ClueEditing::StoreClueText() {
   LocateSlot(document_, editor_);
-  if (editor_.mode != ModeClueEditing || !ClueSelected(document_, editor_)) return;
+  if (editor_.mode != EditorMode::ClueEditing || !ClueSelected(document_, editor_)) return;
   if (!DefinitionTable::InRange(editor_.currentSlot)) return;
   DefinitionText& slot = document_.definitions.slot(editor_.currentSlot);
   const DefinitionText typed = DefinitionFromMemo(memo_.toPlainText());
@@ -152,14 +135,10 @@ void ClueEditing::PreviousClue() { StepClue(StepToPreviousClue); }
 
 // Both directions store the memo, drop the highlight, move and select.
 void ClueEditing::StepClue(bool (*step)(const ScanwordDocument&, EditorState&)) {
-  if (editor_.mode != ModeClueEditing) return;
-  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
+  if (editor_.mode != EditorMode::ClueEditing) return;
   StoreClueText();
   DrawCursorClue(false);
-  if (step(document_, editor_)) {
-    SetCorner(editor_, editor_.cursorX, editor_.cursorY);
-    SelectClue();
-  }
+  if (step(document_, editor_)) SelectClue();
 }
 
 // The typed text is stored first, so that the check counts it and the
@@ -181,23 +160,12 @@ void ClueEditing::FontCommand() {
 }
 
 void ClueEditing::DrawCursorClue(bool highlighted) {
-  if (!ClueSelected(document_, editor_) || !CellOnScreen(editor_, editor_.cursorX, editor_.cursorY)) return;
-  SetCorner(editor_, editor_.cursorX, editor_.cursorY);
-  editor_.highlight = highlighted;
-  view_.DrawCell(Code(document_.cells.at(editor_.cursorX, editor_.cursorY).kind));
-  editor_.highlight = false;
-}
-
-// A repaint while editing (scrolling, resizing) shows the selected clue in
-// yellow again but leaves the memo as typed: reloading it from the slot
-// would throw the typing away.
-void ClueEditing::HighlightAfterRepaint() { DrawCursorClue(true); }
-
-// Closing the window in clue editing keeps the typed text in the document,
-// so that the document counts as changed.
-bool ClueEditing::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &window_ && event->type() == QEvent::Close) StoreClueText();
-  return QObject::eventFilter(watched, event);
+  if (!ClueSelected(document_, editor_)) return;
+  const GridView::HighlightedClue clue{{editor_.cursorX, editor_.cursorY}, editor_.selectedHalf};
+  // A repaint while editing (scrolling, resizing) shows the selected clue in
+  // yellow again but leaves the memo as typed.
+  view_.setHighlightedClue(highlighted ? std::optional(clue) : std::nullopt);
+  view_.DrawClue(clue, highlighted);
 }
 
 }  // namespace verstak

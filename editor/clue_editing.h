@@ -6,26 +6,40 @@
 
 #include <QFont>
 #include <QObject>
+#include <vector>
 
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 
+class QAbstractButton;
 class QPlainTextEdit;
 class QWidget;
 
 namespace verstak {
 
 class GridView;
-class MainWindow;
 class Prompter;
 class ToolPalette;
+
+// The main window's controls that clue editing uses, made by the window.
+struct ClueEditorControls {
+  QPlainTextEdit* memo = nullptr;                    // `Memo1`
+  std::vector<QWidget*> shownWhileEditing;           // memo, guide bars, steps and their labels, commands
+  std::vector<QWidget*> layoutCommands;              // off while editing: they replace or leave the document
+  QAbstractButton* enter = nullptr;                  // "Редактор"
+  QAbstractButton* check = nullptr;                  // "Проверить"
+  QAbstractButton* font = nullptr;                   // "Шрифт"
+  QAbstractButton* back = nullptr;                   // "Обратно"
+  QAbstractButton* next = nullptr;                   // `SpeedButton26`
+  QAbstractButton* previous = nullptr;               // `SpeedButton27`
+};
 
 class ClueEditing : public QObject {
   Q_OBJECT
 
  public:
-  ClueEditing(ScanwordDocument& document, EditorState& editor, MainWindow& window, ToolPalette& palette,
-              Prompter& prompter);
+  ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view, const ClueEditorControls& controls,
+              ToolPalette& palette, Prompter& prompter, QObject* parent = nullptr);
 
   // "Редактор": the check, then the editor's controls in place of the
   // palette and the first clue of the grid selected.
@@ -51,21 +65,21 @@ class ClueEditing : public QObject {
   void CheckCommand();
   void FontCommand();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+ signals:
+  // "Обратно" has put the palette back.
+  void returnedToLayout();
 
  private:
   void ShowEditorControls(bool shown);
   void StepClue(bool (*step)(const ScanwordDocument&, EditorState&));
-  // Draws the cursor cell's clue, in yellow when `highlighted`, if the view
-  // shows it.
+  // The cursor cell's clue, in yellow when `highlighted`, also after every
+  // repaint; drawn now if the view shows it.
   void DrawCursorClue(bool highlighted);
-  void HighlightAfterRepaint();
 
   ScanwordDocument& document_;
   EditorState& editor_;
-  MainWindow& window_;
   GridView& view_;
+  ClueEditorControls controls_;
   QPlainTextEdit& memo_;
   ToolPalette& palette_;
   Prompter& prompter_;

@@ -3,13 +3,12 @@
 namespace verstak {
 
 void EditorState::Reset() {
-  mode = ModeIdle;
+  mode = EditorMode::Idle;
   currentTool = ToolPicture;
   currentSlot = 1;
   cursorX = cursorY = 1;
   selectedCellX = selectedCellY = 1;
   viewOriginX = viewOriginY = 1;
-  cellLeft = cellTop = 0;
   cellPixelWidth = cellPixelHeight = 40;
   documentChanged = false;
 }

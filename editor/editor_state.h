@@ -5,22 +5,20 @@
 
 namespace verstak {
 
-enum EditorMode : int {
-  ModeIdle = 0,
-  ModePainting = 1,  // a mouse button is held over the grid view
-  ModeClueEditing = 3,
+enum class EditorMode {
+  Idle,
+  Painting,  // a mouse button is held over the grid view
+  ClueEditing,
 };
 
 inline constexpr int ToolNone = 50;  // the tool while clue editing: applies nothing
 inline constexpr int ToolPicture = 23;
 
 struct EditorState {
-  int mode = ModeIdle;
+  EditorMode mode = EditorMode::Idle;
   int currentTool = ToolPicture;
   int cursorX = 1;
   int cursorY = 1;
-  int cellLeft = 0;  // pixel corner of the cell the drawing routines draw
-  int cellTop = 0;
   int viewOriginX = 1;
   int viewOriginY = 1;
   int visibleColumns = 12;
@@ -30,7 +28,6 @@ struct EditorState {
   int currentSlot = 1;
   int cellClueCount = 1;  // 1 or 2: clue slots of the clue cell last located
   int selectedHalf = 1;   // 1 or 2: the selected clue of a two-slot cell
-  bool highlight = false;
   int selectedCellX = 1;
   int selectedCellY = 1;
   bool GridPainted = true;  // false after the open or settings dialog closed
@@ -39,7 +36,7 @@ struct EditorState {
   bool documentChanged = false;
 
   // The values ResetDocument gives (the document is then unchanged).
-  // cellClueCount, selectedHalf, highlight, the visible counts and
+  // cellClueCount, selectedHalf, the visible counts and
   // GridPainted are not reset.
   void Reset();
 };

@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "editor/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 class QImage;
 class QPainter;

@@ -9,7 +9,7 @@
 
 namespace verstak {
 
-GridView::GridView(const ScanwordDocument& document, EditorState& editor, QWidget* parent)
+GridView::GridView(const ScanwordDocument& document, const EditorState& editor, QWidget* parent)
     : QWidget(parent), document_(document), editor_(editor) {
   setObjectName(QStringLiteral("PaintBox1"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,37 +42,24 @@ void GridView::ClearPaintArea() {
 }
 
 void GridView::RepaintGrid() {
-  const int savedLeft = editor_.cellLeft;
-  const int savedTop = editor_.cellTop;
   Draw([this](GridCanvas& canvas) {
     canvas.Reset();
     FillBackground(canvas);
-    editor_.cellLeft = 0;
-    editor_.cellTop = 0;
     const int columns = std::min(document_.gridWidth - editor_.viewOriginX + 1, editor_.visibleColumns);
     const int rows = std::min(document_.gridHeight - editor_.viewOriginY + 1, editor_.visibleRows);
-    for (int r = 1; r <= rows; ++r) {
-      for (int c = 1; c <= columns; ++c) {
-        DrawGridCell(canvas, document_.cells.at(editor_.viewOriginX + c - 1, editor_.viewOriginY + r - 1));
-        editor_.cellLeft += editor_.cellPixelWidth;
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < columns; ++c) {
+        const CellPosition cell{editor_.viewOriginX + c, editor_.viewOriginY + r};
+        DrawGridCell(canvas, CellBoxOf(editor_, cell), document_.cells.at(cell.x, cell.y));
       }
-      editor_.cellLeft = 0;
-      editor_.cellTop += editor_.cellPixelHeight;
     }
   });
-  if (editor_.mode == ModeClueEditing && selectClue_) {
-    editor_.cellLeft = (editor_.selectedCellX - editor_.viewOriginX) * editor_.cellPixelWidth;
-    editor_.cellTop = (editor_.selectedCellY - editor_.viewOriginY) * editor_.cellPixelHeight;
-    selectClue_();
-  }
-  editor_.cellLeft = savedLeft;
-  editor_.cellTop = savedTop;
+  if (highlightedClue_) DrawClue(*highlightedClue_, true);
 }
 
 // A bar mark on an arrow cell is drawn too, as placing it drew it, so that the
 // screen never hides a mark the document holds.
-void GridView::DrawGridCell(GridCanvas& canvas, const GridCell& cell) {
-  const CellBox box = CurrentCell();
+void GridView::DrawGridCell(GridCanvas& canvas, const CellBox& box, const GridCell& cell) {
   verstak::DrawCellBase(canvas, box);
   verstak::DrawCell(canvas, box, Code(cell.kind));
   if (IsArrowCode(cell.overlay)) {
@@ -82,21 +69,22 @@ void GridView::DrawGridCell(GridCanvas& canvas, const GridCell& cell) {
   }
 }
 
-CellBox GridView::CurrentCell() const {
-  return {editor_.cellLeft, editor_.cellTop, editor_.cellPixelWidth, editor_.cellPixelHeight};
+void GridView::DrawCellBase(const CellBox& box) {
+  Draw([&](GridCanvas& canvas) { verstak::DrawCellBase(canvas, box); });
 }
 
-void GridView::DrawCellBase() {
-  Draw([this](GridCanvas& canvas) { verstak::DrawCellBase(canvas, CurrentCell()); });
+void GridView::DrawCell(const CellBox& box, std::uint8_t code, const CellHighlight& highlight) {
+  Draw([&](GridCanvas& canvas) { verstak::DrawCell(canvas, box, code, highlight); });
 }
 
-void GridView::DrawCell(std::uint8_t code) {
-  const CellHighlight highlight{editor_.highlight, editor_.selectedHalf};
-  Draw([&](GridCanvas& canvas) { verstak::DrawCell(canvas, CurrentCell(), code, highlight); });
+void GridView::DrawBarMark(const CellBox& box, std::uint8_t code) {
+  Draw([&](GridCanvas& canvas) { verstak::DrawBarMark(canvas, box, code); });
 }
 
-void GridView::DrawBarMark(std::uint8_t code) {
-  Draw([&](GridCanvas& canvas) { verstak::DrawBarMark(canvas, CurrentCell(), code); });
+void GridView::DrawClue(const HighlightedClue& clue, bool highlighted) {
+  if (!CellOnScreen(editor_, clue.cell)) return;
+  const CellKind kind = document_.cells.at(clue.cell.x, clue.cell.y).kind;
+  DrawCell(CellBoxOf(editor_, clue.cell), Code(kind), {highlighted, clue.half});
 }
 
 void GridView::paintEvent(QPaintEvent* event) {

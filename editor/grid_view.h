@@ -8,10 +8,12 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "document/scanword_document.h"
 #include "editor/cell_drawing.h"
 #include "editor/editor_state.h"
+#include "editor/view_cells.h"
 
 namespace verstak {
 
@@ -21,22 +23,29 @@ class GridView : public QWidget {
   Q_OBJECT
 
  public:
-  GridView(const ScanwordDocument& document, EditorState& editor, QWidget* parent = nullptr);
+  // The clue of clue editing that shows in yellow: a cell and, for a
+  // two-clue cell, its half.
+  struct HighlightedClue {
+    CellPosition cell;
+    int half = 1;
+  };
+
+  GridView(const ScanwordDocument& document, const EditorState& editor, QWidget* parent = nullptr);
 
   // The whole view grey.
   void ClearPaintArea();
-  // Every visible cell drawn anew; cellLeft and cellTop are left as found.
+  // Every visible cell drawn anew, the highlighted clue last.
   void RepaintGrid();
 
-  // One cell at (cellLeft, cellTop) of the editor state, for the palette and
-  // the clue selection. DrawCell honours `highlight` and `selectedHalf`.
-  void DrawCellBase();
-  void DrawCell(std::uint8_t code);
-  void DrawBarMark(std::uint8_t code);
+  // One cell in the box given, for the tools and the clue selection.
+  void DrawCellBase(const CellBox& box);
+  void DrawCell(const CellBox& box, std::uint8_t code, const CellHighlight& highlight = {});
+  void DrawBarMark(const CellBox& box, std::uint8_t code);
 
-  // Run at the end of a repaint in clue editing, with cellLeft and cellTop at
-  // the selected clue cell, to select and highlight it again.
-  void setSelectClue(std::function<void()> selectClue) { selectClue_ = std::move(selectClue); }
+  // The clue every repaint draws in yellow again; none outside clue editing.
+  void setHighlightedClue(std::optional<HighlightedClue> clue) { highlightedClue_ = clue; }
+  // Draws the cell of `clue` now, highlighted or plain, when the view shows it.
+  void DrawClue(const HighlightedClue& clue, bool highlighted);
 
   const QImage& canvas() const { return canvas_; }
 
@@ -59,13 +68,12 @@ class GridView : public QWidget {
   void Draw(const std::function<void(GridCanvas&)>& draw);
   void FitCanvas();
   void FillBackground(GridCanvas& canvas);
-  void DrawGridCell(GridCanvas& canvas, const GridCell& cell);
-  CellBox CurrentCell() const;
+  void DrawGridCell(GridCanvas& canvas, const CellBox& box, const GridCell& cell);
 
   const ScanwordDocument& document_;
-  EditorState& editor_;
+  const EditorState& editor_;
   QImage canvas_;
-  std::function<void()> selectClue_;
+  std::optional<HighlightedClue> highlightedClue_;
 };
 
 }  // namespace verstak

@@ -28,7 +28,7 @@ OneKeyCommands::OneKeyCommands(QWidget& window, EditorState& editor, ToolPalette
 
 KeyAction OneKeyCommands::KeyCommand(unsigned char code) {
   const KeyCommandEntry command = KeyCommandFor(code);
-  const bool editingClues = editor_.mode == ModeClueEditing;
+  const bool editingClues = editor_.mode == EditorMode::ClueEditing;
   switch (command.action) {
     case KeyAction::None: break;
     case KeyAction::CloseProgram: window_.close(); break;

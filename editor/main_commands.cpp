@@ -3,51 +3,50 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "dialogs/Help1.h"
 #include "dialogs/Ustan.h"
-#include "dialogs/file_filter.h"
-#include "dialogs/prompter.h"
+#include "editor/clue_editing.h"
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
+#include "files/novi.h"
 #include "files/otkritie.h"
 #include "files/scanword_file.h"
+#include "script/corel_script_writer.h"
 #include "script/makros.h"
+#include "widgets/file_filter.h"
+#include "widgets/prompter.h"
 
 namespace verstak {
 namespace {
 
 const char* const kScanwordFilter = "Файлы сканвордов: *.skw|*.skw";
+const char* const kMacroFilter = "Файлы  макросов: *.csc|*.csc";  // two blanks after Файлы
 
 }  // namespace
 
-void MainWindow::ConnectDialogCommands() {
-  const auto command = [this](const char* name, void (MainWindow::*run)()) {
-    connect(findChild<QPushButton*>(QLatin1String(name)), &QPushButton::clicked, this, run);
-  };
-  command("Button3", &MainWindow::OpenCommand);
-  command("Button7", &MainWindow::SettingsCommand);
-  command("Button1", &MainWindow::ExportCommand);
-  command("Button12", &MainWindow::AboutCommand);
-  connect(findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this, [this] { SaveDocument(); });
-}
-
 void MainWindow::ReportDone() { prompter_.showMessage(UserMessage::Success(std::string(kDoneMessage))); }
 
-// "Открыть": the dialog preset with the last puzzle number; "Выполнено!" and
-// the range rule when it read something.
+// "Открыть": the files the dialog names are read into the document;
+// "Выполнено!" and the range rule when something was read.
 void MainWindow::OpenCommand() {
-  TForm3* open = dialogs_.open;
-  if (!open) return;
-  open->presetPuzzleNumber(open->LastPuzzleNumber);
+  if (!dialogs_.open) return;
   grid_->ClearPaintArea();
-  open->exec();
-  if (open->FileDoneFlag) {
-    ReportDone();
-    FitScrollRanges();
-    open->FileDoneFlag = false;
+  if (const std::optional<OpenRequest> request = dialogs_.open->AskFiles()) {
+    const OpenOutcome outcome = OpenFiles(document_, request->names, request->puzzleNumber);
+    // The messages show over what was read.
+    grid_->RepaintGrid();
+    for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
+    // Edits are no longer at stake once grid and clue texts both came from files.
+    if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
+    if (outcome.fileDone) {
+      ReportDone();
+      FitScrollRanges();
+    }
   }
+  editor_.GridPainted = false;
   grid_->RepaintGrid();
   FocusScrollBar1();
 }
@@ -71,20 +70,42 @@ bool MainWindow::SaveDocument() {
 }
 
 void MainWindow::SettingsCommand() {
-  ShowOverClearedGrid(dialogs_.settings);
+  grid_->ClearPaintArea();
+  if (dialogs_.settings) settings_ = dialogs_.settings->AskSettings(settings_);
+  editor_.GridPainted = false;
+  grid_->RepaintGrid();
   FocusScrollBar1();
 }
 
-// "Mакрос": "Выполнено!" only when a macro file was written in this showing.
+// "Mакрос": the file name is asked after the dialog's OK; "Выполнено!" only
+// when the macro was written.
 void MainWindow::ExportCommand() {
-  TForm5* exportDialog = dialogs_.exportDialog;
   grid_->ClearPaintArea();
-  if (exportDialog) {
-    exportDialog->exec();
-    if (exportDialog->ExportDoneFlag) {
-      ReportDone();
-      exportDialog->ExportDoneFlag = false;
+  if (const std::optional<ExportChoice> choice = dialogs_.exportDialog ? dialogs_.exportDialog->AskChoice()
+                                                                        : std::nullopt) {
+    const QString name =
+        prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kMacroFilter)), QStringLiteral("csc"), true);
+    if (!name.isEmpty()) {
+      const std::filesystem::path path(QFile::encodeName(name).toStdString());
+      if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(path, *choice)) {
+        prompter_.showMessage(*failure);
+      } else {
+        ReportDone();
+      }
     }
+  }
+  grid_->RepaintGrid();
+  FocusScrollBar1();
+}
+
+// "Новый": the chosen size, then an empty document of it.
+void MainWindow::NewGridCommand() {
+  grid_->ClearPaintArea();
+  if (const std::optional<GridSize> size = dialogs_.newGrid ? dialogs_.newGrid->AskGridSize() : std::nullopt) {
+    memo_->clear();
+    document_.gridWidth = static_cast<std::uint8_t>(size->width);
+    document_.gridHeight = static_cast<std::uint8_t>(size->height);
+    ResetDocument();
   }
   grid_->RepaintGrid();
   FocusScrollBar1();
@@ -97,6 +118,8 @@ void MainWindow::AboutCommand() {
 // Да saves through the save dialog and ends only if the save succeeded; Нет
 // ends; Отмена stays.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Text typed in clue editing counts as a change to save.
+  clueEditing_->StoreClueText();
   if (!editor_.documentChanged) {
     QWidget::closeEvent(event);
     return;

@@ -13,15 +13,14 @@
 #include <algorithm>
 
 #include "dialogs/logo.h"
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
-#include "reset_document.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
 #include "editor/tool_palette.h"
-#include "files/novi.h"
+#include "reset_document.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {
@@ -33,6 +32,7 @@ constexpr int kPanel1LaidOutWidth = 255;
 // The command buttons in `Panel1`. The clue-editing ones are hidden outside
 // clue editing.
 struct CommandButton {
+  QPushButton* MainWindow::CommandButtons::*button;
   const char* name;
   const char* caption;
   QRect place;
@@ -40,30 +40,23 @@ struct CommandButton {
 };
 
 const CommandButton kCommandButtons[] = {
-    {"Button6", "Редактор", {14, 398, 113, 25}, false},
-    {"Button7", "Установки", {136, 398, 113, 25}, false},
-    {"Button1", "Mакрос", {14, 430, 113, 25}, false},  // the M is Latin
-    {"Button2", "Новый", {136, 430, 113, 25}, false},
-    {"Button4", "Сохранить", {14, 462, 113, 25}, false},
-    {"Button3", "Открыть", {136, 462, 113, 25}, false},
-    {"Button12", "О программе", {14, 494, 113, 25}, false},
-    {"Button5", "Выход", {136, 494, 113, 25}, false},
-    {"Button10", "Проверить", {24, 320, 95, 25}, true},
-    {"Button9", "Шрифт", {142, 320, 95, 25}, true},
-    {"Button11", "Обратно", {24, 355, 95, 25}, true},
+    {&MainWindow::CommandButtons::editor, "Button6", "Редактор", {14, 398, 113, 25}, false},
+    {&MainWindow::CommandButtons::settings, "Button7", "Установки", {136, 398, 113, 25}, false},
+    {&MainWindow::CommandButtons::exportMacro, "Button1", "Mакрос", {14, 430, 113, 25}, false},  // the M is Latin
+    {&MainWindow::CommandButtons::newGrid, "Button2", "Новый", {136, 430, 113, 25}, false},
+    {&MainWindow::CommandButtons::save, "Button4", "Сохранить", {14, 462, 113, 25}, false},
+    {&MainWindow::CommandButtons::open, "Button3", "Открыть", {136, 462, 113, 25}, false},
+    {&MainWindow::CommandButtons::about, "Button12", "О программе", {14, 494, 113, 25}, false},
+    {&MainWindow::CommandButtons::exit, "Button5", "Выход", {136, 494, 113, 25}, false},
+    {&MainWindow::CommandButtons::check, "Button10", "Проверить", {24, 320, 95, 25}, true},
+    {&MainWindow::CommandButtons::font, "Button9", "Шрифт", {142, 320, 95, 25}, true},
+    {&MainWindow::CommandButtons::back, "Button11", "Обратно", {24, 355, 95, 25}, true},
 };
 
-// Controls of `Panel1` whose places the first activation sets.
-struct Place {
-  const char* name;
-  QRect place;
-};
-
-const Place kFirstActivationPlaces[] = {
-    {"Bevel1", {8, 14, 245, 375}},
-    {"Panel4", {28, 130, 125, 5}},
-    {"Panel5", {130, 25, 5, 125}},
-};
+// Places the first activation gives the bevel and the guide bars.
+constexpr QRect kBevel1Place{8, 14, 245, 375};
+constexpr QRect kPanel4Place{28, 130, 125, 5};
+constexpr QRect kPanel5Place{130, 25, 5, 125};
 
 QWidget* AddPanel(QWidget& parent, const char* name, const QColor& colour) {
   auto* panel = new QWidget(&parent);
@@ -122,7 +115,6 @@ MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSet
   CreateGridView();
   CreateEditing();
   ConnectCommands();
-  ConnectDialogCommands();
   LayOutWindow();
 }
 
@@ -136,10 +128,10 @@ void MainWindow::CreatePanels() {
 }
 
 void MainWindow::CreateLeftPanelControls() {
-  auto* bevel = new QFrame(panel1_);
-  bevel->setObjectName(QStringLiteral("Bevel1"));
-  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+  bevel1_ = new QFrame(panel1_);
+  bevel1_->setObjectName(QStringLiteral("Bevel1"));
+  bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   memo_ = new QPlainTextEdit(panel1_);
   memo_->setObjectName(QStringLiteral("Memo1"));
@@ -150,19 +142,22 @@ void MainWindow::CreateLeftPanelControls() {
   memo_->setGeometry(24, 24, 213, 240);
   memo_->hide();
   // The red guide bars lie over the memo.
-  AddPanel(*panel1_, "Panel4", ScreenColour::Red)->hide();
-  AddPanel(*panel1_, "Panel5", ScreenColour::Red)->hide();
+  panel4_ = AddPanel(*panel1_, "Panel4", ScreenColour::Red);
+  panel5_ = AddPanel(*panel1_, "Panel5", ScreenColour::Red);
+  panel4_->hide();
+  panel5_->hide();
 
-  AddStepButton(*panel1_, "SpeedButton27", Qt::LeftArrow, {69, 280, 50, 25});
-  AddStepButton(*panel1_, "SpeedButton26", Qt::RightArrow, {142, 280, 50, 25});
-  AddStepLabel(*panel1_, "Label20", QStringLiteral("PgUp"), {30, 285});
-  AddStepLabel(*panel1_, "Label21", QStringLiteral("PgDn"), {198, 285});
+  previousClue_ = AddStepButton(*panel1_, "SpeedButton27", Qt::LeftArrow, {69, 280, 50, 25});
+  nextClue_ = AddStepButton(*panel1_, "SpeedButton26", Qt::RightArrow, {142, 280, 50, 25});
+  pgUpLabel_ = AddStepLabel(*panel1_, "Label20", QStringLiteral("PgUp"), {30, 285});
+  pgDnLabel_ = AddStepLabel(*panel1_, "Label21", QStringLiteral("PgDn"), {198, 285});
 
   for (const CommandButton& command : kCommandButtons) {
     auto* button = new QPushButton(QString::fromUtf8(command.caption), panel1_);
     button->setObjectName(QLatin1String(command.name));
     button->setGeometry(command.place);
     button->setVisible(!command.clueEditing);
+    commands_.*command.button = button;
   }
 }
 
@@ -186,19 +181,35 @@ void MainWindow::CreateGridView() {
 void MainWindow::CreateEditing() {
   palette_ = new ToolPalette(*panel1_, editor_);
   new MouseEditing(document_, editor_, *grid_);
-  clueEditing_ = new ClueEditing(document_, editor_, *this, *palette_, prompter_);
+  ClueEditorControls controls;
+  controls.memo = memo_;
+  controls.shownWhileEditing = {memo_,      panel4_,          panel5_,          nextClue_,     previousClue_,
+                                pgUpLabel_, pgDnLabel_,       commands_.check,  commands_.font, commands_.back};
+  controls.layoutCommands = {commands_.exportMacro, commands_.newGrid, commands_.open,
+                             commands_.save,        commands_.editor,  commands_.settings};
+  controls.enter = commands_.editor;
+  controls.check = commands_.check;
+  controls.font = commands_.font;
+  controls.back = commands_.back;
+  controls.next = nextClue_;
+  controls.previous = previousClue_;
+  clueEditing_ = new ClueEditing(document_, editor_, *grid_, controls, *palette_, prompter_, this);
+  connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
-  button2_ = panel1_->findChild<QPushButton*>(QStringLiteral("Button2"));
-  button2_->installEventFilter(this);
+  commands_.newGrid->installEventFilter(this);
   memo_->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectCommands() {
-  connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this,
-          &MainWindow::NewGridCommand);
-  connect(findChild<QPushButton*>(QStringLiteral("Button5")), &QPushButton::clicked, this, &QWidget::close);
+  connect(commands_.newGrid, &QPushButton::clicked, this, &MainWindow::NewGridCommand);
+  connect(commands_.exit, &QPushButton::clicked, this, &QWidget::close);
+  connect(commands_.open, &QPushButton::clicked, this, &MainWindow::OpenCommand);
+  connect(commands_.settings, &QPushButton::clicked, this, &MainWindow::SettingsCommand);
+  connect(commands_.exportMacro, &QPushButton::clicked, this, &MainWindow::ExportCommand);
+  connect(commands_.about, &QPushButton::clicked, this, &MainWindow::AboutCommand);
+  connect(commands_.save, &QPushButton::clicked, this, [this] { SaveDocument(); });
 }
 
 // `Splitter1` along the left edge, `Panel1` docked left at full height,
@@ -213,15 +224,13 @@ void MainWindow::LayOutWindow() {
 void MainWindow::LayOutPanel1() {
   panel1Width_ = kPanel1LaidOutWidth;
   LayOutWindow();
-  for (const Place& place : kFirstActivationPlaces) {
-    panel1_->findChild<QWidget*>(QLatin1String(place.name))->setGeometry(place.place);
-  }
-  for (const CommandButton& command : kCommandButtons) {
-    panel1_->findChild<QPushButton*>(QLatin1String(command.name))->setGeometry(command.place);
-  }
+  bevel1_->setGeometry(kBevel1Place);
+  panel4_->setGeometry(kPanel4Place);
+  panel5_->setGeometry(kPanel5Place);
+  for (const CommandButton& command : kCommandButtons) (commands_.*command.button)->setGeometry(command.place);
   palette_->PlaceControls();
-  panel1_->findChild<QLabel*>(QStringLiteral("Label20"))->hide();
-  panel1_->findChild<QLabel*>(QStringLiteral("Label21"))->hide();
+  pgUpLabel_->hide();
+  pgDnLabel_->hide();
 }
 
 void MainWindow::FirstActivation() {
@@ -255,14 +264,6 @@ void MainWindow::ResetDocument() {
 }
 
 void MainWindow::FocusScrollBar1() { scrollBar1_->setFocus(); }
-
-void MainWindow::NewGridCommand() { ShowOverClearedGrid(dialogs_.newGrid); }
-
-void MainWindow::ShowOverClearedGrid(QDialog* dialog) {
-  grid_->ClearPaintArea();
-  if (dialog) dialog->exec();
-  grid_->RepaintGrid();
-}
 
 void MainWindow::DeferredRepaint() {
   if (editor_.GridPainted) return;
@@ -300,7 +301,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == button2_) {
+  if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == commands_.newGrid) {
     if (keys_->KeyPressed(*key, watched == memo_)) return true;
   }
   if (watched == scrollBar1_ || watched == scrollBar2_) {

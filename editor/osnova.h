@@ -6,29 +6,33 @@
 #include <QWidget>
 #include <memory>
 
-#include "settings/print_settings.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
+#include "settings/print_settings.h"
 
 class QDialog;
+class QFrame;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class QToolButton;
 
 namespace verstak {
 
+class AboutWindow;
 class ClueEditing;
+class ExportDialog;
 class GridView;
+class NewGridDialog;
 class OneKeyCommands;
+class OpenDialog;
 class Prompter;
+class SettingsDialog;
+class SplashWindow;
 class ToolPalette;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class Tnov;
 
+// Unit osnova, form TForm1 (Form1).
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -40,14 +44,29 @@ class MainWindow : public QWidget {
   // The program's other windows, created after this one. A window left out
   // is not shown: without a splash window the start-up goes straight on.
   struct Dialogs {
-    TForm2* splash = nullptr;
-    TForm3* open = nullptr;
-    TForm5* exportDialog = nullptr;
-    Tnov* newGrid = nullptr;
-    TForm4* settings = nullptr;
-    TForm6* about = nullptr;
+    SplashWindow* splash = nullptr;
+    OpenDialog* open = nullptr;
+    ExportDialog* exportDialog = nullptr;
+    NewGridDialog* newGrid = nullptr;
+    SettingsDialog* settings = nullptr;
+    AboutWindow* about = nullptr;
   };
   void setDialogs(const Dialogs& dialogs) { dialogs_ = dialogs; }
+
+  // The command buttons of `Panel1`; the last three only show in clue editing.
+  struct CommandButtons {
+    QPushButton* editor = nullptr;       // `Button6` "Редактор"
+    QPushButton* settings = nullptr;     // `Button7` "Установки"
+    QPushButton* exportMacro = nullptr;  // `Button1` "Mакрос"
+    QPushButton* newGrid = nullptr;      // `Button2` "Новый"
+    QPushButton* save = nullptr;         // `Button4` "Сохранить"
+    QPushButton* open = nullptr;         // `Button3` "Открыть"
+    QPushButton* about = nullptr;        // `Button12` "О программе"
+    QPushButton* exit = nullptr;         // `Button5` "Выход"
+    QPushButton* check = nullptr;        // `Button10` "Проверить"
+    QPushButton* font = nullptr;         // `Button9` "Шрифт"
+    QPushButton* back = nullptr;         // `Button11` "Обратно"
+  };
 
   // Once, right after the window is first shown (later calls do nothing):
   // lays out the left panel, resets the document, shows the splash window
@@ -74,6 +93,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
   ToolPalette& toolPalette() { return *palette_; }
   ClueEditing& clueEditing() { return *clueEditing_; }
+  const CommandButtons& commandButtons() const { return commands_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -96,7 +116,6 @@ class MainWindow : public QWidget {
 
   // The commands that run the open, settings, export and about windows and
   // the save (main_commands.cpp).
-  void ConnectDialogCommands();
   void OpenCommand();
   // True when the document was written.
   bool SaveDocument();
@@ -107,8 +126,6 @@ class MainWindow : public QWidget {
 
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();
-  // Runs `dialog` modally over the grey grid view and repaints afterwards.
-  void ShowOverClearedGrid(QDialog* dialog);
   void ResetScrollBars();
   void ScrollEvent(QScrollBar& bar, int& viewOrigin);
   bool ScrollBarKey(QScrollBar& bar, int key);
@@ -127,6 +144,14 @@ class MainWindow : public QWidget {
   QWidget* panel1_ = nullptr;
   QWidget* panel2_ = nullptr;
   QWidget* panel3_ = nullptr;
+  QFrame* bevel1_ = nullptr;
+  QWidget* panel4_ = nullptr;  // the red guide bars over the memo
+  QWidget* panel5_ = nullptr;
+  QToolButton* nextClue_ = nullptr;      // `SpeedButton26`
+  QToolButton* previousClue_ = nullptr;  // `SpeedButton27`
+  QLabel* pgUpLabel_ = nullptr;          // `Label20`
+  QLabel* pgDnLabel_ = nullptr;          // `Label21`
+  CommandButtons commands_;
   GridView* grid_ = nullptr;
   QScrollBar* scrollBar1_ = nullptr;
   QScrollBar* scrollBar2_ = nullptr;
@@ -134,7 +159,6 @@ class MainWindow : public QWidget {
   ToolPalette* palette_ = nullptr;
   ClueEditing* clueEditing_ = nullptr;
   std::unique_ptr<OneKeyCommands> keys_;
-  QWidget* button2_ = nullptr;  // "Новый" passes typed characters to the one-key commands too
 };
 
 }  // namespace verstak

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <array>
 
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 #include "editor/cell_drawing.h"
 #include "editor/grid_canvas.h"
 

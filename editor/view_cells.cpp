@@ -2,26 +2,22 @@
 
 namespace verstak {
 
-bool PointToCell(EditorState& editor, int x, int y) {
-  if (x < 0 || y < 0) return false;
+std::optional<CellPosition> PointToCell(const EditorState& editor, int x, int y) {
+  if (x < 0 || y < 0) return std::nullopt;
   const int column = x / editor.cellPixelWidth + 1;
   const int row = y / editor.cellPixelHeight + 1;
-  if (column > editor.visibleColumns || row > editor.visibleRows) return false;
-  editor.cursorX = editor.viewOriginX + column - 1;
-  editor.cursorY = editor.viewOriginY + row - 1;
-  editor.cellLeft = (column - 1) * editor.cellPixelWidth;
-  editor.cellTop = (row - 1) * editor.cellPixelHeight;
-  return true;
+  if (column > editor.visibleColumns || row > editor.visibleRows) return std::nullopt;
+  return CellPosition{editor.viewOriginX + column - 1, editor.viewOriginY + row - 1};
 }
 
-void SetCorner(EditorState& editor, int x, int y) {
-  editor.cellLeft = (x - editor.viewOriginX) * editor.cellPixelWidth;
-  editor.cellTop = (y - editor.viewOriginY) * editor.cellPixelHeight;
+CellBox CellBoxOf(const EditorState& editor, CellPosition cell) {
+  return {(cell.x - editor.viewOriginX) * editor.cellPixelWidth, (cell.y - editor.viewOriginY) * editor.cellPixelHeight,
+          editor.cellPixelWidth, editor.cellPixelHeight};
 }
 
-bool CellOnScreen(const EditorState& editor, int x, int y) {
-  return x >= editor.viewOriginX && x < editor.viewOriginX + editor.visibleColumns && y >= editor.viewOriginY &&
-         y < editor.viewOriginY + editor.visibleRows;
+bool CellOnScreen(const EditorState& editor, CellPosition cell) {
+  return cell.x >= editor.viewOriginX && cell.x < editor.viewOriginX + editor.visibleColumns &&
+         cell.y >= editor.viewOriginY && cell.y < editor.viewOriginY + editor.visibleRows;
 }
 
 }  // namespace verstak

@@ -1,36 +1,37 @@
 #pragma once
-// The new grid dialog: asks for a width and a height and starts an empty grid
-// of that size. Created once at start-up and only hidden between showings, so
-// the two fields keep what was typed last.
+// The new grid dialog: asks for a width and a height. Created once at
+// start-up and only hidden between showings, so the two fields keep what was
+// typed last.
 
 #include <QDialog>
+#include <optional>
 
-#include "document/scanword_document.h"
+#include "files/new_grid_size.h"
 
 class QLineEdit;
 
 namespace verstak {
 
-class MainWindow;
 class Prompter;
 
-class Tnov : public QDialog {
+// Unit novi, form Tnov.
+class NewGridDialog : public QDialog {
   Q_OBJECT
 
  public:
-  Tnov(ScanwordDocument& document, MainWindow& mainWindow, Prompter& prompter, QWidget* parent = nullptr);
+  explicit NewGridDialog(Prompter& prompter, QWidget* parent = nullptr);
 
-  // Cancel, Esc and the close box: nothing in the document changes.
-  void reject() override;
+  // Runs the dialog: the size OK accepted, nullopt for Cancel, Esc and the
+  // close box. A bad field is reported and the dialog stays open.
+  std::optional<GridSize> AskGridSize();
 
  private:
   void Ok();
 
-  ScanwordDocument& document_;
-  MainWindow& mainWindow_;
   Prompter& prompter_;
   QLineEdit* width_;
   QLineEdit* height_;
+  std::optional<GridSize> chosen_;
 };
 
 }  // namespace verstak

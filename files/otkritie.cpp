@@ -7,13 +7,11 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "dialogs/dialog_controls.h"
-#include "dialogs/file_filter.h"
-#include "dialogs/prompter.h"
-#include "dialogs/up_down.h"
-#include "dialogs/window_look.h"
-#include "editor/grid_view.h"
-#include "files/open_files.h"
+#include "widgets/dialog_controls.h"
+#include "widgets/file_filter.h"
+#include "widgets/prompter.h"
+#include "widgets/up_down.h"
+#include "widgets/window_look.h"
 #include "files/open_messages.h"
 
 namespace verstak {
@@ -25,19 +23,17 @@ std::filesystem::path FilePath(const QLineEdit& field) {
 
 }  // namespace
 
-TForm3::TForm3(ScanwordDocument& document, EditorState& editor, GridView& gridView, Prompter& prompter,
-               QWidget* parent)
-    : QDialog(parent), document_(document), editor_(editor), gridView_(gridView), prompter_(prompter) {
+OpenDialog::OpenDialog(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
   SetUpDialogFrame(*this, QStringLiteral("Form3"), QStringLiteral("Открыть..."), QSize(490, 248), ScreenColour::Teal);
   CreateNewPuzzleGroup();
   CreateSavedPuzzleGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {150, 212, 91, 20});
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {252, 212, 92, 20});
-  connect(ok, &QPushButton::clicked, this, &TForm3::Ok);
-  connect(cancel, &QPushButton::clicked, this, &TForm3::reject);
+  connect(ok, &QPushButton::clicked, this, &OpenDialog::Ok);
+  connect(cancel, &QPushButton::clicked, this, &OpenDialog::reject);
 }
 
-void TForm3::CreateNewPuzzleGroup() {
+void OpenDialog::CreateNewPuzzleGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox1", QStringLiteral(" Файлы для нового кроссворда ... "),
                                  {10, 13, 470, 113}, ScreenColour::Yellow, true);
   AddLabel(*group, "Label3", QStringLiteral("Номер кроссворда в файле сетки и определений ..."), {55, 29},
@@ -49,8 +45,8 @@ void TForm3::CreateNewPuzzleGroup() {
   upDown_ = new UpDown(kMinPuzzleNumber, kMaxPuzzleNumber, group);
   upDown_->setObjectName(QStringLiteral("UpDown1"));
   upDown_->setGeometry(427, 21, 22, 24);
-  connect(number_, &QLineEdit::textChanged, this, &TForm3::NumberFieldChanged);
-  connect(upDown_, &UpDown::clicked, this, &TForm3::SpinnerMoved);
+  connect(number_, &QLineEdit::textChanged, this, &OpenDialog::NumberFieldChanged);
+  connect(upDown_, &UpDown::clicked, this, &OpenDialog::SpinnerMoved);
 
   AddLabel(*group, "Label1", QStringLiteral("Файл сетки..."), {63, 59}, ScreenColour::Yellow);
   gridName_ = AddLineEdit(*group, "Edit1", QString(), {154, 52, 203, 21});
@@ -65,7 +61,7 @@ void TForm3::CreateNewPuzzleGroup() {
   });
 }
 
-void TForm3::CreateSavedPuzzleGroup() {
+void OpenDialog::CreateSavedPuzzleGroup() {
   QGroupBox* group = AddGroupBox(*this, "GroupBox2", QStringLiteral(" Ранее сохраненный кроссворд ... "),
                                  {13, 135, 469, 62}, ScreenColour::Yellow, true);
   AddLabel(*group, "Label4", QStringLiteral("Файл кроссворда ..."), {28, 32}, ScreenColour::Yellow);
@@ -75,24 +71,24 @@ void TForm3::CreateSavedPuzzleGroup() {
           [this] { Browse(*scanwordName_, "Файлы сканвордов: *.skw|*.skw", "skw", kNoScanwordFileMessage); });
 }
 
-void TForm3::presetPuzzleNumber(int number) { number_->setText(QString::number(number)); }
+void OpenDialog::presetPuzzleNumber(int number) { number_->setText(QString::number(number)); }
 
 // Also when the program sets the text. The spinner keeps 1..10000.
-void TForm3::NumberFieldChanged(const QString& text) {
+void OpenDialog::NumberFieldChanged(const QString& text) {
   const std::optional<int> number = PuzzleNumberFromText(text.toStdString());
   if (!number) return;
   upDown_->setPosition(*number);
   puzzleNumber_ = upDown_->position();
 }
 
-void TForm3::SpinnerMoved(int position) {
+void OpenDialog::SpinnerMoved(int position) {
   puzzleNumber_ = position;
   number_->setText(QString::number(position));
 }
 
 // A picked file that exists goes into the field; a cancelled dialog is
 // reported like a missing file and leaves the field as it was.
-void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing) {
+void OpenDialog::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing) {
   const QString name = prompter_.openFileName(QtFileFilter(QString::fromUtf8(filter)), QLatin1String(defaultSuffix));
   const QFileInfo file(name);
   if (!name.isEmpty() && file.isFile()) {
@@ -102,24 +98,16 @@ void TForm3::Browse(QLineEdit& field, const char* filter, const char* defaultSuf
   }
 }
 
-void TForm3::Ok() {
-  LastPuzzleNumber = puzzleNumber_;
-  accept();
-  const OpenOutcome outcome =
-      OpenFiles(document_, {FilePath(*gridName_), FilePath(*definitionsName_), FilePath(*scanwordName_)},
-                puzzleNumber_);
-  // The messages show over what was read.
-  gridView_.RepaintGrid();
-  for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
-  if (outcome.fileDone) FileDoneFlag = true;
-  // Edits are no longer at stake once grid and clue texts both came from files.
-  if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
-  editor_.GridPainted = false;
+std::optional<OpenRequest> OpenDialog::AskFiles() {
+  presetPuzzleNumber(LastPuzzleNumber);
+  request_.reset();
+  return exec() == QDialog::Accepted ? request_ : std::nullopt;
 }
 
-void TForm3::reject() {
-  editor_.GridPainted = false;
-  QDialog::reject();
+void OpenDialog::Ok() {
+  LastPuzzleNumber = puzzleNumber_;
+  request_ = OpenRequest{{FilePath(*gridName_), FilePath(*definitionsName_), FilePath(*scanwordName_)}, puzzleNumber_};
+  accept();
 }
 
 }  // namespace verstak

@@ -4,38 +4,43 @@
 // showings, so the name fields keep their texts.
 
 #include <QDialog>
+#include <optional>
 #include <string_view>
 
-#include "document/scanword_document.h"
-#include "editor/editor_state.h"
+#include "files/open_files.h"
 
 class QLineEdit;
 
 namespace verstak {
 
-class GridView;
 class Prompter;
 class UpDown;
 
-class TForm3 : public QDialog {
+// What OK asks to read: the three name fields and the puzzle number.
+struct OpenRequest {
+  OpenFileNames names;
+  int puzzleNumber = 1;
+};
+
+// Unit otkritie, form TForm3 (Form3).
+class OpenDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm3(ScanwordDocument& document, EditorState& editor, GridView& gridView, Prompter& prompter,
-         QWidget* parent = nullptr);
+  explicit OpenDialog(Prompter& prompter, QWidget* parent = nullptr);
+
+  // Runs the dialog with the number field preset to the last puzzle number:
+  // the files and number OK confirmed, nullopt for Cancel, Esc and the close
+  // box. Nothing is read here.
+  std::optional<OpenRequest> AskFiles();
 
   // Set from the number at each OK; presets the next showing.
   int LastPuzzleNumber = 1;
-  // Set by every OK that read a file; the open command reports and clears it.
-  bool FileDoneFlag = false;
 
   // The puzzle to read, kept equal to the spinner's position.
   int puzzleNumber() const { return puzzleNumber_; }
   // The number field shows `number`, and the spinner follows it.
   void presetPuzzleNumber(int number);
-
-  // Cancel, Esc and the close box: nothing is read.
-  void reject() override;
 
  private:
   void CreateNewPuzzleGroup();
@@ -45,10 +50,8 @@ class TForm3 : public QDialog {
   void Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing);
   void Ok();
 
-  ScanwordDocument& document_;
-  EditorState& editor_;
-  GridView& gridView_;
   Prompter& prompter_;
+  std::optional<OpenRequest> request_;
   int puzzleNumber_ = 1;
   QLineEdit* number_ = nullptr;
   UpDown* upDown_ = nullptr;

@@ -2,17 +2,13 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/dialog_controls.h"
-#include "dialogs/file_filter.h"
-#include "dialogs/prompter.h"
-#include "dialogs/window_look.h"
-#include "script/corel_script_writer.h"
+#include "widgets/dialog_controls.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {
@@ -66,8 +62,6 @@ constexpr QSize kLayoutButtonSize{146, 17};
 constexpr int kPassBoxLeft = 10;
 constexpr QSize kPassBoxSize{136, 17};
 
-const char* const kMacroFilter = "Файлы  макросов: *.csc|*.csc";  // two blanks after Файлы
-
 template <class Button>
 Button* AddChoice(QWidget& parent, const char* name, const char* caption, const QRect& place, bool bold) {
   auto* button = new Button(QString::fromUtf8(caption), &parent);
@@ -80,19 +74,18 @@ Button* AddChoice(QWidget& parent, const char* name, const char* caption, const 
 
 }  // namespace
 
-TForm5::TForm5(const ScanwordDocument& document, const PrintSettings& settings, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), document_(document), settings_(settings), prompter_(prompter) {
+ExportDialog::ExportDialog(QWidget* parent) : QDialog(parent) {
   SetUpDialogFrame(*this, QStringLiteral("Form5"), QStringLiteral("Записать..."), QSize(369, 304), ScreenColour::Teal);
   CreateVersionGroup();
   CreateOutputGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {82, 271, 92, 21});
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {187, 271, 92, 21});
-  connect(ok, &QPushButton::clicked, this, &TForm5::Ok);
-  connect(cancel, &QPushButton::clicked, this, &TForm5::reject);
+  connect(ok, &QPushButton::clicked, this, &ExportDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &ExportDialog::reject);
 }
 
 // A frame without items; the three version buttons lie over it.
-void TForm5::CreateVersionGroup() {
+void ExportDialog::CreateVersionGroup() {
   AddGroupBox(*this, "RadioGroup1", QStringLiteral("  Создать  макрос   для ...  "), {18, 20, 329, 59},
               ScreenColour::Yellow, true);
   auto* group = new QButtonGroup(this);
@@ -103,7 +96,7 @@ void TForm5::CreateVersionGroup() {
   versions_.front()->setChecked(true);
 }
 
-void TForm5::CreateOutputGroup() {
+void ExportDialog::CreateOutputGroup() {
   QGroupBox* outputs =
       AddGroupBox(*this, "GroupBox1", QStringLiteral(" Выводить... "), {18, 86, 329, 169}, ScreenColour::Yellow, true);
   auto* panel = new QWidget(this);
@@ -127,7 +120,7 @@ void TForm5::CreateOutputGroup() {
   }
 }
 
-ExportChoice TForm5::choice() const {
+ExportChoice ExportDialog::choice() const {
   ExportChoice choice;
   for (std::size_t i = 0; i < versions_.size(); ++i) {
     if (versions_[i]->isChecked()) choice.version = kVersionButtons[i].version;
@@ -141,7 +134,7 @@ ExportChoice TForm5::choice() const {
 
 // The boxes follow the layout button the mouse is released over; a layout
 // chosen with the keys leaves them as they were. Their ticks never change.
-bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+bool ExportDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
     const auto* release = static_cast<QMouseEvent*>(event);
     for (std::size_t i = 0; i < layouts_.size(); ++i) {
@@ -154,25 +147,8 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TForm5::Ok() {
-  ExportDoneFlag = false;
-  hide();
-  const QString name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kMacroFilter)), QStringLiteral("csc"),
-                                              true);
-  if (!name.isEmpty()) {
-    const std::filesystem::path path(QFile::encodeName(name).toStdString());
-    if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(path, choice())) {
-      prompter_.showMessage(*failure);
-    } else {
-      ExportDoneFlag = true;
-    }
-  }
-  accept();
-}
-
-void TForm5::reject() {
-  ExportDoneFlag = false;
-  QDialog::reject();
+std::optional<ExportChoice> ExportDialog::AskChoice() {
+  return exec() == QDialog::Accepted ? std::optional(choice()) : std::nullopt;
 }
 
 }  // namespace verstak

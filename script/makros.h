@@ -1,13 +1,12 @@
 #pragma once
-// The export dialog: CorelDRAW version, layout and outputs of the macro; its
-// OK asks for a file name and writes the macro. Created once at start-up and
-// only hidden between showings, so the choices stay as they were left.
+// The export dialog: CorelDRAW version, layout and outputs of the macro.
+// Created once at start-up and only hidden between showings, so the choices
+// stay as they were left.
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
-#include "settings/print_settings.h"
-#include "document/scanword_document.h"
 #include "script/export_choice.h"
 
 class QCheckBox;
@@ -15,25 +14,20 @@ class QRadioButton;
 
 namespace verstak {
 
-class Prompter;
-
-class TForm5 : public QDialog {
+// Unit makros, form TForm5 (Form5).
+class ExportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm5(const ScanwordDocument& document, const PrintSettings& settings, Prompter& prompter,
-         QWidget* parent = nullptr);
+  explicit ExportDialog(QWidget* parent = nullptr);
 
-  // Set when a macro file was written during this showing; the export
-  // command reports and clears it.
-  bool ExportDoneFlag = false;
+  // Runs the dialog: the choice OK confirmed, nullopt for Cancel, Esc and the
+  // close box. Nothing is written here.
+  std::optional<ExportChoice> AskChoice();
 
   // What the buttons and boxes say now. The ticks count whether the boxes
   // are enabled or not; only the layered layouts read them.
   ExportChoice choice() const;
-
-  // Cancel, Esc and the close box: nothing is written.
-  void reject() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,11 +35,7 @@ class TForm5 : public QDialog {
  private:
   void CreateVersionGroup();
   void CreateOutputGroup();
-  void Ok();
 
-  const ScanwordDocument& document_;
-  const PrintSettings& settings_;
-  Prompter& prompter_;
   std::vector<QRadioButton*> versions_;
   std::vector<QRadioButton*> layouts_;
   std::vector<QCheckBox*> passes_;

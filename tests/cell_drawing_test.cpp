@@ -60,49 +60,29 @@ class CellDrawingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void arrowheadsFromTheirRowTables() {
-    const CellPictures& p = Pictures();
-    QCOMPARE(p.Image1.size(), QSize(11, 11));
-    QVERIFY(OnlyInkAndAir(p.Image1));
-    const std::array<int, 11> rightWidths = {2, 4, 6, 8, 9, 9, 8, 6, 4, 2, 0};
-    for (int row = 0; row < 11; ++row) {
-      QCOMPARE(Row(p.Image1, row), QString(rightWidths[row], '#') + QString(11 - rightWidths[row], '.'));
-    }
-    QCOMPARE(p.Image2.size(), QSize(10, 10));
-    QVERIFY(OnlyInkAndAir(p.Image2));
-    QCOMPARE(Row(p.Image2, 0), QStringLiteral("##########"));
-    QCOMPARE(Row(p.Image2, 1), QStringLiteral("##########"));
-    QCOMPARE(Row(p.Image2, 3), QStringLiteral(".########."));
-    QCOMPARE(Row(p.Image2, 5), QStringLiteral("..######.."));
-    QCOMPARE(Row(p.Image2, 6), QStringLiteral("...####..."));
-    QCOMPARE(Row(p.Image2, 8), QStringLiteral("....##...."));
-    QCOMPARE(Row(p.Image2, 9), QStringLiteral(".........."));
-    QCOMPARE(BlackPixels(p.Image2), 58);
-  }
-
   void wordPictures() {
     const CellPictures& p = Pictures();
-    QCOMPARE(p.Image3.size(), QSize(30, 10));
-    QVERIFY(OnlyInkAndAir(p.Image3));
+    QCOMPARE(p.textWord.size(), QSize(30, 10));
+    QVERIFY(OnlyInkAndAir(p.textWord));
     const char* rows[] = {
         "..............................", "..#####.###.#..#..##..#####...", "....#...#...#..#.#..#...#.....",
         "....#...#...#.#..#......#.....", "....#...###.##...#......#.....", "....#...#...#.#..#......#.....",
         "....#...#...#..#.#..#...#.....", "....#...###.#..#..##....#.....", "..............................",
         "..............................",
     };
-    for (int row = 0; row < 10; ++row) QCOMPARE(Row(p.Image3, row), QString::fromLatin1(rows[row]));
+    for (int row = 0; row < 10; ++row) QCOMPARE(Row(p.textWord, row), QString::fromLatin1(rows[row]));
 
     // Upright: the word read from the bottom up, column c holding row c - 1.
-    QCOMPARE(p.Image4.size(), QSize(10, 30));
-    QVERIFY(OnlyInkAndAir(p.Image4));
-    QCOMPARE(BlackPixels(p.Image4), BlackPixels(p.Image3));
-    for (int row = 0; row < 30; ++row) QCOMPARE(p.Image4.pixel(0, row), 0u);  // column 0 stays empty
+    QCOMPARE(p.textWordUpwards.size(), QSize(10, 30));
+    QVERIFY(OnlyInkAndAir(p.textWordUpwards));
+    QCOMPARE(BlackPixels(p.textWordUpwards), BlackPixels(p.textWord));
+    for (int row = 0; row < 30; ++row) QCOMPARE(p.textWordUpwards.pixel(0, row), 0u);  // column 0 stays empty
     // The top stroke of Т (row 1, columns 2..6) becomes column 2, rows 22..26.
-    for (int row = 22; row <= 26; ++row) QCOMPARE(p.Image4.pixel(2, row), 0xFF000000u);
-    QCOMPARE(p.Image4.pixel(2, 21), 0u);
-    QCOMPARE(p.Image4.pixel(2, 27), 0u);
+    for (int row = 22; row <= 26; ++row) QCOMPARE(p.textWordUpwards.pixel(2, row), 0xFF000000u);
+    QCOMPARE(p.textWordUpwards.pixel(2, 21), 0u);
+    QCOMPARE(p.textWordUpwards.pixel(2, 27), 0u);
     // The stem of the last Т (column 24, rows 1..7) becomes row 4, columns 2..8.
-    QCOMPARE(Row(p.Image4, 4), QStringLiteral("..#######."));
+    QCOMPARE(Row(p.textWordUpwards, 4), QStringLiteral("..#######."));
   }
 
   void everyCodeAtItsDistinguishingPixels_data() {

@@ -109,7 +109,7 @@ class ClueEditingTest : public QObject {
       QVERIFY2(f.Child(name)->isVisible(), name);
     }
     QCOMPARE(f.main.focusWidget(), &f.main.memo());
-    QCOMPARE(f.editor.mode, int(ModeClueEditing));
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
     QCOMPARE(f.editor.currentTool, ToolNone);
     QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), QPoint(2, 1));
     QCOMPARE(QPoint(f.editor.selectedCellX, f.editor.selectedCellY), QPoint(2, 1));
@@ -122,7 +122,7 @@ class ClueEditingTest : public QObject {
     // The mouse does nothing while the clue texts are edited.
     ClickCell(f, 1, 1);
     QCOMPARE(f.document.cells.at(1, 1), GridCell{});
-    QCOMPARE(f.editor.mode, int(ModeClueEditing));
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
   }
 
   void stepsThroughTheClues_data() {
@@ -270,7 +270,7 @@ class ClueEditingTest : public QObject {
     QCOMPARE(f.document.cells.at(3, 1).kind, CellKind::Clue);
     QCOMPARE(HalfColour(f, 1, 1, 1), kGrey);
     QCOMPARE(HalfColour(f, 1, 1, 2), kGrey);
-    QCOMPARE(f.editor.mode, int(ModeIdle));
+    QCOMPARE(f.editor.mode, EditorMode::Idle);
     QCOMPARE(f.editor.currentTool, 23);
     QVERIFY(PaletteButton(f, 23)->isChecked());
     QVERIFY(!PaletteButton(f, 5)->isChecked());

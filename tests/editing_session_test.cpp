@@ -106,7 +106,7 @@ class EditingSessionTest : public QObject {
     QCOMPARE(SlotLine(f, 6), QStringLiteral("Половина"));
     QCOMPARE(f.document.definitions.lastSlotWithText(), 6);
     QCOMPARE(f.editor.currentTool, 23);
-    QCOMPARE(f.editor.mode, int(ModeIdle));
+    QCOMPARE(f.editor.mode, EditorMode::Idle);
     QVERIFY(f.editor.documentChanged);
 
     // The check now finds a text for every clue.

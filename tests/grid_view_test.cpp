@@ -147,43 +147,43 @@ class GridViewTest : public QObject {
     QCOMPARE(QColor(f.At(20, 180)), QColor(128, 128, 128));
   }
 
-  void repaintKeepsTheCellCornerAndReselectsTheClue() {
+  // The highlighted clue is drawn in yellow at the end of every repaint,
+  // only its selected half, at its cell's place in the view.
+  void repaintDrawsTheHighlightedClueLast() {
     ViewFixture f(12, 12);
     f.document.gridWidth = f.document.gridHeight = 20;
-    std::vector<std::pair<int, int>> selections;
-    f.view.setSelectClue([&] { selections.emplace_back(f.editor.cellLeft, f.editor.cellTop); });
-    f.editor.cellLeft = 123;
-    f.editor.cellTop = 45;
+    f.document.cells.at(5, 3).kind = CellKind::ClueSplitHorizontal;
     f.view.RepaintGrid();
-    QVERIFY(selections.empty());  // only in clue editing
-    f.editor.mode = ModeClueEditing;
-    f.editor.selectedCellX = 5;
-    f.editor.selectedCellY = 3;
+    QCOMPARE(QColor(f.At(160 + 2, 80 + 22)), QColor(128, 128, 128));
+    f.editor.viewOriginX = 2;
+    f.view.setHighlightedClue(GridView::HighlightedClue{{5, 3}, 2});
+    f.view.RepaintGrid();
+    QCOMPARE(QColor(f.At(120 + 2, 80 + 2)), QColor(128, 128, 128));
+    QCOMPARE(QColor(f.At(120 + 2, 80 + 22)), QColor(255, 255, 0));
+    f.editor.viewOriginX = 6;  // scrolled past it: nothing drawn outside the view
+    f.view.RepaintGrid();
+    QCOMPARE(QColor(f.At(2, 80 + 22)), QColor(255, 255, 255));
+    f.view.setHighlightedClue(std::nullopt);
     f.editor.viewOriginX = 2;
     f.view.RepaintGrid();
-    QCOMPARE(selections, (std::vector<std::pair<int, int>>{{120, 80}}));
-    QCOMPARE(f.editor.cellLeft, 123);
-    QCOMPARE(f.editor.cellTop, 45);
+    QCOMPARE(QColor(f.At(120 + 2, 80 + 22)), QColor(128, 128, 128));
   }
 
-  void singleCellRoutinesDrawAtTheCellCorner() {
+  void singleCellRoutinesDrawInTheirBox() {
     ViewFixture f(3, 1);
     f.view.ClearPaintArea();
-    f.editor.cellLeft = 40;
-    f.editor.cellTop = 0;
-    f.view.DrawCellBase();
-    f.view.DrawCell(16);
-    f.editor.highlight = true;
-    f.editor.selectedHalf = 2;
-    f.view.DrawCell(16);
+    const CellBox second{40, 0, 40, 40};
+    f.view.DrawCellBase(second);
+    f.view.DrawCell(second, 16);
+    f.view.DrawCell(second, 16, {true, 2});
     QCOMPARE(QColor(f.At(40 + 2, 2)), QColor(128, 128, 128));
     QCOMPARE(QColor(f.At(40 + 2, 22)), QColor(255, 255, 0));
     QCOMPARE(QColor(f.At(2, 20)), QColor(128, 128, 128));  // the neighbours untouched
     QCOMPARE(QColor(f.At(82, 20)), QColor(128, 128, 128));
-    f.editor.cellLeft = 80;
-    f.view.DrawCellBase();
-    f.view.DrawCell(1);
-    f.view.DrawBarMark(22);
+    const CellBox third{80, 0, 40, 40};
+    f.view.DrawCellBase(third);
+    f.view.DrawCell(third, 1);
+    f.view.DrawBarMark(third, 22);
     QCOMPARE(Mismatch(f.view.canvas(), 80, 0, ProbesOf(kBarMarkProbes, 22)), QString());
     QCOMPARE(Mismatch(f.view.canvas(), 80, 0, ProbesOf(kKindProbes, 1), true), QString());
   }

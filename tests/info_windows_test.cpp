@@ -15,7 +15,7 @@ class InfoWindowsTest : public QObject {
 
   // Runs the splash modally and presses `key` (or clicks OK when key is 0) once it shows.
   static int RunSplash(int key) {
-    TForm2 splash;
+    SplashWindow splash;
     QTimer::singleShot(0, &splash, [&splash, key] {
       QWidget* ok = splash.findChild<QPushButton*>(QStringLiteral("Button1"));
       if (key == 0)
@@ -34,7 +34,7 @@ class InfoWindowsTest : public QObject {
   }
 
   void splashLayout() {
-    TForm2 splash;
+    SplashWindow splash;
     QCOMPARE(splash.size(), QSize(488, 326));
     QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
     auto* version = splash.findChild<QLabel*>(QStringLiteral("Label2"));
@@ -60,7 +60,7 @@ class InfoWindowsTest : public QObject {
   }
 
   void aboutTextLineByLine() {
-    TForm6 about;
+    AboutWindow about;
     QCOMPARE(about.windowTitle(), QStringLiteral("О программе..."));
     QCOMPARE(about.size(), QSize(385, 328));
     auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
@@ -78,7 +78,7 @@ class InfoWindowsTest : public QObject {
   }
 
   void aboutClosesWithExit() {
-    TForm6 about;
+    AboutWindow about;
     QTimer::singleShot(0, &about, [&about] {
       QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     });

@@ -113,7 +113,7 @@ class KeyCommandTest : public QObject {
     QCOMPARE(f.editor.cursorY, 1);
     QCOMPARE(f.editor.selectedHalf, 1);
     QVERIFY(!f.editor.documentChanged);
-    QCOMPARE(f.editor.mode, int(ModeIdle));
+    QCOMPARE(f.editor.mode, EditorMode::Idle);
   }
 
   void escapeClosesTheMainWindow_data() {

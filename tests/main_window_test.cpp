@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "dialogs/ui_font.h"
+#include "widgets/ui_font.h"
 #include "program_fixture.h"
 
 using namespace verstak;
@@ -29,37 +29,6 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(exit, Qt::LeftButton);
     QVERIFY(!f.main.isVisible());
     QVERIFY(f.prompter.messages.empty());
-  }
-
-  void commandButtonsAtTheirPlaces_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("Button6") << "Button6" << "Редактор" << QRect(14, 398, 113, 25) << true;
-    QTest::newRow("Button7") << "Button7" << "Установки" << QRect(136, 398, 113, 25) << true;
-    QTest::newRow("Button1") << "Button1" << "M\u0430крос" << QRect(14, 430, 113, 25) << true;
-    QTest::newRow("Button2") << "Button2" << "Новый" << QRect(136, 430, 113, 25) << true;
-    QTest::newRow("Button4") << "Button4" << "Сохранить" << QRect(14, 462, 113, 25) << true;
-    QTest::newRow("Button3") << "Button3" << "Открыть" << QRect(136, 462, 113, 25) << true;
-    QTest::newRow("Button12") << "Button12" << "О программе" << QRect(14, 494, 113, 25) << true;
-    QTest::newRow("Button5") << "Button5" << "Выход" << QRect(136, 494, 113, 25) << true;
-    QTest::newRow("Button10") << "Button10" << "Проверить" << QRect(24, 320, 95, 25) << false;
-    QTest::newRow("Button9") << "Button9" << "Шрифт" << QRect(142, 320, 95, 25) << false;
-    QTest::newRow("Button11") << "Button11" << "Обратно" << QRect(24, 355, 95, 25) << false;
-  }
-  void commandButtonsAtTheirPlaces() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QRect, place);
-    QFETCH(bool, shown);
-    ProgramFixture f;
-    QVERIFY(f.Start());
-    auto* button = f.main.leftPanel().findChild<QPushButton*>(name);
-    QVERIFY(button);
-    QCOMPARE(button->text(), caption);
-    QCOMPARE(button->geometry(), place);
-    QCOMPARE(button->isVisible(), shown);
   }
 
   void firstActivationLaysOutAndResets() {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/up_down.h"
+#include "widgets/up_down.h"
 #include "document/cp1251.h"
 #include "files/scanword_file.h"
 #include "program_fixture.h"
@@ -32,7 +32,7 @@ std::string GridFile(int width, int height) {
 const char kDefinitionsFile[] = "\xB9 3\r\n* First\r\n* Second\r\n\xB9 5\r\n* Fifth\r\n\xB9 6\r\n";
 
 struct OpenFixture : ProgramFixture {
-  TForm3& dialog = windows.open;
+  OpenDialog& dialog = windows.open;
   QTemporaryDir folder;
 
   QString Write(const char* name, const std::string& bytes) {
@@ -121,7 +121,6 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.dialog.puzzleNumber(), 1);
     QCOMPARE(f.Spinner().position(), 1);
     QCOMPARE(f.dialog.LastPuzzleNumber, 1);
-    QVERIFY(!f.dialog.FileDoneFlag);
   }
 
   void numberFieldPresetsAndLimits_data() {
@@ -241,7 +240,6 @@ class OpenDialogTest : public QObject {
     QCOMPARE(QColor(duringDialog), QColor(128, 128, 128));
     QCOMPARE(f.prompter.messages.size(), std::size_t{1});
     QCOMPARE(f.prompter.messages[0], UserMessage::Success("Выполнено!"));
-    QVERIFY(!f.dialog.FileDoneFlag);
     QCOMPARE(f.document.gridWidth, 30);
     QCOMPARE(f.document.gridHeight, 20);
     QCOMPARE(f.document.cells.at(1, 20).kind, CellKind::Clue);

@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "dialogs/prompter.h"
+#include "widgets/prompter.h"
 
 namespace verstak {
 

@@ -21,7 +21,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
   doc.cells.at(50, 1) = {CellKind::ArrowFromTopRight, 18};
   SetText(doc, 10000, 16, "x");
   SetText(doc, 1, 1, "y");
-  editor.mode = ModeClueEditing;
+  editor.mode = EditorMode::ClueEditing;
   editor.currentTool = ToolNone;
   editor.viewOriginX = 7;
   editor.selectedHalf = 2;
@@ -37,7 +37,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
     for (int x = 1; x <= kMaxGridSide; ++x) ASSERT_EQ(doc.cells.at(x, y), GridCell{}) << x << "," << y;
   }
   EXPECT_EQ(doc.definitions.lastSlotWithText(), 0);
-  EXPECT_EQ(editor.mode, ModeIdle);
+  EXPECT_EQ(editor.mode, EditorMode::Idle);
   EXPECT_EQ(editor.currentTool, 23);
   EXPECT_EQ(editor.viewOriginX, 1);
   EXPECT_EQ(editor.selectedHalf, 2);  // not part of the reset

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "dialogs/colour_grid.h"
 #include "settings/colour_presets.h"
@@ -15,7 +16,7 @@ using namespace verstak;
 namespace {
 
 struct SettingsFixture : ProgramFixture {
-  TForm4& dialog = windows.settingsDialog;
+  SettingsDialog& dialog = windows.settingsDialog;
 
   QLineEdit& Field(const char* name) { return *dialog.findChild<QLineEdit*>(QLatin1String(name)); }
   ColourGrid& Swatches() { return *dialog.findChild<ColourGrid*>(QStringLiteral("ColorGrid1")); }
@@ -23,6 +24,16 @@ struct SettingsFixture : ProgramFixture {
   void Ok() { QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton); }
   void Cancel() { QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button5")), Qt::LeftButton); }
   void ClickSwatch(int index) { QTest::mouseClick(&Swatches(), Qt::LeftButton, {}, Swatches().swatchRect(index).center()); }
+
+  // "Установки" with `inDialog` run while the dialog shows; a dialog left
+  // open is cancelled so that the test goes on.
+  void RunSettingsCommand(const std::function<void()>& inDialog) {
+    QTimer::singleShot(0, &dialog, [&] {
+      inDialog();
+      if (dialog.isVisible()) Cancel();
+    });
+    QTest::mouseClick(Child<QPushButton>("Button7"), Qt::LeftButton);
+  }
 
   // The six fields in the order of SettingsFieldTexts.
   SettingsFieldTexts Shown() {
@@ -70,6 +81,7 @@ class SettingsDialogTest : public QObject {
   // colour fields from its preset and applies nothing.
   void swatchPresets() {
     SettingsFixture f;
+    QVERIFY(f.Start());
     f.dialog.show();
     const QImage picture = f.Swatches().grab().toImage();
     for (int index = 0; index < 16; ++index) {
@@ -88,9 +100,12 @@ class SettingsDialogTest : public QObject {
       QCOMPARE(f.Field("MaskEdit1").text(), QStringLiteral("12,636"));
     }
     QVERIFY(f.settings == PrintSettings{});
+    f.Cancel();
     // Red, then OK: the fill colour of the macro.
-    f.ClickSwatch(9);
-    f.Ok();
+    f.RunSettingsCommand([&] {
+      f.ClickSwatch(9);
+      f.Ok();
+    });
     QCOMPARE(f.settings.cyanText, std::string("0,"));
     QCOMPARE(f.settings.magentaText, std::string("100,"));
     QCOMPARE(f.settings.yellowText, std::string("100,"));
@@ -100,9 +115,9 @@ class SettingsDialogTest : public QObject {
 
   void okWithoutChangesKeepsTheDefaults() {
     SettingsFixture f;
+    QVERIFY(f.Start());
     f.settings.cellWidth = 1;  // not what the fields say
-    f.dialog.show();
-    f.Ok();
+    f.RunSettingsCommand([&] { f.Ok(); });
     QVERIFY(f.prompter.messages.empty());
     QVERIFY(f.settings == PrintSettings{});
     QVERIFY(!f.editor.GridPainted);
@@ -110,11 +125,13 @@ class SettingsDialogTest : public QObject {
 
   void roundedCornersAndSizes() {
     SettingsFixture f;
-    f.dialog.show();
-    QTest::mouseClick(&f.Radio("RadioButton1"), Qt::LeftButton);
-    f.Field("MaskEdit1").setText(QStringLiteral("10"));
-    f.Field("MaskEdit2").setText(QStringLiteral(" 0,5 "));
-    f.Ok();
+    QVERIFY(f.Start());
+    f.RunSettingsCommand([&] {
+      QTest::mouseClick(&f.Radio("RadioButton1"), Qt::LeftButton);
+      f.Field("MaskEdit1").setText(QStringLiteral("10"));
+      f.Field("MaskEdit2").setText(QStringLiteral(" 0,5 "));
+      f.Ok();
+    });
     QVERIFY(f.prompter.messages.empty());
     QCOMPARE(f.settings.cornerRadius, 20000);
     QCOMPARE(f.settings.cellWidth, 100000);
@@ -125,19 +142,23 @@ class SettingsDialogTest : public QObject {
   // the close shows the accepted width and the height as it was.
   void partialOkThenCancelKeepsTheAppliedFields() {
     SettingsFixture f;
-    f.dialog.show();
-    f.Field("MaskEdit1").setText(QStringLiteral("10"));
-    f.Field("MaskEdit2").setText(QStringLiteral("abc"));
-    f.Field("MaskEdit3").setText(QStringLiteral("50"));
-    f.Ok();
+    QVERIFY(f.Start());
+    bool stayedOpen = false;
+    QString heightLeft;
+    f.RunSettingsCommand([&] {
+      f.Field("MaskEdit1").setText(QStringLiteral("10"));
+      f.Field("MaskEdit2").setText(QStringLiteral("abc"));
+      f.Field("MaskEdit3").setText(QStringLiteral("50"));
+      f.Ok();
+      stayedOpen = f.dialog.isVisible();
+      heightLeft = f.Field("MaskEdit2").text();
+      f.editor.GridPainted = true;
+      f.Cancel();
+    });
     QCOMPARE(f.prompter.texts(), std::vector<std::string>{" В поле \"Высота...\" ошибка! "});
-    QVERIFY(f.dialog.isVisible());
-    QCOMPARE(f.Field("MaskEdit2").text(), QStringLiteral("abc"));  // left for correcting
-    QCOMPARE(f.settings.cellWidth, 100000);
+    QVERIFY(stayedOpen);
+    QCOMPARE(heightLeft, QStringLiteral("abc"));  // left for correcting
     QCOMPARE(f.settings.cyanText, std::string("0,"));  // after the failing field: not taken
-
-    f.editor.GridPainted = true;
-    f.Cancel();
     QVERIFY(!f.dialog.isVisible());
     QVERIFY(!f.editor.GridPainted);
     QCOMPARE(f.settings.cellWidth, 100000);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -32,12 +33,40 @@ std::set<Pair> ReachableCells() {
   return seen;
 }
 
-// The palette makes exactly the second marks the overlay table allows, and
-// nothing on clue, picture or empty cells.
-TEST(ToolRule, SecondMarksAreExactlyThoseOfTheOverlayTable) {
-  std::set<Pair> fromTable;
-  for (const OverlayRuleRow& row : kOverlayRule) {
-    for (std::uint8_t kind : row.kinds) fromTable.insert({kind, row.overlay});
+// The overlay rule as the user documentation prints it, typed here apart
+// from the program's table: each mark and the kinds it may be added to.
+const char* const kPrintedOverlayRule[] = {
+    "1: 2, 3, 5, 7, 11, 13, 17, 22",           "2: 1, 4, 6, 8, 10, 12, 18, 21",
+    "3: 1, 4, 6, 8, 10, 12, 21",               "4: 2, 3, 5, 7, 11, 13, 17, 22",
+    "5: 1, 4, 8, 10, 12, 18, 21, 22",          "6: 2, 3, 7, 11, 13, 17, 18, 22",
+    "7: 1, 4, 6, 10, 12, 18, 21, 22",          "8: 2, 3, 5, 7, 11, 13, 17, 18, 22",
+    "9: 18, 22",                               "10: 2, 3, 5, 7, 13, 17, 18, 22",
+    "11: 1, 4, 6, 8, 12, 18, 21, 22",          "12: 2, 3, 5, 7, 11, 17, 22",
+    "13: 1, 4, 6, 8, 10, 18, 21, 22",          "14: 18, 22",
+    "17: 1, 4, 6, 8, 10, 12",                  "18: 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14",
+    "21: 2, 3, 5, 7, 11, 13",                  "22: 1, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14",
+};
+
+std::set<Pair> PrintedOverlays() {
+  std::set<Pair> pairs;
+  for (const char* row : kPrintedOverlayRule) {
+    std::istringstream in(row);
+    int overlay = 0;
+    char separator = 0;
+    in >> overlay >> separator;
+    for (int kind = 0; in >> kind; in >> separator) pairs.insert({kind, overlay});
+  }
+  return pairs;
+}
+
+// The palette makes exactly the second marks the printed rule allows, and
+// nothing on clue, picture or empty cells; the program's own table agrees.
+TEST(ToolRule, SecondMarksAreExactlyThoseOfThePrintedRule) {
+  const std::set<Pair> fromTable = PrintedOverlays();
+  ASSERT_EQ(fromTable.size(), 135u);
+  for (const auto& [kind, overlay] : fromTable) {
+    EXPECT_TRUE(OverlayAllowed(static_cast<std::uint8_t>(overlay), KindFromCode(static_cast<std::uint8_t>(kind))))
+        << overlay << " on " << kind;
   }
   std::set<Pair> marked;
   std::set<int> kinds;
@@ -68,16 +97,13 @@ TEST(ViewCells, PointsAddressOnlyTheVisibleCells) {
       {-50, 5, false, 0, 0}, {5, -41, false, 0, 0},
   };
   for (const Case& c : cases) {
-    editor.cursorX = editor.cursorY = 0;
-    EXPECT_EQ(PointToCell(editor, c.x, c.y), c.hit) << c.x << "," << c.y;
-    if (!c.hit) {
-      EXPECT_EQ(editor.cursorX, 0);
-      continue;
-    }
-    EXPECT_EQ(editor.cursorX, c.column);
-    EXPECT_EQ(editor.cursorY, c.row);
-    EXPECT_EQ(editor.cellLeft, (c.column - 4) * 40);
-    EXPECT_EQ(editor.cellTop, (c.row - 3) * 40);
+    const std::optional<CellPosition> cell = PointToCell(editor, c.x, c.y);
+    EXPECT_EQ(cell.has_value(), c.hit) << c.x << "," << c.y;
+    if (!cell) continue;
+    EXPECT_EQ(*cell, (CellPosition{c.column, c.row}));
+    const CellBox box = CellBoxOf(editor, *cell);
+    EXPECT_EQ(box.left, (c.column - 4) * 40);
+    EXPECT_EQ(box.top, (c.row - 3) * 40);
   }
 }
 

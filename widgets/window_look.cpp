@@ -1,10 +1,10 @@
-#include "dialogs/window_look.h"
+#include "widgets/window_look.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QPalette>
 
-#include "dialogs/ui_font.h"
+#include "widgets/ui_font.h"
 
 namespace verstak {
 

@@ -1,4 +1,4 @@
-#include "dialogs/file_filter.h"
+#include "widgets/file_filter.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "dialogs/up_down.h"
+#include "widgets/up_down.h"
 
 #include <QPalette>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "dialogs/dialog_controls.h"
+#include "widgets/dialog_controls.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -8,8 +8,8 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "dialogs/ui_font.h"
-#include "dialogs/window_look.h"
+#include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {

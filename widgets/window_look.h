@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "editor/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 class QDialog;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "dialogs/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "dialogs/ui_font.h"
+#include "widgets/ui_font.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
