@@ -74,11 +74,11 @@ void SettingsDialog::CreateCornersGroup() {
   rounded_ = new QRadioButton(QStringLiteral("Закруглять"), group);
   rounded_->setObjectName(QStringLiteral("RadioButton1"));
   rounded_->setGeometry(14, 22, 104, 18);
-  auto* square = new QRadioButton(QStringLiteral("Не закруглять"), group);
-  square->setObjectName(QStringLiteral("RadioButton2"));
-  square->setGeometry(124, 22, 124, 18);
-  square->setChecked(true);
-  for (QRadioButton* button : {rounded_, square}) {
+  square_ = new QRadioButton(QStringLiteral("Не закруглять"), group);
+  square_->setObjectName(QStringLiteral("RadioButton2"));
+  square_->setGeometry(124, 22, 124, 18);
+  square_->setChecked(true);
+  for (QRadioButton* button : {rounded_, square_}) {
     button->setFont(DialogFont(true));
     SetCaptionColour(*button, ScreenColour::Yellow);
   }
@@ -121,9 +121,18 @@ void SettingsDialog::Ok() {
   accept();
 }
 
+// Settings changed outside the dialog (a new grid resets them) show as they
+// are in force, never as the fields last held them.
 PrintSettings SettingsDialog::AskSettings(const PrintSettings& settings) {
+  if (!(settings == shownSettings_)) {
+    savedFieldTexts_ = FieldTextsFor(settings);
+    ShowFieldTexts(savedFieldTexts_);
+    rounded_->setChecked(settings.cornerRadius != 0);
+    square_->setChecked(settings.cornerRadius == 0);
+  }
   settings_ = settings;
   exec();
+  shownSettings_ = settings_;
   return settings_;
 }
 

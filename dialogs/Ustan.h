@@ -47,6 +47,7 @@ class SettingsDialog : public QDialog {
   void Ok();
 
   PrintSettings settings_;
+  PrintSettings shownSettings_;  // what the saved field texts stand for
   Prompter& prompter_;
   SettingsFieldTexts savedFieldTexts_;
   QLineEdit* cyan_ = nullptr;
@@ -56,6 +57,7 @@ class SettingsDialog : public QDialog {
   QLineEdit* width_ = nullptr;
   QLineEdit* height_ = nullptr;
   QRadioButton* rounded_ = nullptr;
+  QRadioButton* square_ = nullptr;
 };
 
 }  // namespace verstak

@@ -1,5 +1,7 @@
 #include "document/check_definitions.h"
 
+#include <string>
+
 namespace verstak {
 
 CheckResult CheckDefinitions(ScanwordDocument& document) {
@@ -28,12 +30,13 @@ CheckResult CheckDefinitions(ScanwordDocument& document) {
   if (!table.slotOrEmpty(slot).isEmpty()) ++found;
 
   CheckResult result{CheckOutcome::AllRight, UserMessage::Success("Все правильно!"), total, found};
-  if (total < found) {
-    result.outcome = CheckOutcome::TooMany;
-    result.message = UserMessage::Error("Много определений!");
-  } else if (total > found) {
-    result.outcome = CheckOutcome::TooFew;
-    result.message = UserMessage::Error("Мало определений!");
+  if (total != found) {
+    int texts = 0;
+    for (int s = 1; s <= table.lastSlotWithText(); ++s) texts += table.slot(s).isEmpty() ? 0 : 1;
+    const std::string counts =
+        "Клеток для определений: " + std::to_string(total) + ", определений: " + std::to_string(texts) + ".";
+    result.outcome = total < found ? CheckOutcome::TooMany : CheckOutcome::TooFew;
+    result.message = UserMessage::Error(total < found ? "Много определений!" : "Мало определений!", counts);
   } else if (total == 0) {
     result.outcome = CheckOutcome::NoDefinitions;
     result.message = UserMessage::Error("Эй! Нет определений!");

@@ -17,11 +17,14 @@ enum class MessageKind {
 struct UserMessage {
   MessageKind kind = MessageKind::Error;
   std::string text;
+  std::string details;  // a second line under the text, or empty
 
   std::string_view caption() const { return kind == MessageKind::Error ? "Ошибка!" : "ОК!"; }
 
-  static UserMessage Error(std::string text) { return {MessageKind::Error, std::move(text)}; }
-  static UserMessage Success(std::string text) { return {MessageKind::Success, std::move(text)}; }
+  static UserMessage Error(std::string text, std::string details = {}) {
+    return {MessageKind::Error, std::move(text), std::move(details)};
+  }
+  static UserMessage Success(std::string text) { return {MessageKind::Success, std::move(text), {}}; }
 
   friend bool operator==(const UserMessage&, const UserMessage&) = default;
 };

@@ -43,7 +43,10 @@ void MouseEditing::ApplyTool() {
   GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
   const GridCell before = cell;
   const ToolEffect effect = ApplyToolRule(editor_.currentTool, cell);
-  if (cell != before) editor_.documentChanged = true;
+  if (cell != before) {
+    editor_.documentChanged = true;
+    emit documentEdited();
+  }
   const CellBox box = CellBoxOf(editor_, {editor_.cursorX, editor_.cursorY});
   switch (effect.drawing) {
     case ToolDrawing::Nothing: break;

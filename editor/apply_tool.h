@@ -27,6 +27,10 @@ class MouseEditing : public QObject {
   // changed cell is drawn at once.
   void ApplyTool();
 
+ signals:
+  // A tool changed a cell.
+  void documentEdited();
+
  private:
   void PaintAt(QPoint at);
 

@@ -2,15 +2,17 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFontInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <algorithm>
 
 #include "widgets/prompter.h"
-#include "widgets/ui_font.h"
 #include "document/check_definitions.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
+#include "editor/clue_memo_checks.h"
 #include "editor/clue_navigation.h"
 #include "editor/grid_view.h"
 #include "editor/tool_palette.h"
@@ -55,14 +57,17 @@ ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, GridVi
       controls_(controls),
       memo_(*controls.memo),
       palette_(palette),
-      prompter_(prompter),
-      fontDialogFont_(UiFont(QStringLiteral("MS Sans Serif"), 17)) {
+      prompter_(prompter) {
   connect(controls.enter, &QAbstractButton::clicked, this, &ClueEditing::EnterClueEditing);
   connect(controls.check, &QAbstractButton::clicked, this, &ClueEditing::CheckCommand);
   connect(controls.font, &QAbstractButton::clicked, this, &ClueEditing::FontCommand);
   connect(controls.back, &QAbstractButton::clicked, this, &ClueEditing::ReturnToLayout);
   connect(controls.next, &QAbstractButton::clicked, this, &ClueEditing::NextClue);
   connect(controls.previous, &QAbstractButton::clicked, this, &ClueEditing::PreviousClue);
+  auto* checks = new ClueMemoChecks(memo_);
+  connect(checks, &ClueMemoChecks::charactersRefused, this, [this](const QString& characters) {
+    controls_.position->setText(QStringLiteral("Нет в кодировке 1251, не вводится: %1").arg(characters));
+  });
 }
 
 void ClueEditing::EnterClueEditing() {
@@ -117,6 +122,7 @@ void ClueEditing::StoreClueText() {
   if (!(slot == typed)) {
     slot = typed;
     editor_.documentChanged = true;
+    emit documentEdited();
   }
   GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
   if (!slot.isEmpty()) cell.kind = PlainKind(cell.kind);
@@ -127,6 +133,16 @@ void ClueEditing::SelectClue() {
   editor_.selectedCellY = editor_.cursorY;
   LoadClueText();
   DrawCursorClue(true);
+  ShowPosition();
+}
+
+// "Определение 17 из 147, строка 3, столбец 12".
+void ClueEditing::ShowPosition() {
+  controls_.position->setText(QStringLiteral("Определение %1 из %2, строка %3, столбец %4")
+                                  .arg(editor_.currentSlot)
+                                  .arg(SlotTotal(document_))
+                                  .arg(editor_.cursorY)
+                                  .arg(editor_.cursorX));
 }
 
 void ClueEditing::NextClue() { StepClue(StepToNextClue); }
@@ -151,11 +167,16 @@ void ClueEditing::CheckCommand() {
   memo_.setFocus();
 }
 
+// The dialog starts on the face the memo really shows, not on a design font
+// this system may lack: OK without a change leaves the memo as it was.
 void ClueEditing::FontCommand() {
-  if (const std::optional<QFont> font = prompter_.chooseFont(fontDialogFont_)) {
-    fontDialogFont_ = *font;
-    memo_.setFont(*font);
-  }
+  const QFontInfo shown(memo_.font());
+  QFont initial(shown.family());
+  initial.setStyleName(shown.styleName());
+  initial.setPointSizeF(shown.pointSizeF());
+  initial.setWeight(static_cast<QFont::Weight>(shown.weight()));
+  initial.setItalic(shown.italic());
+  if (const std::optional<QFont> font = prompter_.chooseFont(initial)) memo_.setFont(*font);
   memo_.setFocus();
 }
 
@@ -165,7 +186,12 @@ void ClueEditing::DrawCursorClue(bool highlighted) {
   // A repaint while editing (scrolling, resizing) shows the selected clue in
   // yellow again but leaves the memo as typed.
   view_.setHighlightedClue(highlighted ? std::optional(clue) : std::nullopt);
-  view_.DrawClue(clue, highlighted);
+  // A selected clue off the view is scrolled in; that repaint shows it.
+  if (highlighted && !CellOnScreen(editor_, clue.cell)) {
+    emit revealCell(clue.cell);
+  } else {
+    view_.DrawClue(clue, highlighted);
+  }
 }
 
 }  // namespace verstak

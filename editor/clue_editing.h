@@ -4,14 +4,15 @@
 // clue at a time. The text of a clue lives in the definition slot that the
 // reading-order numbering gives the selected cell half.
 
-#include <QFont>
 #include <QObject>
 #include <vector>
 
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
+#include "editor/view_cells.h"
 
 class QAbstractButton;
+class QLabel;
 class QPlainTextEdit;
 class QWidget;
 
@@ -32,6 +33,7 @@ struct ClueEditorControls {
   QAbstractButton* back = nullptr;                   // "Обратно"
   QAbstractButton* next = nullptr;                   // `SpeedButton26`
   QAbstractButton* previous = nullptr;               // `SpeedButton27`
+  QLabel* position = nullptr;                        // which clue, where; notes on typing
 };
 
 class ClueEditing : public QObject {
@@ -68,6 +70,10 @@ class ClueEditing : public QObject {
  signals:
   // "Обратно" has put the palette back.
   void returnedToLayout();
+  // The selected clue's cell lies outside the view: scroll it in.
+  void revealCell(CellPosition cell);
+  // A stored text changed its slot.
+  void documentEdited();
 
  private:
   void ShowEditorControls(bool shown);
@@ -75,6 +81,7 @@ class ClueEditing : public QObject {
   // The cursor cell's clue, in yellow when `highlighted`, also after every
   // repaint; drawn now if the view shows it.
   void DrawCursorClue(bool highlighted);
+  void ShowPosition();
 
   ScanwordDocument& document_;
   EditorState& editor_;
@@ -83,7 +90,6 @@ class ClueEditing : public QObject {
   QPlainTextEdit& memo_;
   ToolPalette& palette_;
   Prompter& prompter_;
-  QFont fontDialogFont_;  // `FontDialog1` keeps the font chosen last
 };
 
 }  // namespace verstak

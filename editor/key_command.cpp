@@ -48,6 +48,9 @@ KeyAction OneKeyCommands::KeyCommand(unsigned char code) {
 }
 
 bool OneKeyCommands::KeyPressed(const QKeyEvent& key, bool inMemo) {
+  // A chord with Ctrl, Alt or Meta is a shortcut (Ctrl+S, the memo's own
+  // Ctrl+Z), never a one-key command.
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   if (inMemo && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     if (key.key() == Qt::Key_PageUp) {
       clues_.PreviousClue();

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -30,43 +31,79 @@ const char* const kMacroFilter = "Файлы  макросов: *.csc|*.csc";  /
 void MainWindow::ReportDone() { prompter_.showMessage(UserMessage::Success(std::string(kDoneMessage))); }
 
 // "Открыть": the files the dialog names are read into the document;
-// "Выполнено!" and the range rule when something was read.
+// "Выполнено!" and a view fitted to the grid when something was read.
+// Unsaved work is asked about only when something is going to be read.
 void MainWindow::OpenCommand() {
   if (!dialogs_.open) return;
   grid_->ClearPaintArea();
-  if (const std::optional<OpenRequest> request = dialogs_.open->AskFiles()) {
+  const std::optional<OpenRequest> request = dialogs_.open->AskFiles();
+  if (request && (ChooseFiles(request->names) == OpenChoice::None || MayDiscardChanges())) {
     const OpenOutcome outcome = OpenFiles(document_, request->names, request->puzzleNumber);
+    if (outcome.choice == OpenChoice::ScanwordFile && outcome.fileDone) {
+      const QString path = QFile::decodeName(request->names.scanword.c_str());
+      SetDocumentName(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath());
+    } else if (outcome.gridRead) {
+      SetDocumentName(QStringLiteral("кроссворд %1").arg(request->puzzleNumber));
+    }
+    // Edits are no longer at stake once grid and clue texts both came from files.
+    if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
+    if (outcome.fileDone) FitViewToGrid();
+    UpdateTitle();
     // The messages show over what was read.
     grid_->RepaintGrid();
     for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
-    // Edits are no longer at stake once grid and clue texts both came from files.
-    if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
-    if (outcome.fileDone) {
-      ReportDone();
-      FitScrollRanges();
-    }
+    if (outcome.fileDone) ReportDone();
   }
   editor_.GridPainted = false;
   grid_->RepaintGrid();
   FocusScrollBar1();
 }
 
-// "Сохранить": an existing file is replaced without a question, but only by a
-// complete one; a failed save is reported and leaves the file as it was.
-bool MainWindow::SaveDocument() {
-  const QString name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kScanwordFilter)), QStringLiteral("skw"),
-                                              false);
+// "Сохранить": asks for a name (and before replacing a file); Ctrl+S and the
+// close question save to the document's own scanword file once it has one.
+// Only a complete file replaces the old one; a failed save is reported and
+// leaves the file as it was.
+bool MainWindow::SaveDocument(bool reuseName) {
+  QString name = reuseName ? scanwordFile_ : QString();
+  if (name.isEmpty()) {
+    name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kScanwordFilter)), QStringLiteral("skw"), true);
+  }
   bool saved = false;
   if (!name.isEmpty()) {
     if (Failure failure = WriteScanwordFile(QFile::encodeName(name).toStdString(), document_)) {
       prompter_.showMessage(*failure);
     } else {
       editor_.documentChanged = false;
+      SetDocumentName(QFileInfo(name).fileName(), QFileInfo(name).absoluteFilePath());
       saved = true;
     }
   }
   grid_->RepaintGrid();
+  if (editor_.mode != EditorMode::ClueEditing) FocusScrollBar1();
   return saved;
+}
+
+bool MainWindow::MayDiscardChanges() {
+  if (!editor_.documentChanged) return true;
+  switch (prompter_.ask(QStringLiteral("Сохранить изменения?"))) {
+    case Prompter::Answer::Yes: return SaveDocument(true);
+    case Prompter::Answer::No: return true;
+    case Prompter::Answer::Cancel: return false;
+  }
+  return false;
+}
+
+void MainWindow::SetDocumentName(const QString& name, const QString& scanwordFile) {
+  documentName_ = name;
+  scanwordFile_ = scanwordFile;
+  UpdateTitle();
+}
+
+void MainWindow::UpdateTitle() {
+  QString title = QStringLiteral("VERSTAK");
+  if (!documentName_.isEmpty()) title += QStringLiteral(" — ") + documentName_;
+  if (editor_.documentChanged) title += QLatin1Char('*');
+  setWindowTitle(title);
 }
 
 void MainWindow::SettingsCommand() {
@@ -98,14 +135,18 @@ void MainWindow::ExportCommand() {
   FocusScrollBar1();
 }
 
-// "Новый": the chosen size, then an empty document of it.
+// "Новый": the chosen size, then, once unsaved work is dealt with, an empty
+// document of it.
 void MainWindow::NewGridCommand() {
   grid_->ClearPaintArea();
-  if (const std::optional<GridSize> size = dialogs_.newGrid ? dialogs_.newGrid->AskGridSize() : std::nullopt) {
+  const std::optional<GridSize> size = dialogs_.newGrid ? dialogs_.newGrid->AskGridSize() : std::nullopt;
+  if (size && MayDiscardChanges()) {
     memo_->clear();
     document_.gridWidth = static_cast<std::uint8_t>(size->width);
     document_.gridHeight = static_cast<std::uint8_t>(size->height);
     ResetDocument();
+    SetDocumentName({});
+    FitViewToGrid();
   }
   grid_->RepaintGrid();
   FocusScrollBar1();
@@ -113,6 +154,7 @@ void MainWindow::NewGridCommand() {
 
 void MainWindow::AboutCommand() {
   if (dialogs_.about) dialogs_.about->exec();
+  FocusScrollBar1();
 }
 
 // Да saves through the save dialog and ends only if the save succeeded; Нет
@@ -120,21 +162,7 @@ void MainWindow::AboutCommand() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Text typed in clue editing counts as a change to save.
   clueEditing_->StoreClueText();
-  if (!editor_.documentChanged) {
-    QWidget::closeEvent(event);
-    return;
-  }
-  switch (prompter_.ask(QStringLiteral("Сохранить изменения?"))) {
-    case Prompter::Answer::Yes:
-      event->setAccepted(SaveDocument());
-      break;
-    case Prompter::Answer::No:
-      event->accept();
-      break;
-    case Prompter::Answer::Cancel:
-      event->ignore();
-      break;
-  }
+  event->setAccepted(MayDiscardChanges());
 }
 
 }  // namespace verstak

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "dialogs/logo.h"
@@ -57,6 +59,7 @@ const CommandButton kCommandButtons[] = {
 constexpr QRect kBevel1Place{8, 14, 245, 375};
 constexpr QRect kPanel4Place{28, 130, 125, 5};
 constexpr QRect kPanel5Place{130, 25, 5, 125};
+constexpr QRect kPositionLabelPlace{12, 265, 238, 14};
 
 QWidget* AddPanel(QWidget& parent, const char* name, const QColor& colour) {
   auto* panel = new QWidget(&parent);
@@ -151,6 +154,13 @@ void MainWindow::CreateLeftPanelControls() {
   nextClue_ = AddStepButton(*panel1_, "SpeedButton26", Qt::RightArrow, {142, 280, 50, 25});
   pgUpLabel_ = AddStepLabel(*panel1_, "Label20", QStringLiteral("PgUp"), {30, 285});
   pgDnLabel_ = AddStepLabel(*panel1_, "Label21", QStringLiteral("PgDn"), {198, 285});
+  // In the free strip between the memo and the step buttons.
+  positionLabel_ = new QLabel(panel1_);
+  positionLabel_->setObjectName(QStringLiteral("PositionLabel"));
+  positionLabel_->setFont(UiFont(QStringLiteral("MS Sans Serif"), 9));
+  SetTextColour(*positionLabel_, ScreenColour::White);
+  positionLabel_->setGeometry(kPositionLabelPlace);
+  positionLabel_->hide();
 
   for (const CommandButton& command : kCommandButtons) {
     auto* button = new QPushButton(QString::fromUtf8(command.caption), panel1_);
@@ -174,17 +184,23 @@ void MainWindow::CreateGridView() {
   scrollBar2_->setGeometry(0, 2, 25, 0);
   scrollBar1_->installEventFilter(this);
   scrollBar2_->installEventFilter(this);
+  grid_->installEventFilter(this);
+  // After a click on the grid the one-key commands work again.
+  connect(grid_, &GridView::mousePressed, this, [this] {
+    if (editor_.mode != EditorMode::ClueEditing) FocusScrollBar1();
+  });
   connect(scrollBar1_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar1_, editor_.viewOriginX); });
   connect(scrollBar2_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar2_, editor_.viewOriginY); });
 }
 
 void MainWindow::CreateEditing() {
   palette_ = new ToolPalette(*panel1_, editor_);
-  new MouseEditing(document_, editor_, *grid_);
+  auto* mouseEditing = new MouseEditing(document_, editor_, *grid_);
   ClueEditorControls controls;
   controls.memo = memo_;
-  controls.shownWhileEditing = {memo_,      panel4_,          panel5_,          nextClue_,     previousClue_,
-                                pgUpLabel_, pgDnLabel_,       commands_.check,  commands_.font, commands_.back};
+  controls.shownWhileEditing = {memo_,      panel4_,    panel5_,         nextClue_,      previousClue_, pgUpLabel_,
+                                pgDnLabel_, positionLabel_, commands_.check, commands_.font, commands_.back};
+  controls.position = positionLabel_;
   controls.layoutCommands = {commands_.exportMacro, commands_.newGrid, commands_.open,
                              commands_.save,        commands_.editor,  commands_.settings};
   controls.enter = commands_.editor;
@@ -195,6 +211,9 @@ void MainWindow::CreateEditing() {
   controls.previous = previousClue_;
   clueEditing_ = new ClueEditing(document_, editor_, *grid_, controls, *palette_, prompter_, this);
   connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
+  connect(clueEditing_, &ClueEditing::revealCell, this, &MainWindow::RevealCell);
+  connect(clueEditing_, &ClueEditing::documentEdited, this, &MainWindow::UpdateTitle);
+  connect(mouseEditing, &MouseEditing::documentEdited, this, &MainWindow::UpdateTitle);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
   commands_.newGrid->installEventFilter(this);
   memo_->installEventFilter(this);
@@ -210,6 +229,12 @@ void MainWindow::ConnectCommands() {
   connect(commands_.exportMacro, &QPushButton::clicked, this, &MainWindow::ExportCommand);
   connect(commands_.about, &QPushButton::clicked, this, &MainWindow::AboutCommand);
   connect(commands_.save, &QPushButton::clicked, this, [this] { SaveDocument(); });
+  // Ctrl+S: to the document's own file without a dialog once it has one.
+  auto* save = new QShortcut(QKeySequence::Save, this);
+  connect(save, &QShortcut::activated, this, [this] {
+    clueEditing_->StoreClueText();
+    SaveDocument(true);
+  });
 }
 
 // `Splitter1` along the left edge, `Panel1` docked left at full height,
@@ -299,6 +324,10 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 // Keys typed into the focus-holding controls: the one-key commands first,
 // then the scroll bars' own keys.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::Wheel) {
+    WheelOverGrid(*static_cast<QWheelEvent*>(event));
+    return true;
+  }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == commands_.newGrid) {

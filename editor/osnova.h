@@ -8,6 +8,7 @@
 
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
+#include "editor/view_cells.h"
 #include "settings/print_settings.h"
 
 class QDialog;
@@ -17,6 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
+class QWheelEvent;
 
 namespace verstak {
 
@@ -85,8 +87,17 @@ class MainWindow : public QWidget {
   void FitScrollRanges();
 
   // Keyboard focus to the horizontal scroll bar, where the one-key commands
-  // are typed.
+  // are typed; in clue editing to the memo.
   void FocusScrollBar1();
+
+  // After a new grid or an open: both scroll ranges fit the grid, narrowing
+  // too, and the view origin lies inside them.
+  void FitViewToGrid();
+  // Scrolls as little as needed for `cell` to be one of the view's whole cells.
+  void RevealCell(CellPosition cell);
+
+  // The title: the document's name, "*" while there are unsaved changes.
+  void UpdateTitle();
 
   GridView& gridView() { return *grid_; }
   QWidget& leftPanel() { return *panel1_; }  // `Panel1`, home of the palette
@@ -117,8 +128,13 @@ class MainWindow : public QWidget {
   // The commands that run the open, settings, export and about windows and
   // the save (main_commands.cpp).
   void OpenCommand();
-  // True when the document was written.
-  bool SaveDocument();
+  // True when the document was written. `reuseName`: to the document's own
+  // scanword file without asking, once it has one.
+  bool SaveDocument(bool reuseName = false);
+  // With changes not yet saved, asks "Сохранить изменения?": true to go on
+  // (saved, or not wanted), false to stay with the document as it is.
+  bool MayDiscardChanges();
+  void SetDocumentName(const QString& name, const QString& scanwordFile = {});
   void SettingsCommand();
   void ExportCommand();
   void AboutCommand();
@@ -128,6 +144,7 @@ class MainWindow : public QWidget {
   void NewGridCommand();
   void ResetScrollBars();
   void ScrollEvent(QScrollBar& bar, int& viewOrigin);
+  void WheelOverGrid(const QWheelEvent& wheel);
   bool ScrollBarKey(QScrollBar& bar, int key);
   void DeferredRepaint();
 
@@ -136,6 +153,8 @@ class MainWindow : public QWidget {
   PrintSettings& settings_;
   Prompter& prompter_;
   Dialogs dialogs_;
+  QString documentName_;  // "имя.skw", "кроссворд 107", or empty
+  QString scanwordFile_;  // where Ctrl+S saves; empty until saved or opened as .skw
   bool firstActivationQueued_ = false;
   bool activated_ = false;
   int panel1Width_ = 212;
@@ -151,6 +170,7 @@ class MainWindow : public QWidget {
   QToolButton* previousClue_ = nullptr;  // `SpeedButton27`
   QLabel* pgUpLabel_ = nullptr;          // `Label20`
   QLabel* pgDnLabel_ = nullptr;          // `Label21`
+  QLabel* positionLabel_ = nullptr;      // where the clue being edited stands
   CommandButtons commands_;
   GridView* grid_ = nullptr;
   QScrollBar* scrollBar1_ = nullptr;

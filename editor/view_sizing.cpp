@@ -1,8 +1,11 @@
 // The main window's view of the grid: fitting the grid view to the window,
 // the scroll bars' ranges and steps, and scrolling.
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/grid_view.h"
@@ -65,6 +68,47 @@ void MainWindow::FitScrollRanges() {
   if (document_.gridHeight > editor_.visibleRows) {
     scrollBar2_->setMaximum(document_.gridHeight - editor_.visibleRows + 1);
   }
+}
+
+void MainWindow::FitViewToGrid() {
+  scrollBar1_->setRange(1, std::max(1, document_.gridWidth - editor_.visibleColumns + 1));
+  scrollBar2_->setRange(1, std::max(1, document_.gridHeight - editor_.visibleRows + 1));
+  editor_.viewOriginX = std::clamp(editor_.viewOriginX, 1, scrollBar1_->maximum());
+  editor_.viewOriginY = std::clamp(editor_.viewOriginY, 1, scrollBar2_->maximum());
+  scrollBar1_->setValue(editor_.viewOriginX);
+  scrollBar2_->setValue(editor_.viewOriginY);
+}
+
+// The origin moves only along the axes where the cell lies outside, and only
+// as far as it must.
+void MainWindow::RevealCell(CellPosition cell) {
+  if (CellOnScreen(editor_, cell)) return;
+  const auto nearest = [](int origin, int at, int visible) {
+    if (at < origin) return at;
+    if (at >= origin + visible) return at - visible + 1;
+    return origin;
+  };
+  FitScrollRanges();
+  editor_.viewOriginX = std::clamp(nearest(editor_.viewOriginX, cell.x, editor_.visibleColumns), 1,
+                                   std::max(1, scrollBar1_->maximum()));
+  editor_.viewOriginY = std::clamp(nearest(editor_.viewOriginY, cell.y, editor_.visibleRows), 1,
+                                   std::max(1, scrollBar2_->maximum()));
+  scrollBar1_->setValue(editor_.viewOriginX);
+  scrollBar2_->setValue(editor_.viewOriginY);
+  grid_->RepaintGrid();
+}
+
+// The wheel over the grid scrolls as over the scroll bars: vertically, and
+// horizontally with Shift or a sideways wheel.
+void MainWindow::WheelOverGrid(const QWheelEvent& wheel) {
+  QPoint delta = wheel.angleDelta();
+  const bool sideways = delta.x() != 0 || (wheel.modifiers() & Qt::ShiftModifier);
+  const int notches = (sideways ? (delta.x() != 0 ? delta.x() : delta.y()) : delta.y()) / 120;
+  if (notches == 0) return;
+  QScrollBar& bar = sideways ? *scrollBar1_ : *scrollBar2_;
+  int& origin = sideways ? editor_.viewOriginX : editor_.viewOriginY;
+  bar.setSliderPosition(bar.sliderPosition() - notches * QApplication::wheelScrollLines());
+  ScrollEvent(bar, origin);
 }
 
 // The scroll bars' part of starting an empty document.

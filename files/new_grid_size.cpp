@@ -55,8 +55,8 @@ struct FieldCheck {
 
 FieldCheck CheckSizeField(std::string_view typed, const SizeFieldTexts& texts) {
   const std::string_view text = TrimBlanks(typed);
-  if (text.empty()) return {};
-  const std::optional<WholeNumber> number = ParseWholeNumber(text);
+  // An empty field is as wrong as a word: OK must not do nothing silently.
+  const std::optional<WholeNumber> number = text.empty() ? std::nullopt : ParseWholeNumber(text);
   // A negative size is as wrong as a word: the size must stay within 1..99.
   if (!number || (number->sign == Sign::Minus && number->magnitude != 0)) {
     return {std::nullopt, UserMessage::Error(texts.notANumber)};
@@ -73,7 +73,6 @@ NewGridCheck CheckNewGridSize(std::string_view widthText, std::string_view heigh
   if (width.failure) return {std::nullopt, width.failure};
   const FieldCheck height = CheckSizeField(heightText, kHeightTexts);
   if (height.failure) return {std::nullopt, height.failure};
-  if (!width.side || !height.side) return {};
   return {GridSize{*width.side, *height.side}, std::nullopt};
 }
 

@@ -16,16 +16,15 @@ struct GridSize {
   friend bool operator==(const GridSize&, const GridSize&) = default;
 };
 
-// The outcome of OK: a size to start, a message to show, or neither when a
-// field was left empty (the dialog then just stays open).
+// The outcome of OK: a size to start or a message to show.
 struct NewGridCheck {
   std::optional<GridSize> size;
   Failure failure;
 };
 
 // Field texts as typed (UTF-8). Blanks at both ends are dropped; an empty
-// field counts as not given. The width is checked first and a bad width ends
-// the check.
+// field is refused like any text that is no number. The width is checked
+// first and a bad width ends the check.
 NewGridCheck CheckNewGridSize(std::string_view widthText, std::string_view heightText);
 
 }  // namespace verstak

@@ -70,6 +70,10 @@ std::optional<int> PuzzleNumberFromText(std::string_view text) {
   return std::clamp(number, kMinPuzzleNumber, kMaxPuzzleNumber);
 }
 
+OpenChoice ChooseFiles(const OpenFileNames& names) {
+  return Choose(Exists(names.grid), Exists(names.definitions), Exists(names.scanword));
+}
+
 std::vector<UserMessage> MissingFiles(const OpenFileNames& names) {
   std::vector<UserMessage> messages;
   const auto check = [&](const std::filesystem::path& name, std::string_view missing) {
@@ -85,7 +89,7 @@ OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, in
   OpenOutcome outcome;
   std::vector<UserMessage>& messages = outcome.messages;
   messages = MissingFiles(names);
-  outcome.choice = Choose(Exists(names.grid), Exists(names.definitions), Exists(names.scanword));
+  outcome.choice = ChooseFiles(names);
 
   bool gridRead = false;
   bool definitionsRead = false;
@@ -115,6 +119,7 @@ OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, in
     }
   }
   outcome.fileDone = gridRead || definitionsRead;
+  outcome.gridRead = gridRead;
   outcome.wholeDocumentReplaced = gridRead && definitionsRead;
   return outcome;
 }

@@ -49,6 +49,7 @@ struct OpenOutcome {
   OpenChoice choice = OpenChoice::None;
   std::vector<UserMessage> messages;  // in the order they are to be shown
   bool fileDone = false;              // at least one file was read and applied
+  bool gridRead = false;              // the grid came from a file just read
   bool wholeDocumentReplaced = false;  // grid and clue texts both came from files just read
 };
 
@@ -69,6 +70,9 @@ struct PuzzleReads {
 // ends dropped, empty for 1, a larger or smaller number the nearer of 1 and
 // 10000. nullopt for anything but digits.
 std::optional<int> PuzzleNumberFromText(std::string_view text);
+
+// What an open of these names reads: the named files that are there.
+OpenChoice ChooseFiles(const OpenFileNames& names);
 
 // One message for each named file that is not there to be read, in field order.
 std::vector<UserMessage> MissingFiles(const OpenFileNames& names);

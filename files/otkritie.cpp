@@ -28,6 +28,8 @@ OpenDialog::OpenDialog(Prompter& prompter, QWidget* parent) : QDialog(parent), p
   CreateNewPuzzleGroup();
   CreateSavedPuzzleGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {150, 212, 91, 20});
+  // Enter in any field confirms.
+  ok->setDefault(true);
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {252, 212, 92, 20});
   connect(ok, &QPushButton::clicked, this, &OpenDialog::Ok);
   connect(cancel, &QPushButton::clicked, this, &OpenDialog::reject);
@@ -86,12 +88,13 @@ void OpenDialog::SpinnerMoved(int position) {
   number_->setText(QString::number(position));
 }
 
-// A picked file that exists goes into the field; a cancelled dialog is
-// reported like a missing file and leaves the field as it was.
+// A picked file that exists goes into the field; a name that does not exist
+// is reported. Either way a cancelled or refused pick leaves the field as it was.
 void OpenDialog::Browse(QLineEdit& field, const char* filter, const char* defaultSuffix, std::string_view missing) {
   const QString name = prompter_.openFileName(QtFileFilter(QString::fromUtf8(filter)), QLatin1String(defaultSuffix));
+  if (name.isEmpty()) return;
   const QFileInfo file(name);
-  if (!name.isEmpty() && file.isFile()) {
+  if (file.isFile()) {
     field.setText(file.absoluteFilePath());
   } else {
     prompter_.showMessage(UserMessage::Error(std::string(missing)));

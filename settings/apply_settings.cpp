@@ -109,6 +109,28 @@ std::optional<std::string> MillimetreTextToUnits(std::string_view text) {
   return std::string(text.substr(0, comma)) + std::string(fraction) + std::string(kUnitDigits - fraction.size(), '0');
 }
 
+namespace {
+
+std::string MillimetreText(std::int32_t units) {
+  std::string text = std::to_string(units / 10000);
+  std::string fraction = std::to_string(10000 + units % 10000).substr(1);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return fraction.empty() ? text : text + "," + fraction;
+}
+
+std::string PercentText(const std::string& setting) {
+  std::string text(TrimBlanks(setting.substr(0, setting.find(','))));
+  if (text.size() < 3) text.resize(3, ' ');
+  return text;
+}
+
+}  // namespace
+
+SettingsFieldTexts FieldTextsFor(const PrintSettings& settings) {
+  return {PercentText(settings.cyanText),   PercentText(settings.magentaText),   PercentText(settings.yellowText),
+          PercentText(settings.blackText),  MillimetreText(settings.cellWidth), MillimetreText(settings.cellHeight)};
+}
+
 SettingsOutcome ApplySettings(const PrintSettings& settings, const SettingsFieldTexts& fields,
                               const SettingsFieldTexts& savedFieldTexts, CellCorners corners) {
   SettingsOutcome outcome{settings, savedFieldTexts, std::nullopt};

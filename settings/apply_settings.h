@@ -41,6 +41,11 @@ struct SettingsOutcome {
 // more than four characters follow the comma, which no unit can hold.
 std::optional<std::string> MillimetreTextToUnits(std::string_view text);
 
+// The field texts that show `settings`, as the dialog shows them at start
+// for the defaults: lengths in millimetres with a decimal comma and no
+// trailing zeros, percentages padded with blanks to three characters.
+SettingsFieldTexts FieldTextsFor(const PrintSettings& settings);
+
 // The OK of the settings dialog: corners, width, height, cyan, magenta,
 // yellow, black, in this order, stopping at the first field that fails.
 SettingsOutcome ApplySettings(const PrintSettings& settings, const SettingsFieldTexts& fields,

@@ -211,8 +211,9 @@ class ClueEditingTest : public QObject {
     QVERIFY(f.document.definitions.slot(1).line(2).empty());
   }
 
-  // Lines beyond 32 characters are cut, memo lines after the 16th are lost,
-  // characters the code page lacks become "?"; blank lines keep their places.
+  // Lines beyond 32 characters are cut (and marked while typing), memo lines
+  // after the 16th are lost (marked too), characters the code page lacks are
+  // refused with a note; blank lines keep their places.
   void storedTextKeepsTheClueLimits() {
     ProgramFixture f;
     QVERIFY(f.Start());
@@ -223,12 +224,16 @@ class ClueEditingTest : public QObject {
     QStringList lines{forty, QString(), QStringLiteral("中 ū €")};
     for (int i = 4; i <= 17; ++i) lines << QStringLiteral("строка %1").arg(i);
     f.main.memo().setPlainText(lines.join(QLatin1Char('\n')));
+    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Нет в кодировке 1251, не вводится: 中ū"));
+    QStringList marked;
+    for (const QTextEdit::ExtraSelection& mark : f.main.memo().extraSelections()) marked << mark.cursor.selectedText();
+    QCOMPARE(marked, (QStringList{forty.mid(32), QStringLiteral("строка 17")}));
     PageDown(f);
     const DefinitionText& slot = f.document.definitions.slot(1);
     QCOMPARE(SlotLine(f, 1), forty.left(32));
     QCOMPARE(slot.line(1).length(), 32u);
     QVERIFY(slot.line(2).empty());
-    QCOMPARE(SlotLine(f, 1, 3), QStringLiteral("? ? €"));
+    QCOMPARE(SlotLine(f, 1, 3), QStringLiteral("  €"));
     QCOMPARE(SlotLine(f, 1, 16), QStringLiteral("строка 16"));
     QCOMPARE(f.main.memo().toPlainText().split(QLatin1Char('\n')).size(), 17);  // 16 lines and the empty one
     QVERIFY(!MemoText(f).contains(QStringLiteral("строка 17")));
@@ -375,6 +380,56 @@ class ClueEditingTest : public QObject {
     QVERIFY(MemoText(f).isEmpty());
     QVERIFY(f.document.definitions == before);
     QVERIFY(!f.editor.documentChanged);
+  }
+
+  // The font dialog opens on the face the memo really shows; OK without a
+  // change leaves the memo as it was.
+  void fontDialogStartsOnTheMemoFont() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    Enter(f);
+    const QFontInfo shown(f.main.memo().font());
+    std::optional<QFont> offered;
+    f.prompter.fontAnswers.push_back(std::nullopt);
+    f.prompter.fontOffered = &offered;
+    QTest::mouseClick(Button(f, "Button9"), Qt::LeftButton);
+    QVERIFY(offered);
+    QCOMPARE(QFontInfo(*offered).family(), shown.family());
+    QCOMPARE(QFontInfo(*offered).italic(), shown.italic());
+    QCOMPARE(QFontInfo(*offered).pixelSize(), shown.pixelSize());
+    f.prompter.fontAnswers.push_back(*offered);
+    QTest::mouseClick(Button(f, "Button9"), Qt::LeftButton);
+    QCOMPARE(QFontInfo(f.main.memo().font()).family(), shown.family());
+    QVERIFY(!QFontInfo(f.main.memo().font()).italic());
+    QCOMPARE(QFontInfo(f.main.memo().font()).pixelSize(), shown.pixelSize());
+  }
+
+  // A step to a clue outside the view scrolls it in, moving the origin no
+  // further than needed, and the label says which clue it is and where.
+  void aClueOffTheViewIsScrolledIn() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    SetUpGrid(f, 99, 99, {{2, 1, CellKind::Clue}, {60, 40, CellKind::ClueSplitHorizontal}, {5, 98, CellKind::Clue}});
+    Enter(f);
+    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 1 из 4, строка 1, столбец 2"));
+    QVERIFY(f.Child<QLabel>("PositionLabel")->isVisible());
+    PageDown(f);
+    QCOMPARE(f.editor.viewOriginX, 60 - f.editor.visibleColumns + 1);
+    QCOMPARE(f.editor.viewOriginY, 40 - f.editor.visibleRows + 1);
+    QCOMPARE(f.Bar1().value(), f.editor.viewOriginX);
+    QCOMPARE(HalfColour(f, 60, 40, 1), kYellow);
+    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 2 из 4, строка 40, столбец 60"));
+    PageDown(f);  // the second half: no scrolling
+    QCOMPARE(f.editor.viewOriginX, 60 - f.editor.visibleColumns + 1);
+    QCOMPARE(HalfColour(f, 60, 40, 2), kYellow);
+    PageDown(f);
+    QCOMPARE(f.editor.viewOriginX, 5);  // left only as far as column 5
+    QCOMPARE(f.editor.viewOriginY, 98 - f.editor.visibleRows + 1);
+    QCOMPARE(HalfColour(f, 5, 98, 1), kYellow);
+    PageDown(f);  // wrapping round to the first clue
+    QCOMPARE(f.editor.viewOriginX, 2);
+    QCOMPARE(f.editor.viewOriginY, 1);
+    QCOMPARE(HalfColour(f, 2, 1, 1), kYellow);
   }
 
   void fontCommand() {

@@ -186,6 +186,24 @@ INSTANTIATE_TEST_SUITE_P(
                   "Мало определений!", MessageKind::Error, {K::Clue, K::ClueHalfTopMissing, K::Clue}}),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
+// Too many or too few: the counts stand on a second line, every text counted
+// (the check itself looks only one slot past the clue cells).
+TEST(Check, TooManyAndTooFewGiveTheCounts) {
+  ScanwordDocument doc;
+  doc.gridWidth = 3;
+  doc.gridHeight = 1;
+  SetKind(doc, 1, 1, CellKind::ClueSplitVertical);
+  SetKind(doc, 3, 1, CellKind::Clue);
+  for (int slot : {1, 2, 3, 4, 5, 9}) SetText(doc, slot, 1, "t");
+  EXPECT_EQ(CheckDefinitions(doc).message,
+            UserMessage::Error("Много определений!", "Клеток для определений: 3, определений: 6."));
+  for (int slot : {2, 4, 5, 9}) doc.definitions.slot(slot).clear();
+  EXPECT_EQ(CheckDefinitions(doc).message,
+            UserMessage::Error("Мало определений!", "Клеток для определений: 3, определений: 2."));
+  SetText(doc, 2, 1, "t");
+  EXPECT_EQ(CheckDefinitions(doc).message.details, "");
+}
+
 TEST(Check, LineOneEmptyCountsAsEmptyAndMarksTheCell) {
   ScanwordDocument doc;
   doc.gridWidth = 2;

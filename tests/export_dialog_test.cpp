@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 
 #include "program_fixture.h"
 #include "script/corel_script_writer.h"
@@ -82,6 +83,26 @@ class ExportDialogTest : public QObject {
     QCOMPARE(f.Box("CheckBox4").text(), QStringLiteral("Полные (квадраты)"));
     QCOMPARE(f.Box("CheckBox3").pos(), QPoint(10, 122));
     QVERIFY(f.dialog.choice() == ExportChoice{});
+  }
+
+  // Off, the boxes' captions keep a contrast of at least 3:1 to the teal
+  // behind them (the contrast ratio of relative luminances), and still look
+  // unlike the live ones.
+  void disabledCaptionsStayReadable() {
+    ExportFixture f;
+    const auto luminance = [](const QColor& c) {
+      const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+      return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const QColor background = f.dialog.palette().color(QPalette::Window);
+    QCOMPARE(background, QColor(0, 128, 128));
+    for (const auto& [name, pass] : kBoxes) {
+      const QColor off = f.Box(name).palette().color(QPalette::Disabled, QPalette::WindowText);
+      const double a = luminance(off) + 0.05;
+      const double b = luminance(background) + 0.05;
+      QVERIFY2(std::max(a, b) / std::min(a, b) >= 3.0, name);
+      QVERIFY(off != f.Box(name).palette().color(QPalette::Active, QPalette::WindowText));
+    }
   }
 
   // The boxes follow a layout chosen with the mouse; their ticks stay.

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QDir>
+
 #include "files/scanword_file.h"
 #include "program_fixture.h"
 
@@ -61,7 +63,7 @@ class MainCommandsTest : public QObject {
     QCOMPARE(f.prompter.fileDialogCalls[0].save, true);
     QCOMPARE(f.prompter.fileDialogCalls[0].filter, QStringLiteral("Файлы сканвордов: *.skw (*.skw)"));
     QCOMPARE(f.prompter.fileDialogCalls[0].defaultSuffix, QStringLiteral("skw"));
-    QCOMPARE(f.prompter.fileDialogCalls[0].confirmOverwrite, false);
+    QCOMPARE(f.prompter.fileDialogCalls[0].confirmOverwrite, true);  // an existing file is asked about
 
     f.document.gridWidth = 9;
     f.document.cells.at(2, 2).kind = CellKind::Picture;
@@ -71,8 +73,8 @@ class MainCommandsTest : public QObject {
     QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
   }
 
-  // An existing file is replaced without a question; a cancelled save writes
-  // nothing but still repaints.
+  // An existing file is replaced once the save dialog has asked about it; a
+  // cancelled save writes nothing but still repaints.
   void saveReplacesAndCancelWritesNothing() {
     CommandFixture f;
     QVERIFY(f.Start());
@@ -167,6 +169,87 @@ class MainCommandsTest : public QObject {
     QCOMPARE(!f.main.isVisible(), closed);
     QCOMPARE(QFileInfo::exists(f.folder.filePath(QStringLiteral("end.skw"))), written);
     if (written) QCOMPARE(TempFileBytes(f.folder.filePath(QStringLiteral("end.skw"))), ScanwordFileBytes(f.document));
+  }
+
+  // "Новый" with unsaved work asks first, after the size is confirmed: Отмена
+  // keeps the document, Да saves it, Нет goes on without.
+  void newAsksAboutUnsavedWork() {
+    CommandFixture f;
+    QVERIFY(f.Start());
+    f.FillDocument();
+    const ScanwordDocument before = f.document;
+    const auto runNew = [&] {
+      QTimer::singleShot(0, &f.windows.newGrid, [&] {
+        QTest::mouseClick(f.windows.newGrid.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+      });
+      f.Click("Button2");
+    };
+    f.prompter.questionAnswers = {Prompter::Answer::Cancel};
+    runNew();
+    QCOMPARE(f.prompter.questions.size(), std::size_t{1});
+    QVERIFY(f.document == before);
+    QVERIFY(f.editor.documentChanged);
+
+    f.prompter.questionAnswers = {Prompter::Answer::Yes};
+    f.prompter.saveAnswers = {f.Path("before-new.skw")};
+    runNew();
+    QCOMPARE(TempFileBytes(f.Path("before-new.skw")), ScanwordFileBytes(before));
+    QCOMPARE(f.document.gridWidth, 9);
+    QVERIFY(!f.editor.documentChanged);
+
+    f.document.cells.at(1, 1).kind = CellKind::Clue;
+    f.editor.documentChanged = true;
+    f.prompter.questionAnswers = {Prompter::Answer::No};
+    runNew();
+    QCOMPARE(f.document.cells.at(1, 1).kind, CellKind::Letter);
+    QCOMPARE(f.prompter.questions.size(), std::size_t{3});
+  }
+
+  // The title names the document and stars unsaved changes; Ctrl+S saves to
+  // the document's own file without a dialog once it has one.
+  void titleAndCtrlS() {
+    CommandFixture f;
+    QVERIFY(f.Start());
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK"));
+    f.FillDocument();
+    f.prompter.saveAnswers = {f.Path("mine.skw")};
+    QTest::keyClick(&f.Bar1(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.prompter.fileDialogCalls.size(), std::size_t{1});
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — mine.skw"));
+    QCOMPARE(f.editor.currentTool, 23);  // Ctrl+S picked no tool
+
+    f.document.gridWidth = 3;
+    QTest::mouseClick(&f.main.gridView(), Qt::LeftButton, {}, QPoint(20, 60));  // the picture tool on (1, 2)
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — mine.skw*"));
+    QTest::keyClick(&f.Bar1(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.prompter.fileDialogCalls.size(), std::size_t{1});  // no dialog the second time
+    QCOMPARE(TempFileBytes(f.Path("mine.skw")), ScanwordFileBytes(f.document));
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — mine.skw"));
+
+    f.Reopen(f.Path("mine.skw"));
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — mine.skw"));
+  }
+
+  // After any command, dialog or click on the grid the one-key commands work
+  // at once.
+  void keysWorkAfterEveryCommand() {
+    CommandFixture f;
+    QVERIFY(f.Start());
+    f.FillDocument();
+    const auto toolKeyWorks = [&](int tool, Qt::Key key) {
+      QWidget* focus = f.main.focusWidget();
+      if (focus) QTest::keyClick(focus, key);
+      return f.editor.currentTool == tool;
+    };
+    QTimer::singleShot(0, &f.windows.about, [&] { f.windows.about.reject(); });
+    f.Click("Button12");
+    QVERIFY(toolKeyWorks(5, Qt::Key_5));
+    f.prompter.saveAnswers = {f.Path("keys.skw")};
+    f.Click("Button4");
+    QVERIFY(toolKeyWorks(6, Qt::Key_6));
+    f.Child<QPushButton>("Button12")->setFocus();  // as a click on a button leaves it
+    QTest::mouseClick(&f.main.gridView(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(toolKeyWorks(7, Qt::Key_7));
   }
 
   // "О программе" shows the about window modally and changes nothing.

@@ -97,7 +97,8 @@ class NewGridDialogTest : public QObject {
     QTest::newRow("width negative") << "-4" << "13" << " В поле \"Ширина...\" ошибка! ";
     QTest::newRow("height 0") << "9" << "0" << " Высота не может быть равна 0 клеток! ";
     QTest::newRow("height negative") << "9" << "-1" << " В поле \"Высота...\" ошибка! ";
-    QTest::newRow("empty width says nothing") << "" << "13" << "";
+    QTest::newRow("empty width") << "" << "13" << " В поле \"Ширина...\" ошибка! ";
+    QTest::newRow("empty height") << "9" << " " << " В поле \"Высота...\" ошибка! ";
   }
   void badSizesAreReportedAndChangeNothing() {
     QFETCH(QString, width);

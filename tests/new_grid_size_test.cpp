@@ -38,10 +38,11 @@ const SizeCase kSizeCases[] = {
     {"HeightNotANumber", "5", "x", std::nullopt, " В поле \"Высота...\" ошибка! "},
     {"HeightNegative", "5", "-99", std::nullopt, " В поле \"Высота...\" ошибка! "},
     {"BadWidthHidesBadHeight", "0", "abc", std::nullopt, " Ширина не может быть равна 0 клеток! "},
-    {"EmptyWidthValidHeightSaysNothing", "", "13", std::nullopt, nullptr},
-    {"BlankWidthValidHeightSaysNothing", "   ", "13", std::nullopt, nullptr},
-    {"ValidWidthEmptyHeightSaysNothing", "9", "", std::nullopt, nullptr},
-    {"EmptyWidthStillChecksHeight", "", "0", std::nullopt, " Высота не может быть равна 0 клеток! "},
+    // An empty field gets its field's message: OK never does nothing silently.
+    {"EmptyWidth", "", "13", std::nullopt, " В поле \"Ширина...\" ошибка! "},
+    {"BlankWidth", "   ", "13", std::nullopt, " В поле \"Ширина...\" ошибка! "},
+    {"EmptyHeight", "9", "", std::nullopt, " В поле \"Высота...\" ошибка! "},
+    {"EmptyWidthBeforeBadHeight", "", "0", std::nullopt, " В поле \"Ширина...\" ошибка! "},
 };
 
 void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }

@@ -208,11 +208,14 @@ class OpenDialogTest : public QObject {
     QTest::mouseClick(&browse, Qt::LeftButton);
     QCOMPARE(name.text(), picked);
     QVERIFY(f.prompter.messages.empty());
-    // Cancelled, then a name that does not exist: reported, the field kept.
-    QTest::mouseClick(&browse, Qt::LeftButton);
+    // Cancelled: nothing said, the field kept; then a name that does not
+    // exist: reported, the field kept.
     QTest::mouseClick(&browse, Qt::LeftButton);
     QCOMPARE(name.text(), picked);
-    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{missing.toStdString(), missing.toStdString()}));
+    QVERIFY(f.prompter.messages.empty());
+    QTest::mouseClick(&browse, Qt::LeftButton);
+    QCOMPARE(name.text(), picked);
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{missing.toStdString()});
     QCOMPARE(f.prompter.fileDialogCalls.size(), std::size_t{3});
     QCOMPARE(f.prompter.fileDialogCalls[0].save, false);
     QCOMPARE(f.prompter.fileDialogCalls[0].filter, filter);
@@ -226,6 +229,7 @@ class OpenDialogTest : public QObject {
     QVERIFY(f.Start());
     f.document.gridWidth = f.document.gridHeight = 2;
     f.editor.documentChanged = true;
+    f.prompter.questionAnswers = {Prompter::Answer::No};
     f.main.gridView().RepaintGrid();
     const QString grid = f.Write("setki.txt", GridFile(30, 20));
     const QString definitions = f.Write("opredeleniya.txt", kDefinitionsFile);
@@ -292,6 +296,7 @@ class OpenDialogTest : public QObject {
     QVERIFY(!WriteScanwordFile(QFile::encodeName(scanword).toStdString(), saved));
     f.FillDocument();
     f.editor.documentChanged = true;
+    f.prompter.questionAnswers = {Prompter::Answer::No};
     f.RunOpenCommand([&] {
       f.Field("Edit1").setText(f.Write("setki.txt", GridFile(5, 5)));
       f.Field("Edit3").setText(scanword);
@@ -312,6 +317,7 @@ class OpenDialogTest : public QObject {
     QVERIFY(f.Start());
     f.FillDocument();
     f.editor.documentChanged = true;
+    f.prompter.questionAnswers = {Prompter::Answer::No};
     const CellGrid cells = f.document.cells;
     f.RunOpenCommand([&] {
       f.Field("Edit2").setText(f.Write("opredeleniya.txt", kDefinitionsFile));
@@ -357,6 +363,93 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Такого файла сетки нет!", "Выполнено!"}));
     QCOMPARE(f.document.cells.at(4, 4).kind, CellKind::Picture);
     QCOMPARE(f.document.definitions.slot(1).line(1).text(), std::string_view("First"));
+  }
+
+  // Unsaved work is asked about once OK is pressed and something is going to
+  // be read: Да saves first (and stops when the save does not happen), Нет
+  // reads, Отмена leaves the document as it was.
+  void unsavedWorkIsAskedAbout() {
+    OpenFixture f;
+    QVERIFY(f.Start());
+    const QString grid = f.Write("setki.txt", GridFile(5, 5));
+    const auto open = [&](const QString& gridName) {
+      f.RunOpenCommand([&] {
+        f.Field("Edit1").setText(gridName);
+        f.Field("MaskEdit1").setText(QStringLiteral("3"));
+        f.Ok();
+      });
+    };
+    f.FillDocument();
+    f.editor.documentChanged = true;
+    const ScanwordDocument before = f.document;
+
+    f.RunOpenCommand([&] { QTest::mouseClick(&f.Button("Button5"), Qt::LeftButton); });
+    open(f.folder.filePath(QStringLiteral("gone.txt")));  // nothing to read: not asked
+    QVERIFY(f.prompter.questions.empty());
+    f.prompter.messages.clear();
+
+    f.prompter.questionAnswers = {Prompter::Answer::Cancel};
+    open(grid);
+    QCOMPARE(f.prompter.questions, std::vector<QString>{QStringLiteral("Сохранить изменения?")});
+    QVERIFY(f.document == before);
+    QVERIFY(f.prompter.messages.empty());
+
+    f.prompter.questionAnswers = {Prompter::Answer::Yes};
+    f.prompter.saveAnswers = {QString()};  // the save dialog cancelled: nothing read
+    open(grid);
+    QVERIFY(f.document == before);
+    QVERIFY(f.editor.documentChanged);
+
+    f.prompter.questionAnswers = {Prompter::Answer::Yes};
+    f.prompter.saveAnswers = {f.folder.filePath(QStringLiteral("kept.skw"))};
+    open(grid);
+    const std::string kept = QFile::encodeName(f.folder.filePath(QStringLiteral("kept.skw"))).toStdString();
+    QCOMPARE(int(ReadScanwordFile(kept).width), 4);
+    QCOMPARE(f.document.gridWidth, 5);
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
+    QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — кроссворд 3"));
+  }
+
+  // A smaller puzzle opened while the view is scrolled far shows from a
+  // place inside the new grid, the scroll ranges narrowed to it.
+  void theViewFitsTheGridJustOpened() {
+    OpenFixture f;
+    QVERIFY(f.Start());
+    const QString big = f.Write("big.txt", GridFile(99, 99));
+    const QString small = f.Write("small.txt", GridFile(20, 15));
+    for (const QString& grid : {big, small}) {
+      f.RunOpenCommand([&] {
+        f.Field("Edit1").setText(grid);
+        f.Field("MaskEdit1").setText(QStringLiteral("3"));
+        f.Ok();
+      });
+      if (grid == big) {
+        f.Bar1().triggerAction(QAbstractSlider::SliderToMaximum);
+        f.Bar2().triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(f.editor.viewOriginX, 99 - f.editor.visibleColumns + 1);
+      }
+    }
+    QCOMPARE(f.Bar1().maximum(), 20 - f.editor.visibleColumns + 1);
+    QCOMPARE(f.Bar2().maximum(), std::max(1, 15 - f.editor.visibleRows + 1));
+    QCOMPARE(f.editor.viewOriginX, f.Bar1().maximum());
+    QCOMPARE(f.editor.viewOriginY, f.Bar2().maximum());
+    QCOMPARE(f.Bar1().value(), f.editor.viewOriginX);
+    // The last column of the grid stands in the view's last column.
+    QCOMPARE(QColor(f.ViewPixel((f.editor.visibleColumns - 1) * 40 + 20, 20)), QColor(255, 255, 255));
+  }
+
+  // Enter in a field is OK.
+  void enterConfirms() {
+    OpenFixture f;
+    QVERIFY(f.Start());
+    const QString grid = f.Write("setki.txt", GridFile(5, 5));
+    f.RunOpenCommand([&] {
+      f.Field("Edit1").setText(grid);
+      f.Field("MaskEdit1").setText(QStringLiteral("3"));
+      QTest::keyClick(&f.Field("Edit1"), Qt::Key_Return);
+    });
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{"Выполнено!"});
+    QCOMPARE(f.document.gridWidth, 5);
   }
 
   void cancelReadsNothing() {

@@ -1,5 +1,6 @@
 #include <QButtonGroup>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QtTest>
 #include <vector>
 
@@ -44,6 +45,27 @@ class PaletteTest : public QObject {
       QCOMPARE(b->isChecked(), button == 23);
       QCOMPARE(b->focusPolicy(), Qt::NoFocus);
     }
+  }
+
+  // Each tooltip names a tool; where it names a key, typing that key picks
+  // the very tool of the button.
+  void tooltipsNameTheToolAndItsKey() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    int withKeys = 0;
+    for (int button = 1; button <= 25; ++button) {
+      const QString tip = PaletteButton(f, button)->toolTip();
+      QVERIFY2(!tip.isEmpty(), qPrintable(QString::number(button)));
+      const QRegularExpressionMatch key = QRegularExpression(QStringLiteral("\\(клавиша (.+)\\)$")).match(tip);
+      if (!key.hasMatch()) continue;
+      ++withKeys;
+      const QString typed = key.captured(1) == QStringLiteral("пробел") ? QStringLiteral(" ") : key.captured(1);
+      ChooseTool(f, button == 23 ? 1 : 23);
+      f.Bar1().setFocus();
+      QTest::sendKeyEvent(QTest::Click, &f.Bar1(), Qt::Key_unknown, typed.toLower(), Qt::NoModifier);
+      QCOMPARE(f.editor.currentTool, button == 15 ? 0 : button);
+    }
+    QCOMPARE(withKeys, 19);
   }
 
   // Exactly one button is down; pressing the one that is down leaves it down.

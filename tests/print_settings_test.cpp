@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 
 #include "settings/apply_settings.h"
@@ -128,6 +129,35 @@ TEST(ApplySettings, DefaultsStayDefaults) {
   EXPECT_FALSE(outcome.failure.has_value());
   EXPECT_EQ(outcome.settings, PrintSettings{});
   EXPECT_EQ(outcome.savedFieldTexts, SettingsFieldTexts{});
+}
+
+// The texts shown for settings in force read back, through the dialog's own
+// OK, as exactly those settings; the defaults show the start texts.
+TEST(FieldTextsFor, ReadBackAsTheSameSettings) {
+  EXPECT_EQ(FieldTextsFor(PrintSettings{}), SettingsFieldTexts{});
+  std::mt19937 random(7);
+  for (int round = 0; round < 500; ++round) {
+    PrintSettings settings;
+    settings.cellWidth = std::uniform_int_distribution<int>(1, 1000000)(random);
+    settings.cellHeight = round % 3 == 0 ? 10000 * (round % 90 + 1) : std::uniform_int_distribution<int>(1, 99999)(random);
+    const auto percent = [&](bool comma) {
+      return std::to_string(std::uniform_int_distribution<int>(0, 100)(random)) + (comma ? "," : "");
+    };
+    settings.cyanText = percent(true);
+    settings.magentaText = percent(true);
+    settings.yellowText = percent(true);
+    settings.blackText = percent(false);
+    const SettingsFieldTexts texts = FieldTextsFor(settings);
+    const SettingsOutcome outcome = ApplySettings(PrintSettings{}, texts, {}, CellCorners::Square);
+    ASSERT_FALSE(outcome.failure) << texts.width << " " << texts.height;
+    EXPECT_EQ(outcome.settings, settings) << texts.width << " " << texts.height << " " << texts.cyan;
+    EXPECT_GE(texts.black.size(), 3u);
+  }
+  PrintSettings exact;
+  exact.cellWidth = 105000;
+  exact.cellHeight = 5;
+  EXPECT_EQ(FieldTextsFor(exact).width, "10,5");
+  EXPECT_EQ(FieldTextsFor(exact).height, "0,0005");
 }
 
 // The first bad field stops the OK; everything before it is already taken.

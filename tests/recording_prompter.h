@@ -36,7 +36,11 @@ class RecordingPrompter final : public Prompter {
     fileDialogCalls.push_back({true, filter, suffix, confirmOverwrite});
     return Take(saveAnswers, QString());
   }
-  std::optional<QFont> chooseFont(const QFont&) override { return Take(fontAnswers, std::optional<QFont>()); }
+  std::optional<QFont>* fontOffered = nullptr;  // where the font the dialog opens on goes
+  std::optional<QFont> chooseFont(const QFont& initial) override {
+    if (fontOffered) *fontOffered = initial;
+    return Take(fontAnswers, std::optional<QFont>());
+  }
   Answer ask(const QString& question) override {
     questions.push_back(question);
     return Take(questionAnswers, Answer::Cancel);

@@ -113,13 +113,24 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!f.dialog.isVisible());
   }
 
-  void okWithoutChangesKeepsTheDefaults() {
+  // The fields show the settings in force, however they came to be; OK
+  // without a change keeps them.
+  void okWithoutChangesKeepsTheSettingsInForce() {
     SettingsFixture f;
     QVERIFY(f.Start());
-    f.settings.cellWidth = 1;  // not what the fields say
-    f.RunSettingsCommand([&] { f.Ok(); });
+    f.settings.cellWidth = 1;
+    f.settings.cornerRadius = 20000;
+    f.settings.blackText = "100";
+    QString widthShown;
+    f.RunSettingsCommand([&] {
+      widthShown = f.Field("MaskEdit1").text();
+      f.Ok();
+    });
+    QCOMPARE(widthShown, QStringLiteral("0,0001"));
     QVERIFY(f.prompter.messages.empty());
-    QVERIFY(f.settings == PrintSettings{});
+    QCOMPARE(f.settings.cellWidth, 1);
+    QCOMPARE(f.settings.cornerRadius, 20000);
+    QCOMPARE(f.settings.blackText, std::string("100"));
     QVERIFY(!f.editor.GridPainted);
   }
 
@@ -185,8 +196,8 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(f.Field("MaskEdit4").text(), QStringLiteral("0  "));
   }
 
-  // A new grid puts the settings back to their defaults; the dialog still
-  // shows what was accepted, and an OK applies it again.
+  // A new grid puts the settings back to their defaults, and the dialog
+  // shows the defaults then: what it shows is what prints.
   void settingsBackToDefaultsAfterANewGrid() {
     SettingsFixture f;
     QVERIFY(f.Start());
@@ -212,9 +223,8 @@ class SettingsDialogTest : public QObject {
       f.Ok();
     });
     QTest::mouseClick(f.Child<QPushButton>("Button7"), Qt::LeftButton);
-    QCOMPARE(widthShown, QStringLiteral("10"));
-    QCOMPARE(f.settings.cellWidth, 100000);
-    QCOMPARE(f.settings.blackText, std::string("45"));
+    QCOMPARE(widthShown, QStringLiteral("12,636"));
+    QVERIFY(f.settings == PrintSettings{});
   }
 };
 

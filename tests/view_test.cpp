@@ -1,5 +1,6 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "program_fixture.h"
@@ -133,6 +134,30 @@ class ViewTest : public QObject {
     QTest::mouseClick(&f.Bar2(), Qt::LeftButton, Qt::NoModifier, AddLineArrow(f.Bar2()));
     QCOMPARE(f.editor.viewOriginY, 2);
     QCOMPARE(QColor(f.ViewPixel(2, 2)), kWhite);
+  }
+
+  // The wheel over the grid scrolls like the bars: down, and with Shift (or
+  // a sideways wheel) across, three lines a notch, within the ranges.
+  void theWheelOverTheGridScrolls() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    NewGrid(f, 30, 30);
+    f.document.cells.at(4, 4).kind = CellKind::Picture;
+    const auto wheel = [&](QPoint delta, Qt::KeyboardModifiers modifiers) {
+      QWheelEvent event(QPointF(30, 30), f.main.gridView().mapToGlobal(QPointF(30, 30)), QPoint(), delta,
+                        Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(&f.main.gridView(), &event);
+    };
+    wheel({0, -120}, Qt::NoModifier);
+    QCOMPARE(f.editor.viewOriginY, 1 + QApplication::wheelScrollLines());
+    QCOMPARE(f.Bar2().value(), f.editor.viewOriginY);
+    wheel({0, -120}, Qt::ShiftModifier);
+    QCOMPARE(f.editor.viewOriginX, 1 + QApplication::wheelScrollLines());
+    QCOMPARE(QColor(f.ViewPixel(2, 2)), kSilver);  // cell (4, 4) now at the top left
+    wheel({120, 0}, Qt::NoModifier);
+    QCOMPARE(f.editor.viewOriginX, 1);
+    for (int i = 0; i < 20; ++i) wheel({0, -120}, Qt::NoModifier);
+    QCOMPARE(f.editor.viewOriginY, f.Bar2().maximum());
   }
 
   // Once the grid fits, the bars keep their old maxima and the view can be

@@ -14,10 +14,18 @@
 namespace verstak {
 namespace {
 
+// Disabled, a caption fades towards silver: still readable on the dialogs'
+// teal (at least 3:1), but plainly not the live colour.
+QColor Faded(const QColor& colour) {
+  const QColor silver = ScreenColour::Silver;
+  return QColor((colour.red() + silver.red()) / 2, (colour.green() + silver.green()) / 2,
+                (colour.blue() + silver.blue()) / 2);
+}
+
 void SetForeground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Disabled, QPalette::WindowText, colour.darker(170));
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, Faded(colour));
   widget.setPalette(palette);
 }
 

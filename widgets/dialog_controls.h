@@ -27,10 +27,10 @@ QGroupBox* AddGroupBox(QWidget& parent, const char* name, const QString& caption
 QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, QPoint at, const QColor& colour,
                  bool bold = false);
 QLineEdit* AddLineEdit(QWidget& parent, const char* name, const QString& text, const QRect& place);
-// Enter does not press it: the dialogs have no default button.
+// Enter does not press it unless it is made the dialog's default button.
 QPushButton* AddPushButton(QWidget& parent, const char* name, const QString& caption, const QRect& place);
 // The caption of a radio button or check box in `colour`, also when disabled
-// (then darker, so the state still shows).
+// (then faded towards silver, so the state shows and the text stays readable).
 void SetCaptionColour(QAbstractButton& button, const QColor& colour);
 
 }  // namespace verstak

@@ -1,9 +1,12 @@
 #include "widgets/prompter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "widgets/safe_file_listing.h"
 
 namespace verstak {
 
@@ -11,26 +14,42 @@ void QtPrompter::showMessage(const UserMessage& message) {
   const QString caption = QString::fromUtf8(message.caption().data(), static_cast<qsizetype>(message.caption().size()));
   QMessageBox box(message.kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Warning, caption,
                   QString::fromStdString(message.text), QMessageBox::Ok);
+  box.setInformativeText(QString::fromStdString(message.details));
   box.exec();
 }
 
+namespace {
+
+QString Chosen(QFileDialog& dialog) {
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
+}
+
+}  // namespace
+
 QString QtPrompter::openFileName(const QString& filter, const QString& defaultSuffix) {
-  QFileDialog dialog(nullptr, QString(), QString(), filter);
+  const QString last = lastChosen_.value(filter);
+  QFileDialog dialog(nullptr, QString(), last.isEmpty() ? QString() : QFileInfo(last).absolutePath(), filter);
+  MakeListingSafe(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(defaultSuffix);
-  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                 : QString();
+  const QString name = Chosen(dialog);
+  if (!name.isEmpty()) lastChosen_.insert(filter, name);
+  return name;
 }
 
 QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) {
   QFileDialog dialog(nullptr, QString(), QString(), filter);
+  MakeListingSafe(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
   dialog.setOption(QFileDialog::ReadOnly, false);
-  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                 : QString();
+  if (const QString last = lastChosen_.value(filter); !last.isEmpty()) dialog.selectFile(last);
+  const QString name = Chosen(dialog);
+  if (!name.isEmpty()) lastChosen_.insert(filter, name);
+  return name;
 }
 
 std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {

@@ -3,6 +3,7 @@
 // windows can be driven by tests without a modal box ever blocking.
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -28,7 +29,9 @@ class Prompter {
   virtual Answer ask(const QString& question) = 0;
 };
 
-// The real boxes and dialogs.
+// The real boxes and dialogs. Each file dialog (known by its filter)
+// starts in the folder it was last left in while the program runs, a save
+// dialog on the name last chosen.
 class QtPrompter final : public Prompter {
  public:
   void showMessage(const UserMessage& message) override;
@@ -36,6 +39,9 @@ class QtPrompter final : public Prompter {
   QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
   Answer ask(const QString& question) override;
+
+ private:
+  QHash<QString, QString> lastChosen_;  // filter -> the file last chosen with it
 };
 
 }  // namespace verstak
