@@ -1,13 +1,15 @@
 #include "editor/apply_tool.h"
 
+#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/tool_rule.h"
 #include "editor/view_cells.h"
 
 namespace verstak {
 
-MouseEditing::MouseEditing(ScanwordDocument& document, EditorState& editor, GridView& view)
-    : QObject(&view), document_(document), editor_(editor), view_(view) {
+MouseEditing::MouseEditing(ScanwordDocument& document, EditorState& editor, GridView& view,
+                           DocumentHistory& history)
+    : QObject(&view), document_(document), editor_(editor), view_(view), history_(history) {
   connect(&view, &GridView::mousePressed, this, &MouseEditing::Pressed);
   connect(&view, &GridView::mouseMoved, this, &MouseEditing::Moved);
   connect(&view, &GridView::mouseReleased, this, &MouseEditing::Released);
@@ -25,8 +27,11 @@ void MouseEditing::Moved(QPoint at) {
   if (editor_.mode == EditorMode::Painting) PaintAt(at);
 }
 
+// The press and its drag become one step; a press that changed nothing none.
 void MouseEditing::Released() {
-  if (editor_.mode == EditorMode::Painting) editor_.mode = EditorMode::Idle;
+  if (editor_.mode != EditorMode::Painting) return;
+  editor_.mode = EditorMode::Idle;
+  history_.pushCells(changes_.take());
 }
 
 // Only cells the user sees are painted: a point off the view's whole cells
@@ -43,10 +48,7 @@ void MouseEditing::ApplyTool() {
   GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
   const GridCell before = cell;
   const ToolEffect effect = ApplyToolRule(editor_.currentTool, cell);
-  if (cell != before) {
-    editor_.documentChanged = true;
-    emit documentEdited();
-  }
+  if (cell != before) changes_.record(editor_.cursorX, editor_.cursorY, before, cell);
   const CellBox box = CellBoxOf(editor_, {editor_.cursorX, editor_.cursorY});
   switch (effect.drawing) {
     case ToolDrawing::Nothing: break;

@@ -14,6 +14,7 @@
 #include "document/slot_numbering.h"
 #include "editor/clue_memo_checks.h"
 #include "editor/clue_navigation.h"
+#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/tool_palette.h"
 #include "editor/view_cells.h"
@@ -47,13 +48,14 @@ DefinitionText DefinitionFromMemo(const QString& memo) {
 
 }  // namespace
 
-ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view,
+ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view, DocumentHistory& history,
                          const ClueEditorControls& controls, ToolPalette& palette, Prompter& prompter,
                          QObject* parent)
     : QObject(parent),
       document_(document),
       editor_(editor),
       view_(view),
+      history_(history),
       controls_(controls),
       memo_(*controls.memo),
       palette_(palette),
@@ -68,10 +70,34 @@ ClueEditing::ClueEditing(ScanwordDocument& document, EditorState& editor, GridVi
   connect(checks, &ClueMemoChecks::charactersRefused, this, [this](const QString& characters) {
     controls_.position->setText(QStringLiteral("Нет в кодировке 1251, не вводится: %1").arg(characters));
   });
+  // An undone or redone text of the clue in the memo shows there at once.
+  connect(&history, &DocumentHistory::clueTextRestored, this, [this](int slot) {
+    if (editor_.mode != EditorMode::ClueEditing || !ClueSelected(document_, editor_)) return;
+    LocateSlot(document_, editor_);
+    if (slot == editor_.currentSlot) LoadClueText();
+  });
+}
+
+// The check's rewriting of kinds is a step of its own in the history.
+UserMessage ClueEditing::CheckWithMarks() {
+  const CellGrid before = document_.cells;
+  const CheckResult result = CheckDefinitions(document_);
+  history_.pushCells(ChangedCells(before), true);
+  return result.message;
+}
+
+std::vector<CellChange> ClueEditing::ChangedCells(const CellGrid& before) const {
+  CellChanges changes;
+  for (int y = 1; y <= document_.gridHeight; ++y) {
+    for (int x = 1; x <= document_.gridWidth; ++x) {
+      if (before.at(x, y) != document_.cells.at(x, y)) changes.record(x, y, before.at(x, y), document_.cells.at(x, y));
+    }
+  }
+  return changes.take();
 }
 
 void ClueEditing::EnterClueEditing() {
-  prompter_.showMessage(CheckDefinitions(document_).message);
+  prompter_.showMessage(CheckWithMarks());
   palette_.SetShown(false);
   ShowEditorControls(true);
   memo_.setFocus();
@@ -89,8 +115,10 @@ void ClueEditing::ReturnToLayout() {
   editor_.selectedCellX = editor_.selectedCellY = 1;
   palette_.SelectTool(ToolPicture);
   memo_.clear();
+  const CellGrid before = document_.cells;
   ForEachCellInReadingOrder(
       document_, [this](int x, int y, const GridCell& cell) { document_.cells.at(x, y).kind = PlainKind(cell.kind); });
+  history_.pushCells(ChangedCells(before), true);
   LeaveClueEditing();
   view_.RepaintGrid();
   emit returnedToLayout();
@@ -113,19 +141,28 @@ void ClueEditing::LoadClueText() {
   memo_.setPlainText(MemoText(document_.definitions.slotOrEmpty(editor_.currentSlot)));
 }
 
+// A text that really changed is a step of the history, with the kind its
+// cell takes; a kind made plain alone is one of the check's marks.
 void ClueEditing::StoreClueText() {
   LocateSlot(document_, editor_);
   if (editor_.mode != EditorMode::ClueEditing || !ClueSelected(document_, editor_)) return;
   if (!DefinitionTable::InRange(editor_.currentSlot)) return;
   DefinitionText& slot = document_.definitions.slot(editor_.currentSlot);
+  const DefinitionText before = slot;
   const DefinitionText typed = DefinitionFromMemo(memo_.toPlainText());
-  if (!(slot == typed)) {
-    slot = typed;
-    editor_.documentChanged = true;
-    emit documentEdited();
-  }
+  slot = typed;
   GridCell& cell = document_.cells.at(editor_.cursorX, editor_.cursorY);
-  if (!slot.isEmpty()) cell.kind = PlainKind(cell.kind);
+  CellChanges kind;
+  if (!slot.isEmpty()) {
+    const GridCell old = cell;
+    cell.kind = PlainKind(cell.kind);
+    kind.record(editor_.cursorX, editor_.cursorY, old, cell);
+  }
+  if (!(before == typed)) {
+    history_.pushClueText(editor_.currentSlot, before, typed, kind.take());
+  } else {
+    history_.pushCells(kind.take(), true);
+  }
 }
 
 void ClueEditing::SelectClue() {
@@ -161,7 +198,7 @@ void ClueEditing::StepClue(bool (*step)(const ScanwordDocument&, EditorState&)) 
 // reselection shows it again instead of dropping it.
 void ClueEditing::CheckCommand() {
   StoreClueText();
-  prompter_.showMessage(CheckDefinitions(document_).message);
+  prompter_.showMessage(CheckWithMarks());
   view_.RepaintGrid();
   if (ClueSelected(document_, editor_)) SelectClue();
   memo_.setFocus();

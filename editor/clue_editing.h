@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "document/scanword_document.h"
+#include "document/user_message.h"
+#include "editor/edit_steps.h"
 #include "editor/editor_state.h"
 #include "editor/view_cells.h"
 
@@ -18,6 +20,7 @@ class QWidget;
 
 namespace verstak {
 
+class DocumentHistory;
 class GridView;
 class Prompter;
 class ToolPalette;
@@ -40,8 +43,8 @@ class ClueEditing : public QObject {
   Q_OBJECT
 
  public:
-  ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view, const ClueEditorControls& controls,
-              ToolPalette& palette, Prompter& prompter, QObject* parent = nullptr);
+  ClueEditing(ScanwordDocument& document, EditorState& editor, GridView& view, DocumentHistory& history,
+              const ClueEditorControls& controls, ToolPalette& palette, Prompter& prompter, QObject* parent = nullptr);
 
   // "Редактор": the check, then the editor's controls in place of the
   // palette and the first clue of the grid selected.
@@ -72,8 +75,6 @@ class ClueEditing : public QObject {
   void returnedToLayout();
   // The selected clue's cell lies outside the view: scroll it in.
   void revealCell(CellPosition cell);
-  // A stored text changed its slot.
-  void documentEdited();
 
  private:
   void ShowEditorControls(bool shown);
@@ -82,10 +83,14 @@ class ClueEditing : public QObject {
   // repaint; drawn now if the view shows it.
   void DrawCursorClue(bool highlighted);
   void ShowPosition();
+  // The check, its rewriting of kinds recorded as one step.
+  UserMessage CheckWithMarks();
+  std::vector<CellChange> ChangedCells(const CellGrid& before) const;
 
   ScanwordDocument& document_;
   EditorState& editor_;
   GridView& view_;
+  DocumentHistory& history_;
   ClueEditorControls controls_;
   QPlainTextEdit& memo_;
   ToolPalette& palette_;

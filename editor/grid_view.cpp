@@ -69,6 +69,15 @@ void GridView::DrawGridCell(GridCanvas& canvas, const CellBox& box, const GridCe
   }
 }
 
+void GridView::RepaintCell(CellPosition cell) {
+  if (!CellOnScreen(editor_, cell) || !document_.insideGrid(cell.x, cell.y)) return;
+  Draw([&](GridCanvas& canvas) {
+    canvas.Reset();
+    DrawGridCell(canvas, CellBoxOf(editor_, cell), document_.cells.at(cell.x, cell.y));
+  });
+  if (highlightedClue_ && highlightedClue_->cell == cell) DrawClue(*highlightedClue_, true);
+}
+
 void GridView::DrawCellBase(const CellBox& box) {
   Draw([&](GridCanvas& canvas) { verstak::DrawCellBase(canvas, box); });
 }

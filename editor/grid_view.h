@@ -37,6 +37,9 @@ class GridView : public QWidget {
   // Every visible cell drawn anew, the highlighted clue last.
   void RepaintGrid();
 
+  // Grid cell `cell` drawn anew as a repaint draws it, if the view shows it.
+  void RepaintCell(CellPosition cell);
+
   // One cell in the box given, for the tools and the clue selection.
   void DrawCellBase(const CellBox& box);
   void DrawCell(const CellBox& box, std::uint8_t code, const CellHighlight& highlight = {});

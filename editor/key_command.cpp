@@ -23,6 +23,25 @@ std::optional<unsigned char> TypedCharacter(const QKeyEvent& key) {
 
 }  // namespace
 
+Chord ChordOf(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier))) return Chord::None;
+  const bool shift = modifiers & Qt::ShiftModifier;
+  // The Latin letter and the Cyrillic one of the same key in the usual layouts.
+  constexpr int kYa = 0x042F;  // Я
+  constexpr int kEn = 0x041D;  // Н
+  constexpr int kYeru = 0x042B;  // Ы
+  switch (key.key()) {
+    case Qt::Key_Z:
+    case kYa: return shift ? Chord::Redo : Chord::Undo;
+    case Qt::Key_Y:
+    case kEn: return shift ? Chord::None : Chord::Redo;
+    case Qt::Key_S:
+    case kYeru: return shift ? Chord::None : Chord::Save;
+    default: return Chord::None;
+  }
+}
+
 OneKeyCommands::OneKeyCommands(QWidget& window, EditorState& editor, ToolPalette& palette, ClueEditing& clues)
     : window_(window), editor_(editor), palette_(palette), clues_(clues) {}
 

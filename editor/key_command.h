@@ -14,6 +14,12 @@ namespace verstak {
 class ClueEditing;
 class ToolPalette;
 
+enum class Chord { None, Undo, Redo, Save };
+
+// Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, Ctrl+S: matched by the key, so that a
+// Cyrillic layout (Ctrl+Я, Ctrl+Н, Ctrl+Ы on the same keys) works alike.
+Chord ChordOf(const QKeyEvent& key);
+
 class OneKeyCommands {
  public:
   OneKeyCommands(QWidget& window, EditorState& editor, ToolPalette& palette, ClueEditing& clues);

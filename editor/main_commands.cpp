@@ -10,6 +10,7 @@
 #include "dialogs/Help1.h"
 #include "dialogs/Ustan.h"
 #include "editor/clue_editing.h"
+#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
 #include "files/novi.h"
@@ -45,8 +46,9 @@ void MainWindow::OpenCommand() {
     } else if (outcome.gridRead) {
       SetDocumentName(QStringLiteral("кроссворд %1").arg(request->puzzleNumber));
     }
-    // Edits are no longer at stake once grid and clue texts both came from files.
-    if (outcome.wholeDocumentReplaced) editor_.documentChanged = false;
+    // Edits are no longer at stake once grid and clue texts both came from
+    // files; with only one part read the other may still hold them.
+    if (outcome.fileDone) history_->restart(!outcome.wholeDocumentReplaced && editor_.documentChanged);
     if (outcome.fileDone) FitViewToGrid();
     UpdateTitle();
     // The messages show over what was read.
@@ -73,7 +75,7 @@ bool MainWindow::SaveDocument(bool reuseName) {
     if (Failure failure = WriteScanwordFile(QFile::encodeName(name).toStdString(), document_)) {
       prompter_.showMessage(*failure);
     } else {
-      editor_.documentChanged = false;
+      history_->markSaved();
       SetDocumentName(QFileInfo(name).fileName(), QFileInfo(name).absoluteFilePath());
       saved = true;
     }

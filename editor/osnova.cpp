@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "dialogs/logo.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
+#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
 #include "editor/tool_palette.h"
@@ -195,7 +195,12 @@ void MainWindow::CreateGridView() {
 
 void MainWindow::CreateEditing() {
   palette_ = new ToolPalette(*panel1_, editor_);
-  auto* mouseEditing = new MouseEditing(document_, editor_, *grid_);
+  history_ = new DocumentHistory(document_, editor_, DocumentHistory::kDefaultLimit, this);
+  connect(history_, &DocumentHistory::markChanged, this, &MainWindow::UpdateTitle);
+  connect(history_, &DocumentHistory::cellsRestored, this, [this](const std::vector<CellChange>& changes) {
+    for (const CellChange& change : changes) grid_->RepaintCell({change.x, change.y});
+  });
+  new MouseEditing(document_, editor_, *grid_, *history_);
   ClueEditorControls controls;
   controls.memo = memo_;
   controls.shownWhileEditing = {memo_,      panel4_,    panel5_,         nextClue_,      previousClue_, pgUpLabel_,
@@ -209,11 +214,9 @@ void MainWindow::CreateEditing() {
   controls.back = commands_.back;
   controls.next = nextClue_;
   controls.previous = previousClue_;
-  clueEditing_ = new ClueEditing(document_, editor_, *grid_, controls, *palette_, prompter_, this);
+  clueEditing_ = new ClueEditing(document_, editor_, *grid_, *history_, controls, *palette_, prompter_, this);
   connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
   connect(clueEditing_, &ClueEditing::revealCell, this, &MainWindow::RevealCell);
-  connect(clueEditing_, &ClueEditing::documentEdited, this, &MainWindow::UpdateTitle);
-  connect(mouseEditing, &MouseEditing::documentEdited, this, &MainWindow::UpdateTitle);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
   commands_.newGrid->installEventFilter(this);
   memo_->installEventFilter(this);
@@ -229,12 +232,7 @@ void MainWindow::ConnectCommands() {
   connect(commands_.exportMacro, &QPushButton::clicked, this, &MainWindow::ExportCommand);
   connect(commands_.about, &QPushButton::clicked, this, &MainWindow::AboutCommand);
   connect(commands_.save, &QPushButton::clicked, this, [this] { SaveDocument(); });
-  // Ctrl+S: to the document's own file without a dialog once it has one.
-  auto* save = new QShortcut(QKeySequence::Save, this);
-  connect(save, &QShortcut::activated, this, [this] {
-    clueEditing_->StoreClueText();
-    SaveDocument(true);
-  });
+
 }
 
 // `Splitter1` along the left edge, `Panel1` docked left at full height,
@@ -283,6 +281,7 @@ void MainWindow::FirstActivation() {
 
 void MainWindow::ResetDocument() {
   verstak::ResetDocument(document_, editor_, settings_);
+  history_->restart(false);
   ResetScrollBars();
   // The button that is down always shows the tool a click applies.
   palette_->SelectTool(editor_.currentTool);
@@ -321,6 +320,31 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  switch (ChordOf(*event)) {
+    case Chord::Undo: UndoCommand(); break;
+    case Chord::Redo: RedoCommand(); break;
+    case Chord::Save:
+      clueEditing_->StoreClueText();
+      SaveDocument(true);
+      break;
+    case Chord::None: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void MainWindow::UndoCommand() {
+  if (editor_.mode == EditorMode::Painting) return;
+  if (editor_.mode == EditorMode::ClueEditing && history_->undoChangesCells()) return;
+  history_->undo();
+}
+
+void MainWindow::RedoCommand() {
+  if (editor_.mode == EditorMode::Painting) return;
+  if (editor_.mode == EditorMode::ClueEditing && history_->redoChangesCells()) return;
+  history_->redo();
+}
+
 // Keys typed into the focus-holding controls: the one-key commands first,
 // then the scroll bars' own keys.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -330,6 +354,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
+  // In the memo Ctrl+Z is the memo's own undo while it has one; after that
+  // it takes back the document's steps.
+  if (watched == memo_) {
+    const Chord chord = ChordOf(*key);
+    if (chord == Chord::Undo && !memo_->document()->isUndoAvailable()) {
+      UndoCommand();
+      return true;
+    }
+    if (chord == Chord::Redo && !memo_->document()->isRedoAvailable()) {
+      RedoCommand();
+      return true;
+    }
+    if (chord == Chord::Undo || chord == Chord::Redo) {
+      chord == Chord::Undo ? memo_->undo() : memo_->redo();
+      return true;
+    }
+  }
   if (watched == memo_ || watched == scrollBar1_ || watched == scrollBar2_ || watched == commands_.newGrid) {
     if (keys_->KeyPressed(*key, watched == memo_)) return true;
   }

@@ -17,6 +17,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class QKeyEvent;
 class QToolButton;
 class QWheelEvent;
 
@@ -24,6 +25,7 @@ namespace verstak {
 
 class AboutWindow;
 class ClueEditing;
+class DocumentHistory;
 class ExportDialog;
 class GridView;
 class NewGridDialog;
@@ -104,12 +106,20 @@ class MainWindow : public QWidget {
   QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
   ToolPalette& toolPalette() { return *palette_; }
   ClueEditing& clueEditing() { return *clueEditing_; }
+  DocumentHistory& history() { return *history_; }
+
+  // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z). In clue editing only the steps of
+  // texts and marks: cells change in layout editing.
+  void UndoCommand();
+  void RedoCommand();
   const CommandButtons& commandButtons() const { return commands_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // Ctrl chords that reach the window: undo, redo and save.
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Esc, "Выход" and the close box all end here: with changes not yet saved
   // the user is asked first.
@@ -178,6 +188,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit* memo_ = nullptr;
   ToolPalette* palette_ = nullptr;
   ClueEditing* clueEditing_ = nullptr;
+  DocumentHistory* history_ = nullptr;
   std::unique_ptr<OneKeyCommands> keys_;
 };
 
