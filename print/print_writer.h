@@ -31,10 +31,10 @@ struct PrintWritten {
 
 class PrintWriter {
  public:
-  // Only reads its arguments; all must outlive the writer.
-  PrintWriter(const ScanwordDocument& document, const PrintSettings& settings, const TypesetSettings& typeset,
-              const TypesetFont& font)
-      : document_(document), settings_(settings), typeset_(typeset), font_(font) {}
+  // Only reads the document, which must outlive the writer; the settings and
+  // the font are copied.
+  PrintWriter(const ScanwordDocument& document, PrintSettings settings, TypesetSettings typeset, TypesetFont font)
+      : document_(document), settings_(std::move(settings)), typeset_(std::move(typeset)), font_(std::move(font)) {}
 
   Drawing drawing(const ExportChoice& choice) const {
     return PrintDrawing(document_, settings_, typeset_, font_, choice);
@@ -58,9 +58,9 @@ class PrintWriter {
 
  private:
   const ScanwordDocument& document_;
-  const PrintSettings& settings_;
-  const TypesetSettings& typeset_;
-  const TypesetFont& font_;
+  PrintSettings settings_;
+  TypesetSettings typeset_;
+  TypesetFont font_;
 };
 
 }  // namespace verstak
