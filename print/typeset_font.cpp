@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "print/hpdf_document.h"
+#include "print/truetype_file.h"
 
 namespace verstak {
 namespace {
@@ -88,7 +89,7 @@ FontOutcome LoadTypesetFont(std::string_view font) {
   }
 
   HpdfDocument pdf;
-  HPDF_Font loaded = pdf.loadCp1251Font(file, false);
+  HPDF_Font loaded = LooksLikeTrueType(file) ? pdf.loadCp1251Font(file, false) : nullptr;
   if (loaded == nullptr) {
     return {std::nullopt, UserMessage::Error("Шрифт " + std::string(font) + " (" + file.string() +
                                              ") не читается: нужен шрифт TrueType")};
