@@ -306,6 +306,30 @@ TEST_F(PrintOutput, SvgIsInMillimetresWithTaggedShapesAndLayers) {
   EXPECT_NE(xpath(flat, "string(//*[local-name()='tspan'][contains(., '\"1\"')])"), "");
 }
 
+// The embedded subset holds the glyphs shown: a clue rendered from the PDF
+// alone darkens its cell.
+TEST_F(PrintOutput, TextIsDrawnWithTheEmbeddedGlyphs) {
+  const auto darkPixels = [&](std::string_view clue) {
+    ScanwordDocument doc = OneCell(19);
+    doc.definitions.slot(1).clear();
+    doc.definitions.slot(1).line(1).assign(Utf8ToCp1251(clue));
+    TypesetSettings typeset;
+    typeset.lineWidth = 0.01;
+    const std::filesystem::path pdf = writePdf(doc, "glyphs.pdf", {}, {}, typeset);
+    const ToolRun render = run("pdftoppm -gray -r 400 " + quoted(pdf) + " " + quoted(folder / "glyphs"));
+    EXPECT_EQ(render.status, 0) << render.err;
+    const std::string pgm = TempFolder::Read(folder / "glyphs-1.pgm");
+    // "P5\n<width> <height>\n255\n", then one byte a pixel.
+    std::size_t header = 0;
+    for (int lines = 0; lines < 3 && header < pgm.size(); ++header) lines += pgm[header] == '\n';
+    return std::count_if(pgm.begin() + static_cast<long>(header), pgm.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 100; });
+  };
+  const auto blank = darkPixels("");
+  const auto written = darkPixels("ЖЖЖ");
+  EXPECT_GT(written, blank + 400) << blank << " " << written;
+}
+
 TEST(PrintColour, RgbFromCmykAndClueColourInRange) {
   EXPECT_EQ(RgbHex({0, 0, 0, 0}), "#ffffff");
   EXPECT_EQ(RgbHex({0, 0, 0, 100}), "#000000");
