@@ -27,25 +27,25 @@ struct ClueFit {
   double size = 0;       // pt
   bool empty = false;    // the slot holds no clue (its first line is empty)
   bool fits = true;
-  int overflowLine = 0;      // number (1..16) of the first line that does not fit; 0 when all do
-  std::string overflowText;  // that line, cp1251
+  int overflowLine = 0;       // number (1..16) of the first line that does not fit; 0 when all do
+  std::string overflowText;   // that line, cp1251
   double overflowWidth = 0;   // mm along the lines
   double overflowHeight = 0;  // mm across them
 };
 
 struct SetLine {
-  std::string text;   // cp1251, printable
-  int number = 0;     // its line number in the clue, 1..16
-  PagePoint origin;   // left end of its baseline as read; for upright text the lower end
-  double width = 0;   // mm
+  std::string text;  // cp1251, printable
+  int number = 0;    // its line number in the clue, 1..16
+  PagePoint origin;  // left end of its baseline as read; for upright text the lower end
+  double width = 0;  // mm
 };
 
 struct TextBlock {
-  PageBox box;           // the rectangle the clue is centred on
-  bool upright = false;  // reads upwards, turned 90 degrees anticlockwise
-  double size = 0;       // pt
-  double lineHeight = 0;     // mm from one baseline to the next
-  double baselineOffset = 0; // mm from the top of a line's box to its baseline
+  PageBox box;                // the rectangle the clue is centred on
+  bool upright = false;       // reads upwards, turned 90 degrees anticlockwise
+  double size = 0;            // pt
+  double lineHeight = 0;      // mm from one baseline to the next
+  double baselineOffset = 0;  // mm from the top of a line's box to its baseline
   std::vector<SetLine> lines;
   ClueFit fit;
 };

@@ -35,8 +35,8 @@ std::vector<ClueFit> AllClueFits(const ScanwordDocument& document, const PrintSe
   return ClueFits(PrintDrawing(document, settings, typeset, font, ExportChoice{}));
 }
 
-FitReport MakeFitReport(const ScanwordDocument& document, const PrintSettings& settings,
-                        const TypesetSettings& typeset, const TypesetFont& font) {
+FitReport MakeFitReport(const ScanwordDocument& document, const PrintSettings& settings, const TypesetSettings& typeset,
+                        const TypesetFont& font) {
   return ReportOf(AllClueFits(document, settings, typeset, font));
 }
 
@@ -52,8 +52,8 @@ std::string_view HalfName(ClueHalf half) {
 }
 
 std::string FitReportLine(const ClueFit& clue) {
-  std::string line = "Определение " + std::to_string(clue.slot) + " (ряд " + std::to_string(clue.row) +
-                     ", столбец " + std::to_string(clue.column);
+  std::string line = "Определение " + std::to_string(clue.slot) + " (ряд " + std::to_string(clue.row) + ", столбец " +
+                     std::to_string(clue.column);
   if (clue.half != ClueHalf::Whole) line += ", " + std::string(HalfName(clue.half));
   line += "): ";
   if (clue.empty) {

@@ -25,8 +25,8 @@ struct FitReport {
 FitReport MakeFitReport(const Drawing& drawing);
 
 // Every clue of the document, as the one-layer layout sets it; nothing is written.
-FitReport MakeFitReport(const ScanwordDocument& document, const PrintSettings& settings,
-                        const TypesetSettings& typeset, const TypesetFont& font);
+FitReport MakeFitReport(const ScanwordDocument& document, const PrintSettings& settings, const TypesetSettings& typeset,
+                        const TypesetFont& font);
 std::vector<ClueFit> AllClueFits(const ScanwordDocument& document, const PrintSettings& settings,
                                  const TypesetSettings& typeset, const TypesetFont& font);
 

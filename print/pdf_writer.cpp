@@ -26,7 +26,8 @@ constexpr double kCircleControl = 0.5522847498;
 // 99 x 99 grid has some 40000 shapes.
 class PdfContent {
  public:
-  PdfContent(const Drawing& drawing, std::string fontName) : height_(drawing.pageHeight), fontName_(std::move(fontName)) {
+  PdfContent(const Drawing& drawing, std::string fontName)
+      : height_(drawing.pageHeight), fontName_(std::move(fontName)) {
     bytes_.reserve(4096 + drawing.shapes.size() * 64);
   }
 

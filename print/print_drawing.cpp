@@ -80,7 +80,8 @@ class DrawingWalk {
       object.box = {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
     } else {
       object.type = MadeObject::Type::Curve;
-      for (int i = 0; i < shape.pointCount; ++i) object.points.push_back(point(shape.points[static_cast<std::size_t>(i)]));
+      for (int i = 0; i < shape.pointCount; ++i)
+        object.points.push_back(point(shape.points[static_cast<std::size_t>(i)]));
     }
     objects_.push_back(std::move(object));
   }
@@ -168,8 +169,10 @@ class DrawingWalk {
   ClueHalf halfOf(const PageBox& box) const {
     const PageBox cell{pageX(cell_.xn), pageY(cell_.yn), pageX(cell_.xn + cell_.xstep), pageY(cell_.yn - cell_.ystep)};
     constexpr double close = 1e-6;
-    if (box.width() < cell.width() - close) return std::abs(box.left - cell.left) < close ? ClueHalf::Left : ClueHalf::Right;
-    if (box.height() < cell.height() - close) return std::abs(box.top - cell.top) < close ? ClueHalf::Top : ClueHalf::Bottom;
+    if (box.width() < cell.width() - close)
+      return std::abs(box.left - cell.left) < close ? ClueHalf::Left : ClueHalf::Right;
+    if (box.height() < cell.height() - close)
+      return std::abs(box.top - cell.top) < close ? ClueHalf::Top : ClueHalf::Bottom;
     return ClueHalf::Whole;
   }
 
@@ -197,7 +200,8 @@ class DrawingWalk {
       switch (object.type) {
         case MadeObject::Type::Rectangle:
           shape.colour = object.fill == Fill::None ? kBlack : fillColour(object.fill);
-          shape.form = RectangleShape{object.box, settings_.cornerRadius / kUnitsPerMillimetre, object.fill != Fill::None};
+          shape.form =
+              RectangleShape{object.box, settings_.cornerRadius / kUnitsPerMillimetre, object.fill != Fill::None};
           break;
         case MadeObject::Type::Curve: shape.form = ArrowShape{object.points, arrowhead(object.points)}; break;
         case MadeObject::Type::Text: shape.form = setText(object); break;

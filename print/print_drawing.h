@@ -63,8 +63,8 @@ inline constexpr double kArrowheadWidth = 0.8;
 
 // The drawing of `choice.layerMode` and, in the layered layouts, of the
 // ticked passes; the CorelDRAW version does not matter.
-Drawing PrintDrawing(const ScanwordDocument& document, const PrintSettings& settings,
-                     const TypesetSettings& typeset, const TypesetFont& font, const ExportChoice& choice);
+Drawing PrintDrawing(const ScanwordDocument& document, const PrintSettings& settings, const TypesetSettings& typeset,
+                     const TypesetFont& font, const ExportChoice& choice);
 
 // Every clue of a drawing, in the order of the slots it uses.
 std::vector<ClueFit> ClueFits(const Drawing& drawing);

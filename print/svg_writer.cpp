@@ -78,8 +78,8 @@ class SvgPage {
     out_ << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          << "<svg xmlns=\"http://www.w3.org/2000/svg\" "
             "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\""
-         << drawing_.pageWidth << "mm\" height=\"" << drawing_.pageHeight << "mm\" viewBox=\"0 0 "
-         << drawing_.pageWidth << " " << drawing_.pageHeight << "\">\n<title>";
+         << drawing_.pageWidth << "mm\" height=\"" << drawing_.pageHeight << "mm\" viewBox=\"0 0 " << drawing_.pageWidth
+         << " " << drawing_.pageHeight << "\">\n<title>";
     out_.escapedCp1251(PrintableText(Utf8ToCp1251(title)));
     out_ << "</title>\n";
     const bool layers = drawing_.layout == LayerMode::ByLayers;
@@ -105,9 +105,7 @@ class SvgPage {
   }
 
  private:
-  void cell(const Shape& shape) {
-    out_ << " data-row=\"" << shape.row << "\" data-col=\"" << shape.column << "\"";
-  }
+  void cell(const Shape& shape) { out_ << " data-row=\"" << shape.row << "\" data-col=\"" << shape.column << "\""; }
   // ' fill="#rrggbb" data-cmyk="c,m,y,k"'; a drawing has few colours, each made once.
   void colour(const Cmyk& colour) {
     auto known = std::ranges::find(colours_, colour, &std::pair<Cmyk, std::string>::first);
@@ -120,9 +118,7 @@ class SvgPage {
     }
     out_ << known->second;
   }
-  void stroke() {
-    out_ << " stroke=\"" << RgbHex(kBlack) << "\" stroke-width=\"" << drawing_.lineWidth << "\"";
-  }
+  void stroke() { out_ << " stroke=\"" << RgbHex(kBlack) << "\" stroke-width=\"" << drawing_.lineWidth << "\""; }
 
   void writeRectangle(const Shape& shape, const RectangleShape& rectangle) {
     const PageBox& box = rectangle.box;

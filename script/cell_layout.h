@@ -27,7 +27,8 @@ struct CellStep {
     DeleteObject,
   };
   Action action;
-  int number = 0;                                       // subroutine, objects for the counter, or nob-<number> to delete
+  // The subroutine, the objects for the counter, or how far back from nob to delete.
+  int number = 0;
   std::string_view text = {};                           // WriteLine only
   ClueEmitter emitter = ClueEmitter::WriteCentredClue;  // EmitClue only
   CellShape shape = {};                                 // WriteLine only: what the line draws

@@ -62,9 +62,7 @@ consteval CellCoordinate operator+(CellCoordinate c, StepShare s) {
   if (c.stepTimes != 0 || c.axis != s.axis) throw "one share of the cell's own step per coordinate";
   return {c.axis, s.times, s.share, c.fixed};
 }
-consteval CellCoordinate operator-(CellCoordinate c, StepShare s) {
-  return c + StepShare{s.axis, -s.times, s.share};
-}
+consteval CellCoordinate operator-(CellCoordinate c, StepShare s) { return c + StepShare{s.axis, -s.times, s.share}; }
 consteval CellCoordinate operator+(CellCoordinate c, ArrowLength h) {
   return {c.axis, c.stepTimes, c.stepShare, c.fixed + h.units};
 }

@@ -40,8 +40,8 @@ class BatchPrint : public ::testing::Test {
   }
 
   BatchRun exportPuzzle(int number, std::vector<std::string> more) const {
-    std::vector<std::string> arguments = {"export", "--grid", grid, "--definitions", definitions,
-                                          "--number", std::to_string(number)};
+    std::vector<std::string> arguments = {
+        "export", "--grid", grid, "--definitions", definitions, "--number", std::to_string(number)};
     arguments.insert(arguments.end(), more.begin(), more.end());
     return RunBatchWith(arguments);
   }
@@ -90,10 +90,10 @@ TEST_F(BatchPrint, FormatFollowsTheExtensionOrFormat) {
 }
 
 TEST_F(BatchPrint, TypesettingOptionsReachTheOutput) {
-  const BatchRun run = exportPuzzle(1, {"-o", path("set.pdf"), "--font", testing::DefaultFont().file.string(),
-                                        "--font-size", "6,5", "--min-font-size", "4.5", "--line-spacing", "1.2",
-                                        "--margin", "3", "--line-width", "0.3", "--no-arrowheads", "--cell-width",
-                                        "15", "--cmyk", "10,0,0,30"});
+  const BatchRun run =
+      exportPuzzle(1, {"-o", path("set.pdf"), "--font", testing::DefaultFont().file.string(), "--font-size", "6,5",
+                       "--min-font-size", "4.5", "--line-spacing", "1.2", "--margin", "3", "--line-width", "0.3",
+                       "--no-arrowheads", "--cell-width", "15", "--cmyk", "10,0,0,30"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
   PrintSettings settings;
   settings.cellWidth = 150000;
@@ -128,8 +128,8 @@ TEST_F(BatchPrint, MissingFontFailsWithoutOutput) {
     EXPECT_EQ(single.err, "Шрифт не найден: " + font + "\n");
     EXPECT_FALSE(fs::exists(folder / "x.pdf"));
 
-    const BatchRun every = RunBatchWith({"export", "--grid", grid, "--all", "--format", "svg", "-o", path("all"),
-                                         "--font", font});
+    const BatchRun every =
+        RunBatchWith({"export", "--grid", grid, "--all", "--format", "svg", "-o", path("all"), "--font", font});
     EXPECT_EQ(every.status, kExitFailed);
     EXPECT_EQ(every.err, "Шрифт не найден: " + font + "\n");
     EXPECT_FALSE(fs::exists(folder / "all"));
@@ -162,8 +162,8 @@ TEST_F(BatchPrint, ExportOfCluesThatDoNotFit) {
   EXPECT_TRUE(fs::exists(folder / "strict.svg"));
 
   // A smaller minimum size lets it fit.
-  const BatchRun smaller = RunBatchWith({"export", "--scanword", scanword, "-o", path("small.pdf"), "--strict-fit",
-                                         "--min-font-size", "3"});
+  const BatchRun smaller =
+      RunBatchWith({"export", "--scanword", scanword, "-o", path("small.pdf"), "--strict-fit", "--min-font-size", "3"});
   EXPECT_EQ(smaller.status, kExitDone) << smaller.err;
   EXPECT_EQ(smaller.err, "");
 }
@@ -172,8 +172,9 @@ TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
   const BatchRun run = RunBatchWith({"check", "--scanword", overflowingScanword(), "--fit"});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Все правильно!");
-  EXPECT_NE(run.out.find("\nОпределение 1 (ряд 1, столбец 1): строка 1 «Двухколесныйтранспорт» не помещается: по ширине на "),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("\nОпределение 1 (ряд 1, столбец 1): строка 1 «Двухколесныйтранспорт» не помещается: по ширине на "),
+      std::string::npos)
       << run.out;
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
 
@@ -185,9 +186,10 @@ TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
   // An empty slot is listed; the count check fails as before.
   const BatchRun empty = RunBatchWith({"check", "--grid", grid, "--number", "1", "--fit"});
   EXPECT_EQ(empty.status, kExitFailed);
-  EXPECT_EQ(empty.out,
-            "Мало определений!\nОпределение 1 (ряд 1, столбец 1): нет текста\nОпределение 2 (ряд 2, столбец 1): нет текста\n"
-            "Определение 3 (ряд 2, столбец 3): нет текста\n");
+  EXPECT_EQ(
+      empty.out,
+      "Мало определений!\nОпределение 1 (ряд 1, столбец 1): нет текста\nОпределение 2 (ряд 2, столбец 1): нет текста\n"
+      "Определение 3 (ряд 2, столбец 3): нет текста\n");
 }
 
 TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
@@ -196,11 +198,15 @@ TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
   const std::size_t fit = run.out.find(",\"fit\":[");
   ASSERT_NE(fit, std::string::npos);
   const std::string entries = run.out.substr(fit);
-  EXPECT_NE(entries.find(R"({"slot":1,"row":1,"column":1,"half":"whole","upright":false,"size":5,"fits":false,"empty":false,"overflowWidth":)"),
-            std::string::npos)
+  EXPECT_NE(
+      entries.find(
+          R"({"slot":1,"row":1,"column":1,"half":"whole","upright":false,"size":5,"fits":false,"empty":false,"overflowWidth":)"),
+      std::string::npos)
       << entries;
-  EXPECT_NE(entries.find(R"({"slot":2,"row":1,"column":2,"half":"left","upright":true,"size":7,"fits":true,"empty":false,"overflowWidth":0,"overflowHeight":0})"),
-            std::string::npos)
+  EXPECT_NE(
+      entries.find(
+          R"({"slot":2,"row":1,"column":2,"half":"left","upright":true,"size":7,"fits":true,"empty":false,"overflowWidth":0,"overflowHeight":0})"),
+      std::string::npos)
       << entries;
   // The overflow as the fit report gives it, to a thousandth.
   const FitReport report = MakeFitReport(
@@ -235,9 +241,9 @@ TEST_F(BatchPrint, EveryPuzzleInTheFormatAsked) {
   EXPECT_EQ(svg.out, "Записано: 2, пропущено: 1 (Такого кроссворда нет! — 1)\n");
   EXPECT_TRUE(svg.err.ends_with("\nНе помещается определений: 5\n")) << svg.err;
   for (const char* file : {"1.svg", "2.svg"}) EXPECT_TRUE(fs::exists(folder / "svgs" / file)) << file;
-  const BatchRun strict = RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--number", "2",
-                                        "--format", "svg", "-o", path("two.svg"), "--font-size", "30",
-                                        "--min-font-size", "29", "--strict-fit"});
+  const BatchRun strict =
+      RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--number", "2", "--format", "svg", "-o",
+                    path("two.svg"), "--font-size", "30", "--min-font-size", "29", "--strict-fit"});
   EXPECT_EQ(strict.status, kExitFailed);
   EXPECT_EQ(strict.err, "Не помещается определений: 2\n");
 }

@@ -48,8 +48,8 @@ DefinitionText Clue(std::initializer_list<std::string_view> utf8Lines) {
   return clue;
 }
 
-const PageBox kCell{10, 20, 22.636, 32.636};           // a whole 12.636 mm cell
-const PageBox kLeftHalf{10, 20, 16.318, 32.636};       // its left half
+const PageBox kCell{10, 20, 22.636, 32.636};      // a whole 12.636 mm cell
+const PageBox kLeftHalf{10, 20, 16.318, 32.636};  // its left half
 
 struct SizeCase {
   std::vector<std::string> lines;
@@ -60,18 +60,19 @@ struct SizeCase {
 // Chosen sizes of clues that fit, against sizes worked out from the font file.
 TEST(ClueTypesetting, ChoosesTheLargestSizeThatFitsByTheFontsOwnWidths) {
   const std::vector<SizeCase> cases = {
-      {{"Ядовитая", "змея"}, kCell, false},                       // fits at 7 pt
-      {{"Двухколесный", "транспорт"}, kCell, false},              // a little too wide at 7 pt
+      {{"Ядовитая", "змея"}, kCell, false},           // fits at 7 pt
+      {{"Двухколесный", "транспорт"}, kCell, false},  // a little too wide at 7 pt
       {{"Математичес-", "кое действие"}, kCell, false},
       {{"Восточный", "календарь", "(живот-", "ное)"}, kCell, false},  // too tall at 7 pt
       {{"Столица Кубы"}, kCell, false},
-      {{"Узкая", "левая"}, kLeftHalf, true},                       // upright: the cell's height is the room along
+      {{"Узкая", "левая"}, kLeftHalf, true},  // upright: the cell's height is the room along
       {{"Правая", "стоячая", "Ф"}, kLeftHalf, true},
   };
   std::set<double> sizes;
   for (const SizeCase& c : cases) {
     DefinitionText clue;
-    for (std::size_t i = 0; i < c.lines.size(); ++i) clue.line(static_cast<int>(i) + 1).assign(Utf8ToCp1251(c.lines[i]));
+    for (std::size_t i = 0; i < c.lines.size(); ++i)
+      clue.line(static_cast<int>(i) + 1).assign(Utf8ToCp1251(c.lines[i]));
     const TextBlock block = SetClue(clue, c.box, c.upright, TypesetSettings{}, DefaultFont());
     const double along = c.upright ? c.box.height() : c.box.width();
     const double across = c.upright ? c.box.width() : c.box.height();
@@ -104,8 +105,8 @@ TEST(ClueTypesetting, CentresEachLineAndTheBlock) {
         EXPECT_NEAR(line.origin.x + line.width / 2, centre.x, 1e-9);
       }
     }
-    const double step = upright ? block.lines[1].origin.x - block.lines[0].origin.x
-                                : block.lines[1].origin.y - block.lines[0].origin.y;
+    const double step =
+        upright ? block.lines[1].origin.x - block.lines[0].origin.x : block.lines[1].origin.y - block.lines[0].origin.y;
     EXPECT_NEAR(step, block.size * kMmPerPoint, 1e-9);
     // The ascent-to-descent band of the two lines is centred on the rectangle.
     const double ascent = DefaultFont().ascent / 1000.0 * block.size * kMmPerPoint;
@@ -142,7 +143,7 @@ struct Overflow {
   std::vector<std::string> firstSlot;
   ClueHalf half;
   bool upright;
-  int line;            // first line that does not fit
+  int line;  // first line that does not fit
   bool wide;
   bool tall;
 };
@@ -155,7 +156,8 @@ TEST_P(FitReportCases, ReportsTheFirstLineAndTheOverflow) {
   const Overflow& c = GetParam();
   ScanwordDocument doc = OneCell(c.kind);
   doc.definitions.slot(1).clear();
-  for (std::size_t i = 0; i < c.firstSlot.size(); ++i) doc.definitions.slot(1).line(static_cast<int>(i) + 1).assign(Utf8ToCp1251(c.firstSlot[i]));
+  for (std::size_t i = 0; i < c.firstSlot.size(); ++i)
+    doc.definitions.slot(1).line(static_cast<int>(i) + 1).assign(Utf8ToCp1251(c.firstSlot[i]));
   const FitReport report = MakeFitReport(doc, PrintSettings{}, TypesetSettings{}, DefaultFont());
   ASSERT_FALSE(report.clues.empty());
   const ClueFit& fit = report.clues.front();
@@ -234,7 +236,8 @@ TEST(FitReport, LineSaysWhatDoesNotFitAndByHowMuch) {
             "1,3 мм, по высоте на 0,1 мм");
   fit.overflowHeight = 0;
   fit.half = ClueHalf::Whole;
-  EXPECT_EQ(FitReportLine(fit), "Определение 12 (ряд 3, столбец 5): строка 2 «Двухколесный» не помещается: по ширине на 1,3 мм");
+  EXPECT_EQ(FitReportLine(fit),
+            "Определение 12 (ряд 3, столбец 5): строка 2 «Двухколесный» не помещается: по ширине на 1,3 мм");
 }
 
 // Any byte may stand in a clue line; only printable ones are set.
@@ -255,7 +258,9 @@ TEST(PrintableText, KeepsPrintableBytesOnly) {
       EXPECT_TRUE(byte >= 0x20 && byte != 0x7F && byte != 0x98) << int{byte};
     }
   }
-  EXPECT_EQ(PrintableText("a\tb\x01\x7F\x98" "c"), "a bc");
+  EXPECT_EQ(PrintableText("a\tb\x01\x7F\x98"
+                          "c"),
+            "a bc");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // curve it leaves with its fill, and every text with the rectangle it is
 // aligned with. The drawing must hold exactly these, to 0.001 mm.
 
+#include "print/print_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
 #include "macro_runner.h"
-#include "print/print_drawing.h"
 #include "print_test_support.h"
 #include "script_test_support.h"
 
@@ -74,7 +75,8 @@ struct Seen {
   std::vector<SeenText> texts;
 
   void sort() {
-    std::ranges::sort(rectangles, {}, [](const SeenRectangle& r) { return std::tuple(BoxKey(r.box), Key(r.radius), r.fill); });
+    std::ranges::sort(rectangles, {},
+                      [](const SeenRectangle& r) { return std::tuple(BoxKey(r.box), Key(r.radius), r.fill); });
     std::ranges::sort(curves, {}, [](const std::vector<PagePoint>& c) {
       std::vector<std::pair<long long, long long>> key;
       for (const PagePoint& p : c) key.emplace_back(Key(p.x), Key(p.y));
@@ -284,8 +286,10 @@ TEST(PrintDrawing, MissingVariantsAreDrawnAsTheirPlainKinds) {
   for (int kind : {16, 19, 20, 24, 25}) {
     const ScanwordDocument plain = OneCell(kind);
     const ScanwordDocument missing = OneCell(Code(MissingVariant(KindFromCode(static_cast<std::uint8_t>(kind)))));
-    const Seen a = FromDrawing(PrintDrawing(plain, PrintSettings{}, TypesetSettings{}, DefaultFont(), ExportChoice{}), plain);
-    const Seen b = FromDrawing(PrintDrawing(missing, PrintSettings{}, TypesetSettings{}, DefaultFont(), ExportChoice{}), missing);
+    const Seen a =
+        FromDrawing(PrintDrawing(plain, PrintSettings{}, TypesetSettings{}, DefaultFont(), ExportChoice{}), plain);
+    const Seen b =
+        FromDrawing(PrintDrawing(missing, PrintSettings{}, TypesetSettings{}, DefaultFont(), ExportChoice{}), missing);
     ExpectSame(a, b);
     EXPECT_EQ(a.texts.size(), static_cast<std::size_t>(slotCount(KindFromCode(static_cast<std::uint8_t>(kind)))));
   }

@@ -40,7 +40,8 @@ class PrintOutput : public ::testing::Test {
 
   // `command` as a shell runs it; a tool that is not installed fails the test.
   ToolRun run(const std::string& command) const {
-    const std::string full = command + " > '" + (folder / "stdout").string() + "' 2> '" + (folder / "stderr").string() + "'";
+    const std::string full =
+        command + " > '" + (folder / "stdout").string() + "' 2> '" + (folder / "stderr").string() + "'";
     const int raw = std::system(full.c_str());
     ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, TempFolder::Read(folder / "stdout"),
                    TempFolder::Read(folder / "stderr")};
@@ -56,8 +57,10 @@ class PrintOutput : public ::testing::Test {
     EXPECT_FALSE(pdf.failure);
     return folder.write(name, pdf.bytes);
   }
-  std::filesystem::path writeSvg(const ScanwordDocument& doc, std::string_view name, const ExportChoice& choice = {}) const {
-    return folder.write(name, PrintWriter(doc, PrintSettings{}, TypesetSettings{}, DefaultFont()).svg(choice, "Сканворд 1"));
+  std::filesystem::path writeSvg(const ScanwordDocument& doc, std::string_view name,
+                                 const ExportChoice& choice = {}) const {
+    return folder.write(name,
+                        PrintWriter(doc, PrintSettings{}, TypesetSettings{}, DefaultFont()).svg(choice, "Сканворд 1"));
   }
 
   // pdffonts lists the clue font, embedded.
@@ -102,8 +105,8 @@ class PrintOutput : public ::testing::Test {
 
   // pdftoppm renders the page without a word on stderr.
   void expectRenders(const std::filesystem::path& pdf, int dpi) const {
-    const ToolRun render = run("pdftoppm -png -r " + std::to_string(dpi) + " " + quoted(pdf) + " " +
-                               quoted(folder / "page"));
+    const ToolRun render =
+        run("pdftoppm -png -r " + std::to_string(dpi) + " " + quoted(pdf) + " " + quoted(folder / "page"));
     EXPECT_EQ(render.status, 0);
     EXPECT_EQ(render.err, "");
     EXPECT_TRUE(std::filesystem::exists(folder / "page-1.png") || std::filesystem::exists(folder / "page-01.png") ||
@@ -172,7 +175,8 @@ ScanwordDocument LargestGrid(bool allSplit) {
 }
 
 TEST_F(PrintOutput, BundledExamplesPassThePressTools) {
-  for (int number = 1; number <= 3; ++number) checkPdfAndSvg(ExamplePuzzle(number), "example" + std::to_string(number), 72);
+  for (int number = 1; number <= 3; ++number)
+    checkPdfAndSvg(ExamplePuzzle(number), "example" + std::to_string(number), 72);
   checkPdfAndSvg(RichGrid(), "rich", 72);
 }
 
@@ -190,7 +194,8 @@ TEST_F(PrintOutput, PdfAndSvgAreDeterministic) {
   const PrintBytes second = writer.pdf(ExportChoice{}, "Сканворд 1");
   ASSERT_FALSE(first.failure);
   EXPECT_EQ(first.bytes, second.bytes);
-  for (const char* word : {"/CreationDate", "/ModDate", "/ID"}) EXPECT_EQ(first.bytes.find(word), std::string::npos) << word;
+  for (const char* word : {"/CreationDate", "/ModDate", "/ID"})
+    EXPECT_EQ(first.bytes.find(word), std::string::npos) << word;
   EXPECT_EQ(writer.svg(ExportChoice{}, "x"), writer.svg(ExportChoice{}, "x"));
 }
 
@@ -281,7 +286,8 @@ TEST_F(PrintOutput, SvgIsInMillimetresWithTaggedShapesAndLayers) {
   EXPECT_EQ(xpath(layered, "string(//*[local-name()='g'][1]/@*[local-name()='label'])"), "Free_kub");
   EXPECT_EQ(xpath(layered, "string(//*[local-name()='g'][6]/@*[local-name()='label'])"), "Arrows");
   EXPECT_EQ(xpath(layered, "count(/*/*[local-name()!='g' and local-name()!='title'])"), "0");
-  const std::string shapes = "//*[local-name()='rect' or local-name()='polyline' or local-name()='polygon' or local-name()='text']";
+  const std::string shapes =
+      "//*[local-name()='rect' or local-name()='polyline' or local-name()='polygon' or local-name()='text']";
   EXPECT_EQ(xpath(layered, "count(" + shapes + "[not(@data-row) or not(@data-col) or not(@data-cmyk)])"), "0");
 
   const std::filesystem::path flat = writeSvg(doc, "flat.svg");

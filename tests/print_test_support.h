@@ -44,20 +44,27 @@ inline GridCell RandomCell(std::mt19937& random) {
     for (int kind : {102, 104, 105, 106, 109, 30, 200}) kinds.push_back(kind);
     return kinds;
   }();
-  const auto kind = KindFromCode(static_cast<std::uint8_t>(kKinds[static_cast<std::size_t>(Between(random, 0, static_cast<int>(kKinds.size()) - 1))]));
+  const auto kind = KindFromCode(static_cast<std::uint8_t>(
+      kKinds[static_cast<std::size_t>(Between(random, 0, static_cast<int>(kKinds.size()) - 1))]));
   std::vector<std::uint8_t> marks;
   for (const OverlayRuleRow& row : kOverlayRule) {
     if (OverlayAllowed(row.overlay, kind)) marks.push_back(row.overlay);
   }
   std::uint8_t overlay = 0;
-  if (!marks.empty() && Between(random, 0, 1) == 1) overlay = marks[static_cast<std::size_t>(Between(random, 0, static_cast<int>(marks.size()) - 1))];
+  if (!marks.empty() && Between(random, 0, 1) == 1)
+    overlay = marks[static_cast<std::size_t>(Between(random, 0, static_cast<int>(marks.size()) - 1))];
   return {kind, overlay};
 }
 
 // Short Cyrillic words, a blank line now and then, a quote or two.
 inline std::string RandomClueLine(std::mt19937& random) {
-  static const char* const kWords[] = {"\xEA\xEE\xF2", "\xF0\xE5\xEA\xE0", "\xEF\xF2\xE8\xF6\xE0", "\"\xD1\xEB\xEE\xE2\xEE\"",
-                                       "\xC1\xEE\xEB\xFC\xF8\xEE\xE9", "\xE8", "\xE4\xEE\xEC"};
+  static const char* const kWords[] = {"\xEA\xEE\xF2",
+                                       "\xF0\xE5\xEA\xE0",
+                                       "\xEF\xF2\xE8\xF6\xE0",
+                                       "\"\xD1\xEB\xEE\xE2\xEE\"",
+                                       "\xC1\xEE\xEB\xFC\xF8\xEE\xE9",
+                                       "\xE8",
+                                       "\xE4\xEE\xEC"};
   std::string line;
   for (int words = Between(random, 0, 3); words > 0; --words) {
     if (!line.empty()) line += ' ';

@@ -29,7 +29,8 @@ class TrueTypeReference {
     unitsPerEm_ = u16(table("head") + 18);
     const int longMetrics = u16(table("hhea") + 34);
     const std::size_t hmtx = table("hmtx");
-    for (int glyph = 0; glyph < longMetrics; ++glyph) advances_.push_back(u16(hmtx + 4 * static_cast<std::size_t>(glyph)));
+    for (int glyph = 0; glyph < longMetrics; ++glyph)
+      advances_.push_back(u16(hmtx + 4 * static_cast<std::size_t>(glyph)));
     readCmap();
   }
 
@@ -46,7 +47,9 @@ class TrueTypeReference {
   int u16(std::size_t at) const {
     return static_cast<unsigned char>(data_.at(at)) << 8 | static_cast<unsigned char>(data_.at(at + 1));
   }
-  std::size_t u32(std::size_t at) const { return static_cast<std::size_t>(u16(at)) << 16 | static_cast<std::size_t>(u16(at + 2)); }
+  std::size_t u32(std::size_t at) const {
+    return static_cast<std::size_t>(u16(at)) << 16 | static_cast<std::size_t>(u16(at + 2));
+  }
   std::size_t table(const std::string& tag) const {
     const auto found = tables_.find(tag);
     if (found == tables_.end()) ADD_FAILURE() << "no table " << tag;
