@@ -232,21 +232,24 @@ TEST(PrintDrawing, InterpreterSeesAMovedArrow) {
   EXPECT_GT(std::abs(seen.curves[0][2].y - drawn.curves[0][2].y), 1.0);
 }
 
-// Layered layouts paint layer by layer, lowest first: fills never cover a
-// text or an arrow.
+// Layered layouts paint layer by layer, lowest first, "Раздельно на один
+// слой" too (where the macro would leave its texts under the fills made
+// after them): fills never cover a text or an arrow.
 TEST(PrintDrawing, LayersArePaintedFromFreeKubUpToArrows) {
   const ScanwordDocument doc = RichGrid();
-  const ExportChoice choice{CorelVersion::Draw9, LayerMode::ByLayers, {}};
-  const Drawing drawing = PrintDrawing(doc, PrintSettings{}, TypesetSettings{}, DefaultFont(), choice);
-  const std::vector<std::string_view> order = {"Free_kub", "Fool_kub", "Images", "Oll_kub", "Text", "Arrows"};
-  std::vector<std::string_view> seen;
-  for (const Shape& shape : drawing.shapes) {
-    if (seen.empty() || seen.back() != LayerName(shape.pass)) seen.push_back(LayerName(shape.pass));
-  }
-  EXPECT_EQ(seen, order);
-  for (const Shape& shape : drawing.shapes) {
-    EXPECT_EQ(std::holds_alternative<TextBlock>(shape.form), shape.pass == LayerPass::Text);
-    EXPECT_EQ(std::holds_alternative<ArrowShape>(shape.form), shape.pass == LayerPass::Arrows);
+  for (LayerMode layout : {LayerMode::SeparatelyOnOneLayer, LayerMode::ByLayers}) {
+    const ExportChoice choice{CorelVersion::Draw9, layout, {}};
+    const Drawing drawing = PrintDrawing(doc, PrintSettings{}, TypesetSettings{}, DefaultFont(), choice);
+    const std::vector<std::string_view> order = {"Free_kub", "Fool_kub", "Images", "Oll_kub", "Text", "Arrows"};
+    std::vector<std::string_view> seen;
+    for (const Shape& shape : drawing.shapes) {
+      if (seen.empty() || seen.back() != LayerName(shape.pass)) seen.push_back(LayerName(shape.pass));
+    }
+    EXPECT_EQ(seen, order);
+    for (const Shape& shape : drawing.shapes) {
+      EXPECT_EQ(std::holds_alternative<TextBlock>(shape.form), shape.pass == LayerPass::Text);
+      EXPECT_EQ(std::holds_alternative<ArrowShape>(shape.form), shape.pass == LayerPass::Arrows);
+    }
   }
 }
 

@@ -220,6 +220,31 @@ TEST_F(PrintOutput, PdfPageIsTheGridAndItsMarginWithTitle) {
   EXPECT_NE(info.out.find("Title:           Сканворд 1\n"), std::string::npos) << info.out;
 }
 
+// Pages outside what libhpdf's own page size takes (3 to 14400 pt) are
+// written all the same: 99 cells of 100 mm, one cell of 0.5 mm.
+TEST_F(PrintOutput, PdfPagesOfAnySizeTheSettingsAllow) {
+  struct Page {
+    int columns;
+    std::int32_t cellWidth;
+    double points;
+  };
+  for (const Page& page : {Page{99, 1000000, 9900 * 72 / 25.4}, Page{1, 5000, 0.5 * 72 / 25.4}}) {
+    ScanwordDocument doc;
+    doc.gridWidth = static_cast<std::uint8_t>(page.columns);
+    doc.gridHeight = 1;
+    doc.cells.at(1, 1).kind = CellKind::Clue;
+    doc.definitions.slot(1).line(1).assign("A");
+    PrintSettings settings;
+    settings.cellWidth = page.cellWidth;
+    const std::filesystem::path pdf = writePdf(doc, "size.pdf", {}, settings);
+    const ToolRun info = run("pdfinfo " + quoted(pdf));
+    EXPECT_EQ(info.status, 0) << info.err;
+    std::smatch size;
+    ASSERT_TRUE(std::regex_search(info.out, size, std::regex(R"(Page size:\s+(\S+) x)"))) << info.out;
+    EXPECT_NEAR(std::stod(size[1]), page.points, 0.01);
+  }
+}
+
 // Every colour operator of the page: fills of the settings' clue colour,
 // pure black and the pictures' 50 %; strokes pure black; nothing in RGB or grey.
 TEST_F(PrintOutput, PdfColoursAreExactlyTheSettingsCmyk) {
