@@ -1,7 +1,9 @@
 #include "cli/batch_options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <span>
 #include <string_view>
@@ -16,6 +18,8 @@ namespace {
 using CommandSet = unsigned;
 constexpr CommandSet Bit(Command command) { return 1u << static_cast<unsigned>(command); }
 constexpr CommandSet kEveryCommand = Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info);
+// Everything that sets clues in their cells: export, the fit check, info --json.
+constexpr CommandSet kTypesetCommands = Bit(Command::Export) | Bit(Command::Check) | Bit(Command::Info);
 
 struct CommandWord {
   std::string_view word;
@@ -39,11 +43,21 @@ constexpr KnownOption kOptions[] = {
     {"--target", true, Bit(Command::Export)},
     {"--layout", true, Bit(Command::Export)},
     {"--passes", true, Bit(Command::Export)},
-    {"--cell-width", true, Bit(Command::Export)},
-    {"--cell-height", true, Bit(Command::Export)},
+    {"--cell-width", true, kTypesetCommands},
+    {"--cell-height", true, kTypesetCommands},
     {"--rounded", false, Bit(Command::Export)},
     {"--cmyk", true, Bit(Command::Export)},
     {"--json", false, Bit(Command::Info)},
+    {"--format", true, Bit(Command::Export)},
+    {"--font", true, kTypesetCommands},
+    {"--font-size", true, kTypesetCommands},
+    {"--min-font-size", true, kTypesetCommands},
+    {"--line-spacing", true, kTypesetCommands},
+    {"--margin", true, Bit(Command::Export)},
+    {"--line-width", true, Bit(Command::Export)},
+    {"--no-arrowheads", false, Bit(Command::Export)},
+    {"--strict-fit", false, Bit(Command::Export)},
+    {"--fit", false, Bit(Command::Check)},
 };
 
 template <class Value>
@@ -55,6 +69,8 @@ constexpr Named<CorelVersion> kTargets[] = {
     {"7", CorelVersion::Draw7}, {"9", CorelVersion::Draw9}, {"10", CorelVersion::Draw10}};
 constexpr Named<LayerMode> kLayouts[] = {
     {"one", LayerMode::OneLayer}, {"separate", LayerMode::SeparatelyOnOneLayer}, {"layers", LayerMode::ByLayers}};
+constexpr Named<OutputFormat> kFormats[] = {
+    {"csc", OutputFormat::Csc}, {"pdf", OutputFormat::Pdf}, {"svg", OutputFormat::Svg}};
 constexpr Named<bool PassChoices::*> kPasses[] = {
     {"text", &PassChoices::text},          {"arrows", &PassChoices::arrows},
     {"empty", &PassChoices::emptySquares}, {"full", &PassChoices::fullSquares},
@@ -218,7 +234,76 @@ Problem TakeSettings(const RawArguments& raw, PrintSettings& settings) {
   return std::nullopt;
 }
 
+// A number of the typesetting options, with a decimal point or comma.
+struct NumberRange {
+  std::string_view option;
+  double lowest;
+  double highest;
+  bool aboveLowest;           // lowest itself is refused
+  std::string_view expected;  // what the message asks for
+};
+
+Problem TakeNumberIn(const RawArguments& raw, const NumberRange& range, double& value) {
+  const std::string* text = raw.value(range.option);
+  if (!text) return std::nullopt;
+  std::string typed = *text;
+  std::ranges::replace(typed, ',', '.');
+  double number = 0;
+  const char* const end = typed.data() + typed.size();
+  const auto [stop, error] = std::from_chars(typed.data(), end, number);
+  const bool inRange = (range.aboveLowest ? number > range.lowest : number >= range.lowest) && number <= range.highest;
+  if (typed.empty() || error != std::errc{} || stop != end || !std::isfinite(number) || !inRange) {
+    return std::string(range.option) + ": " + std::string(range.expected) + ", а не " + *text;
+  }
+  value = number;
+  return std::nullopt;
+}
+
+Problem TakeTypeset(const RawArguments& raw, TypesetSettings& typeset) {
+  if (const std::string* font = raw.value("--font")) {
+    if (font->empty()) return "--font: нужно название шрифта или путь к файлу .ttf";
+    typeset.font = *font;
+  }
+  const NumberRange ranges[] = {
+      {"--font-size", 0, 100, true, "размер в пунктах больше 0 и не больше 100"},
+      {"--min-font-size", 0, 100, true, "размер в пунктах больше 0 и не больше 100"},
+      {"--line-spacing", 0.5, 5, false, "число от 0,5 до 5"},
+      {"--margin", 0, 1000, false, "поле в мм от 0 до 1000"},
+      {"--line-width", 0, 5, true, "толщина в мм больше 0 и не больше 5"},
+  };
+  double* values[] = {&typeset.size, &typeset.minimumSize, &typeset.lineSpacing, &typeset.pageMargin,
+                      &typeset.lineWidth};
+  for (std::size_t i = 0; i < std::size(ranges); ++i) {
+    if (Problem problem = TakeNumberIn(raw, ranges[i], *values[i])) return problem;
+  }
+  // A smaller default minimum follows a small size.
+  if (!raw.has("--min-font-size")) typeset.minimumSize = std::min(typeset.minimumSize, typeset.size);
+  if (typeset.minimumSize > typeset.size) return "--min-font-size не может быть больше --font-size";
+  typeset.arrowheads = !raw.has("--no-arrowheads");
+  return std::nullopt;
+}
+
+Problem TakeFormat(const RawArguments& raw, Options& options) {
+  if (const std::string* format = raw.value("--format")) {
+    options.format = Lookup<OutputFormat>(kFormats, *format);
+    if (!options.format) return "--format: csc, pdf или svg, а не " + *format;
+  }
+  options.fit = raw.has("--fit");
+  options.strictFit = raw.has("--strict-fit");
+  return std::nullopt;
+}
+
 }  // namespace
+
+OutputFormat Options::outputFormat() const {
+  if (format) return *format;
+  if (input.everyPuzzle) return OutputFormat::Csc;
+  std::string extension = output.extension().string();
+  std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (extension == ".pdf") return OutputFormat::Pdf;
+  if (extension == ".svg") return OutputFormat::Svg;
+  return OutputFormat::Csc;
+}
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
   if (std::ranges::any_of(arguments, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
@@ -241,6 +326,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
   if (!problem) problem = TakeOutput(raw, options);
   if (!problem) problem = TakeChoice(raw, options.choice);
   if (!problem) problem = TakeSettings(raw, options.settings);
+  if (!problem) problem = TakeTypeset(raw, options.typeset);
+  if (!problem) problem = TakeFormat(raw, options);
   if (problem) return UsageError{std::move(*problem)};
   return options;
 }

@@ -9,12 +9,16 @@
 #include <vector>
 
 #include "files/open_files.h"
+#include "print/typeset_settings.h"
 #include "settings/print_settings.h"
 #include "script/export_choice.h"
 
 namespace verstak::batch {
 
 enum class Command { Export, Save, Check, Info };
+
+// What export writes: the CorelDRAW macro, or the print output.
+enum class OutputFormat { Csc, Pdf, Svg };
 
 // Where the document comes from, as the open dialog chooses: puzzle `number`
 // from a grid file and/or a definitions file, or a scanword file, which wins
@@ -41,6 +45,13 @@ struct Options {
   bool json = false;
   ExportChoice choice;
   PrintSettings settings;
+  std::optional<OutputFormat> format;  // --format; otherwise by the extension of -o
+  TypesetSettings typeset;
+  bool fit = false;        // check --fit
+  bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export
+
+  // --format, else for one file the extension of -o (.pdf, .svg), else the macro.
+  OutputFormat outputFormat() const;
 };
 
 struct HelpRequest {};

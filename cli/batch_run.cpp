@@ -5,12 +5,14 @@
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
 #include "cli/export_every_puzzle.h"
+#include "cli/fit_json.h"
 #include "cli/message_text.h"
+#include "cli/puzzle_output.h"
 #include "cli/usage_text.h"
 #include "document/blanks.h"
 #include "document/check_definitions.h"
 #include "files/scanword_file.h"
-#include "script/corel_script_writer.h"
+#include "print/fit_report.h"
 
 namespace verstak::batch {
 namespace {
@@ -20,9 +22,15 @@ int Fail(const std::vector<UserMessage>& messages, Streams streams) {
   return kExitFailed;
 }
 
-int ExportOne(const Options& options, const ScanwordDocument& document, Streams streams) {
-  const Failure failure = CorelScriptWriter(document, options.settings).writeFile(options.output, options.choice);
-  return failure ? Fail({*failure}, streams) : kExitDone;
+// A print file whose clues do not all fit is still written; the count is
+// reported, and fails the export only when asked to.
+int ExportOne(const Options& options, const PuzzleOutput& output, const ScanwordDocument& document,
+              Streams streams) {
+  const PuzzleWritten written = output.write(document, options.output, PuzzleTitle(options.input, options.input.number));
+  if (written.failure) return Fail({*written.failure}, streams);
+  if (written.notFitting == 0) return kExitDone;
+  streams.err << NotFittingLine(written.notFitting) << '\n';
+  return options.strictFit ? kExitFailed : kExitDone;
 }
 
 int Save(const Options& options, const ScanwordDocument& document, Streams streams) {
@@ -30,14 +38,38 @@ int Save(const Options& options, const ScanwordDocument& document, Streams strea
   return failure ? Fail({*failure}, streams) : kExitDone;
 }
 
-int Check(ScanwordDocument& document, Streams streams) {
+// The font of the typesetting options; the failure names it.
+std::optional<TypesetFont> FontOf(const Options& options, Streams streams) {
+  FontOutcome font = LoadTypesetFont(options.typeset.font);
+  if (font.failure) Fail({*font.failure}, streams);
+  return std::move(font.font);
+}
+
+// With --fit the clues are set as the print output sets them: one line for
+// each that does not fit or has no text.
+int Check(const Options& options, ScanwordDocument& document, Streams streams) {
+  FitReport fit;
+  if (options.fit) {
+    const std::optional<TypesetFont> font = FontOf(options, streams);
+    if (!font) return kExitFailed;
+    fit = MakeFitReport(document, options.settings, options.typeset, *font);
+  }
   const CheckResult result = CheckDefinitions(document);
   streams.out << result.message.text << '\n';
-  return result.outcome == CheckOutcome::AllRight ? kExitDone : kExitFailed;
+  for (const ClueFit& clue : fit.clues) streams.out << FitReportLine(clue) << '\n';
+  if (options.fit && fit.empty()) streams.out << "Все определения помещаются.\n";
+  return result.outcome == CheckOutcome::AllRight && fit.empty() ? kExitDone : kExitFailed;
 }
 
 int Info(const Options& options, const ScanwordDocument& document, Streams streams) {
-  streams.out << (options.json ? DocumentJson(document) + "\n" : DocumentSummary(document));
+  if (!options.json) {
+    streams.out << DocumentSummary(document);
+    return kExitDone;
+  }
+  const std::optional<TypesetFont> font = FontOf(options, streams);
+  if (!font) return kExitFailed;
+  const std::vector<ClueFit> fits = AllClueFits(document, options.settings, options.typeset, *font);
+  streams.out << WithFit(DocumentJson(document), fits) << '\n';
   return kExitDone;
 }
 
@@ -51,14 +83,21 @@ int Usage(const UsageError& error, Streams streams) {
 
 int RunCommand(const Options& options, Streams streams) {
   if (options.input.everyPuzzle) return ExportEveryPuzzle(options, streams);
+  // The font first: a missing one writes nothing.
+  std::optional<PuzzleOutput> output;
+  if (options.command == Command::Export) {
+    std::vector<UserMessage> failures;
+    output = PuzzleOutput::Prepare(options, failures);
+    if (!output) return Fail(failures, streams);
+  }
   ScanwordDocument document;
   const OpenOutcome opened =
       OpenFiles(document, options.input.fileNames(), options.input.number, OpenMode::WholeOrNothing);
   if (!opened.messages.empty()) return Fail(opened.messages, streams);
   switch (options.command) {
-    case Command::Export: return ExportOne(options, document, streams);
+    case Command::Export: return ExportOne(options, *output, document, streams);
     case Command::Save: return Save(options, document, streams);
-    case Command::Check: return Check(document, streams);
+    case Command::Check: return Check(options, document, streams);
     case Command::Info: return Info(options, document, streams);
   }
   return kExitFailed;

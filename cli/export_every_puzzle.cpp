@@ -6,7 +6,7 @@
 #include "cli/every_puzzle.h"
 #include "cli/message_text.h"
 #include "cli/progress_bar.h"
-#include "script/corel_script_writer.h"
+#include "cli/puzzle_output.h"
 
 namespace verstak::batch {
 namespace {
@@ -38,14 +38,20 @@ class ExportTally {
   std::map<std::string, int> reasons_;
 };
 
-std::filesystem::path MacroPath(const std::filesystem::path& folder, int number) {
-  return folder / (std::to_string(number) + ".csc");
+std::filesystem::path OutputPath(const std::filesystem::path& folder, int number, std::string_view extension) {
+  return folder / (std::to_string(number) + "." + std::string(extension));
 }
 
 }  // namespace
 
 int ExportEveryPuzzle(const Options& options, Streams streams) {
   const PuzzleInput& input = options.input;
+  std::vector<UserMessage> fontFailures;
+  const std::optional<PuzzleOutput> output = PuzzleOutput::Prepare(options, fontFailures);
+  if (!output) {
+    for (const UserMessage& message : fontFailures) streams.err << message.text << '\n';
+    return kExitFailed;
+  }
   if (const std::vector<UserMessage> missing = MissingFiles(input.fileNames()); !missing.empty()) {
     for (const UserMessage& message : missing) streams.err << message.text << '\n';
     return kExitFailed;
@@ -65,15 +71,16 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   };
   // One document for all puzzles: each is opened into it from scratch.
   ScanwordDocument document;
-  const CorelScriptWriter writer(document, options.settings);
+  int notFitting = 0;
   EveryPuzzleHandlers handlers;
   handlers.puzzle = [&](int number, const PuzzleReads& reads) {
     std::vector<UserMessage> failures = reads.failures();
     if (failures.empty()) {
       reads.applyTo(document);
-      if (Failure failure = writer.writeFile(MacroPath(options.output, number), options.choice)) {
-        failures.push_back(std::move(*failure));
-      }
+      PuzzleWritten written =
+          output->write(document, OutputPath(options.output, number, output->extension()), PuzzleTitle(input, number));
+      if (written.failure) failures.push_back(std::move(*written.failure));
+      notFitting += written.notFitting;
     }
     if (failures.empty()) {
       tally.written();
@@ -91,7 +98,9 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
     return kExitFailed;
   }
   streams.out << tally.summary() << '\n';
-  return tally.skippedCount() > 0 ? kExitFailed : kExitDone;
+  if (notFitting > 0) streams.err << NotFittingLine(notFitting) << '\n';
+  const bool fitFailed = options.strictFit && notFitting > 0;
+  return tally.skippedCount() > 0 || fitFailed ? kExitFailed : kExitDone;
 }
 
 }  // namespace verstak::batch

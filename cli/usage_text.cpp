@@ -6,12 +6,15 @@ namespace verstak::batch {
 
 const std::string_view kUsageSynopsis =
     "verstak-batch export  INPUT [--number N | --all] -o OUT\n"
-    "                      [--target 7|9|10] [--layout one|separate|layers]\n"
+    "                      [--format csc|pdf|svg] [--target 7|9|10] [--layout one|separate|layers]\n"
     "                      [--passes text,arrows,empty,full,pictures,all]\n"
     "                      [--cell-width MM] [--cell-height MM] [--rounded] [--cmyk C,M,Y,K]\n"
+    "                      [TYPESET] [--margin MM] [--line-width MM] [--no-arrowheads] [--strict-fit]\n"
     "verstak-batch save    INPUT --number N -o OUT.skw\n"
-    "verstak-batch check   INPUT [--number N]\n"
-    "verstak-batch info    INPUT [--number N] [--json]\n";
+    "verstak-batch check   INPUT [--number N] [--fit [TYPESET] [--cell-width MM] [--cell-height MM]]\n"
+    "verstak-batch info    INPUT [--number N] [--json]\n"
+    "                      [TYPESET] [--cell-width MM] [--cell-height MM]\n"
+    "TYPESET: [--font FAMILY|FILE] [--font-size PT] [--min-font-size PT] [--line-spacing X]\n";
 
 namespace {
 
@@ -20,8 +23,10 @@ const std::string_view kHelpDetails =
     "        из файла сеток и файла определений; или --scanword FILE.skw: сохранённый\n"
     "        сканворд (если он указан, файлы сеток и определений не читаются).\n"
     "\n"
-    "export  макрос CorelDRAW в файл OUT. С --all: макрос N.csc в папку OUT для каждого\n"
+    "export  макрос CorelDRAW в файл OUT, а если OUT оканчивается на .pdf или .svg, то\n"
+    "        готовый к печати PDF или SVG. С --all: файл N.csc в папку OUT для каждого\n"
     "        номера, у которого есть заголовок в файле сеток; каждый файл читается один раз.\n"
+    "        --format     csc (макрос), pdf или svg; при --all это и расширение файлов\n"
     "        --target     версия CorelDRAW (9)\n"
     "        --layout     one: всё на один слой; separate: раздельно на один слой;\n"
     "                     layers: по слоям (one)\n"
@@ -31,9 +36,22 @@ const std::string_view kHelpDetails =
     "        --cell-width, --cell-height  размер клетки в мм, через запятую или точку (12,636)\n"
     "        --rounded    закруглять углы клеток (не закруглять)\n"
     "        --cmyk       цвет фона определений в процентах (0,0,0,20)\n"
+    "        Для PDF и SVG:\n"
+    "        --font       шрифт определений: название семейства или файл .ttf (PT Sans Narrow)\n"
+    "        --font-size  размер шрифта в пунктах (7); определение, которое не помещается,\n"
+    "                     уменьшается шагами по 0,25 пт до --min-font-size (5)\n"
+    "        --line-spacing  расстояние между строками в размерах шрифта (1)\n"
+    "        --margin     поле страницы вокруг сетки в мм (0)\n"
+    "        --line-width толщина рамок и стрелок в мм (0,2)\n"
+    "        --no-arrowheads  стрелки без наконечников\n"
+    "        --strict-fit код выхода 1, если какое-то определение не помещается (файл\n"
+    "                     всё равно записывается; число таких определений выводится всегда)\n"
     "save    сканворд в файл OUT.skw, как его сохраняет команда \"Сохранить\".\n"
     "check   проверка числа определений; код выхода 0 только при \"Все правильно!\".\n"
-    "info    размер сетки, клетки определений и сама сетка; --json: документ в JSON.\n"
+    "        --fit: и каждое определение, которое не помещается в свою клетку или\n"
+    "        пусто, по строке; тогда код выхода 0, только если помещаются все.\n"
+    "info    размер сетки, клетки определений и сама сетка; --json: документ в JSON,\n"
+    "        с \"fit\": размер шрифта и переполнение каждого определения.\n"
     "\n"
     "Код выхода: 0 готово, 1 ошибка (сообщение в stderr), 2 неверный вызов.\n";
 

@@ -1,26 +1,14 @@
 #include "script/cell_layout.h"
 
-#include <array>
-
 #include "script/subroutine_library.h"
 
 namespace verstak {
 namespace {
 
-using RowLookup = std::array<const CellRow*, 256>;
-
-RowLookup IndexRows(std::initializer_list<CellRow> rows) {
-  RowLookup lookup{};
-  for (const CellRow& row : rows) {
-    for (std::uint8_t code : row.codes) lookup[code] = &row;
-  }
-  return lookup;
-}
-
 void CallCounted(ScriptWriterState& script, int number) {
   script.callSubroutine(number);
   const Subroutine* subroutine = FindSubroutine(number);
-  if (subroutine != nullptr && subroutine->objectsCreated > 0) script.advanceCounter(subroutine->objectsCreated);
+  if (subroutine != nullptr && subroutine->objectsCreated() > 0) script.advanceCounter(subroutine->objectsCreated());
 }
 
 void WriteSteps(ScriptWriterState& script, std::initializer_list<CellStep> steps, std::uint8_t code) {
@@ -32,29 +20,32 @@ void WriteSteps(ScriptWriterState& script, std::initializer_list<CellStep> steps
       case CellStep::Action::CallCountedOfCode: CallCounted(script, code); break;
       case CellStep::Action::AdvanceCounter: script.advanceCounter(step.number); break;
       case CellStep::Action::EmitClue: WriteClue(script, step.emitter); break;
+      case CellStep::Action::DeleteObject:
+        script.out.line("   .RecorderSelectObjectByIndex TRUE,nob-", step.number);
+        script.out.line("  .DeleteObject");
+        break;
     }
   }
 }
 
-void WriteRow(ScriptWriterState& script, const CellRow* row, std::uint8_t code) {
-  if (row != nullptr) WriteSteps(script, row->steps, code);
-}
-
 }  // namespace
 
+CellLayoutLookup::CellLayoutLookup(const CellLayout& layout) : frame_(layout.frame) {
+  for (const CellRow& row : layout.kinds) {
+    for (std::uint8_t code : row.codes) kinds_[code] = &row;
+  }
+  for (std::uint8_t code : layout.overlays) overlays_[code] = kinds_[code];
+}
+
 void WriteGridLoop(ScriptWriterState& script, const CellLayout& layout) {
-  const RowLookup kinds = IndexRows(layout.kinds);
-  RowLookup overlays{};
-  for (std::uint8_t code : layout.overlays) overlays[code] = kinds[code];
+  const CellLayoutLookup lookup(layout);
   const ScanwordDocument& document = script.document;
   MacroText& out = script.out;
   for (int y = 1; y <= document.gridHeight; ++y) {
     for (int x = 1; x <= document.gridWidth; ++x) {
-      const GridCell& cell = document.cells.at(x, y);
-      const std::uint8_t kind = Code(PlainKind(cell.kind));
-      WriteSteps(script, layout.frame, kind);
-      WriteRow(script, kinds[kind], kind);
-      WriteRow(script, overlays[cell.overlay], cell.overlay);
+      lookup.forCell(document.cells.at(x, y), [&](std::initializer_list<CellStep> steps, std::uint8_t code) {
+        WriteSteps(script, steps, code);
+      });
       out.line("   xn = xk");
       out.line("   xk = xn + xstep");
     }

@@ -7,26 +7,18 @@
 namespace verstak {
 namespace {
 
-struct EmitterShape {
-  int slots;                   // clues written, one slot each
-  std::string_view tail;       // closes the text and places it
-  bool upright;                // turned by 90 degrees after creation
-  std::string_view selection;  // the new text and its rectangle
-};
-
 constexpr std::string_view kCentredTail = "\", xn+(xstep/2), yn-(ystep/2)";
 constexpr std::string_view kCornerTail = "\", xn, yn";
-constexpr std::string_view kSelectWithLast = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-1, -1, -1, -1";
-// After the first text of a pair the counter has moved on by one, so nob-2
-// names the top (left) half first and the bottom (right) half second.
-constexpr std::string_view kSelectWithHalf = "   .RecorderSelectObjectsByIndex TRUE,nob,nob-2, -1, -1, -1";
 
-// In the order of ClueEmitter.
+// In the order of ClueEmitter. A single text is aligned with the rectangle
+// made last before it; after the first text of a pair the counter has moved
+// on by one, so nob-2 names the top (left) half first and the bottom (right)
+// half second.
 constexpr EmitterShape kEmitterShapes[] = {
-    {1, kCentredTail, false, kSelectWithLast},  // WriteCentredClue
-    {1, kCornerTail, true, kSelectWithLast},    // WriteRotatedClue
-    {2, kCornerTail, false, kSelectWithHalf},   // WriteCluePair
-    {2, kCornerTail, true, kSelectWithHalf},    // WriteRotatedCluePair
+    {1, kCentredTail, false, 1},  // WriteCentredClue
+    {1, kCornerTail, true, 1},    // WriteRotatedClue
+    {2, kCornerTail, false, 2},   // WriteCluePair
+    {2, kCornerTail, true, 2},    // WriteRotatedCluePair
 };
 
 // A double quote would end the macro's string: close it, add CHR(34), reopen.
@@ -60,7 +52,7 @@ void WriteOneClue(ScriptWriterState& script, const EmitterShape& shape) {
     out.line(" .MoveCenter 9, 0, 0");
     out.line(" .RotateObject 90000000, TRUE, 0, 0");
   }
-  out.line(shape.selection);
+  out.line("   .RecorderSelectObjectsByIndex TRUE,nob,nob-", shape.partnerBack, ", -1, -1, -1");
   out.line("   .AlignObjects 3, 3");
   script.advanceCounter(1);
   ++script.definitionCursor;
@@ -68,8 +60,10 @@ void WriteOneClue(ScriptWriterState& script, const EmitterShape& shape) {
 
 }  // namespace
 
+const EmitterShape& ShapeOf(ClueEmitter emitter) { return kEmitterShapes[static_cast<std::size_t>(emitter)]; }
+
 void WriteClue(ScriptWriterState& script, ClueEmitter emitter) {
-  const EmitterShape& shape = kEmitterShapes[static_cast<std::size_t>(emitter)];
+  const EmitterShape& shape = ShapeOf(emitter);
   for (int clue = 0; clue < shape.slots; ++clue) WriteOneClue(script, shape);
 }
 

@@ -3,6 +3,8 @@
 // at a point of the current cell and aligned with the rectangle created for it
 // just before.
 
+#include <string_view>
+
 #include "script/writer_state.h"
 
 namespace verstak {
@@ -13,6 +15,15 @@ enum class ClueEmitter {
   WriteCluePair,         // kind 16: top clue, then bottom clue
   WriteRotatedCluePair,  // kind 20: left clue, then right clue, turned upright
 };
+
+struct EmitterShape {
+  int slots;              // clues written, one slot each
+  std::string_view tail;  // closes the text and places it
+  bool upright;           // turned by 90 degrees after creation, to read upwards
+  int partnerBack;        // each text is aligned with object nob-<partnerBack>
+};
+
+const EmitterShape& ShapeOf(ClueEmitter emitter);
 
 // Writes the emitter's lines for the clue or the pair of clues at the
 // export's DefinitionCursor and moves the cursor past the slots used. A slot

@@ -7,34 +7,11 @@
 #include "script/cell_layout.h"
 #include "script/clue_emitters.h"
 #include "script/layer_passes.h"
+#include "script/one_layer_layout.h"
 #include "script/subroutine_library.h"
 
 namespace verstak {
 namespace {
-
-using enum ClueEmitter;
-
-// The one-layer layout draws each cell completely: its frame, the lines of its
-// kind, then its overlay drawn as a cell of that kind (a second arrow, or a
-// bar standing on an arrow cell). Every call is counted, so that each clue
-// text is aligned with its own rectangle.
-const CellLayout kOneLayer = {
-    {WriteLine("   .CreateRectangle yn, xn, yk, xk , okr"), AdvanceCounter(1)},
-    {
-        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, {CallCountedOfCode()}},
-        {{16}, {CallCounted(16), EmitClue(WriteCluePair)}},
-        {{17}, {CallCounted(17)}},
-        {{18}, {CallCounted(18)}},
-        {{19}, {CallCounted(19), EmitClue(WriteCentredClue)}},
-        {{20}, {CallCounted(20), EmitClue(WriteRotatedCluePair)}},
-        {{21}, {CallCounted(21)}},
-        {{22}, {CallCounted(22)}},
-        {{23}, {CallCounted(23)}},
-        {{24}, {CallCounted(24), EmitClue(WriteRotatedClue)}},
-        {{25}, {CallCounted(25), EmitClue(WriteCentredClue)}},
-    },
-    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 21, 22},
-};
 
 std::string_view AutomationObject(CorelVersion version) {
   switch (version) {
@@ -104,7 +81,7 @@ std::string CorelScriptWriter::write(const ExportChoice& choice) const {
   WriteHeader(script.out, choice.version);
   WriteDeclarations(script.out, settings_);
   if (choice.layerMode == LayerMode::OneLayer) {
-    WriteGridLoop(script, kOneLayer);
+    WriteGridLoop(script, OneLayerLayout());
   } else {
     WriteLayeredBody(script, choice.layerMode, choice.passes);
   }

@@ -1,7 +1,5 @@
 #include "script/layer_passes.h"
 
-#include <string_view>
-
 #include "script/cell_layout.h"
 
 namespace verstak {
@@ -9,43 +7,32 @@ namespace {
 
 using enum ClueEmitter;
 
-struct Pass {
-  bool PassChoices::*ticked;
-  std::string_view layer;
-  int layerRank;          // place of its .NewLayer line
-  bool returnsToTopLeft;  // the text pass starts where the parameters left the current cell
-  CellLayout cells;
-};
-
 // For one clue the text is nob-1 after its counter line and its placement
 // rectangle nob-2; for a pair the two placement rectangles are nob-4 and nob-3.
-constexpr CellStep kDeleteSingle = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-2");
-constexpr CellStep kDeleteFirstOfPair = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-4");
-constexpr CellStep kDeleteSecondOfPair = WriteLine("   .RecorderSelectObjectByIndex TRUE,nob-3");
-constexpr CellStep kDelete = WriteLine("  .DeleteObject");
+constexpr CellStep kDeleteSingle = DeleteObject(2);
+constexpr CellStep kDeleteFirstOfPair = DeleteObject(4);
+constexpr CellStep kDeleteSecondOfPair = DeleteObject(3);
 
 // In the order the passes are written.
-constexpr Pass kPasses[] = {
-    {&PassChoices::text, "Text", 4, false,
+constexpr PassTable kPasses[] = {
+    {LayerPass::Text, &PassChoices::text, "Text", 4, false,
      {{},
       {
-          {{16}, {CallCounted(36), EmitClue(WriteCluePair),
-                  kDeleteFirstOfPair, kDelete, kDeleteSecondOfPair, kDelete}},
-          {{19}, {CallCounted(15), EmitClue(WriteCentredClue), kDeleteSingle, kDelete}},
-          {{20}, {CallCounted(40), EmitClue(WriteRotatedCluePair),
-                  kDeleteFirstOfPair, kDelete, kDeleteSecondOfPair, kDelete}},
-          {{24}, {CallCounted(34), EmitClue(WriteRotatedClue), kDeleteSingle, kDelete}},
-          {{25}, {CallCounted(35), EmitClue(WriteCentredClue), kDeleteSingle, kDelete}},
+          {{16}, {CallCounted(36), EmitClue(WriteCluePair), kDeleteFirstOfPair, kDeleteSecondOfPair}},
+          {{19}, {CallCounted(15), EmitClue(WriteCentredClue), kDeleteSingle}},
+          {{20}, {CallCounted(40), EmitClue(WriteRotatedCluePair), kDeleteFirstOfPair, kDeleteSecondOfPair}},
+          {{24}, {CallCounted(34), EmitClue(WriteRotatedClue), kDeleteSingle}},
+          {{25}, {CallCounted(35), EmitClue(WriteCentredClue), kDeleteSingle}},
       },
       {}}},
-    {&PassChoices::arrows, "Arrows", 5, true,
+    {LayerPass::Arrows, &PassChoices::arrows, "Arrows", 5, true,
      {{},
       {
           {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, {CallCountedOfCode()}},
       },
       // Second arrows on every cell, bar cells included.
       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}},
-    {&PassChoices::emptySquares, "Free_kub", 0, true,
+    {LayerPass::EmptySquares, &PassChoices::emptySquares, "Free_kub", 0, true,
      {{},
       {
           {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 21, 22}, {CallSubroutine(15)}},
@@ -53,7 +40,7 @@ constexpr Pass kPasses[] = {
           {{25}, {CallSubroutine(45)}},
       },
       {}}},
-    {&PassChoices::fullSquares, "Fool_kub", 1, true,
+    {LayerPass::FullSquares, &PassChoices::fullSquares, "Fool_kub", 1, true,
      {{},
       {
           {{16}, {CallSubroutine(16)}},
@@ -63,7 +50,7 @@ constexpr Pass kPasses[] = {
           {{25}, {CallSubroutine(38)}},
       },
       {}}},
-    {&PassChoices::pictures, "Images", 2, true,
+    {LayerPass::Pictures, &PassChoices::pictures, "Images", 2, true,
      {{},
       {
           {{23}, {CallSubroutine(15), CallSubroutine(23)}},
@@ -71,7 +58,7 @@ constexpr Pass kPasses[] = {
       {}}},
     // No later line selects by index, so these counter lines need not match
     // the objects made.
-    {&PassChoices::allSquares, "Oll_kub", 3, true,
+    {LayerPass::AllSquares, &PassChoices::allSquares, "Oll_kub", 3, true,
      {{},
       {
           {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 19}, {CallSubroutine(15)}},
@@ -88,17 +75,15 @@ constexpr Pass kPasses[] = {
       {17, 18, 21, 22}}},
 };
 
-bool Ticked(const Pass& pass, const PassChoices& passes) { return passes.*pass.ticked; }
-
 void WriteNewLayers(ScriptWriterState& script, const PassChoices& passes) {
   for (int rank = 0; rank < static_cast<int>(std::size(kPasses)); ++rank) {
-    for (const Pass& pass : kPasses) {
+    for (const PassTable& pass : kPasses) {
       if (pass.layerRank == rank && Ticked(pass, passes)) script.out.line("    .NewLayer \"", pass.layer, "\"");
     }
   }
 }
 
-void WritePass(ScriptWriterState& script, const Pass& pass, LayerMode mode) {
+void WritePass(ScriptWriterState& script, const PassTable& pass, LayerMode mode) {
   if (pass.returnsToTopLeft) script.out.line("    GOSUB Lear");
   if (mode == LayerMode::ByLayers) script.out.line("    .SelectLayer \"", pass.layer, "\"");
   WriteGridLoop(script, pass.cells);
@@ -106,9 +91,13 @@ void WritePass(ScriptWriterState& script, const Pass& pass, LayerMode mode) {
 
 }  // namespace
 
+std::span<const PassTable> LayerPassTables() { return kPasses; }
+
+bool Ticked(const PassTable& pass, const PassChoices& passes) { return passes.*pass.ticked; }
+
 void WriteLayeredBody(ScriptWriterState& script, LayerMode mode, const PassChoices& passes) {
   if (mode == LayerMode::ByLayers) WriteNewLayers(script, passes);
-  for (const Pass& pass : kPasses) {
+  for (const PassTable& pass : kPasses) {
     if (Ticked(pass, passes)) WritePass(script, pass, mode);
   }
 }

@@ -3,31 +3,28 @@
 // relative to the current cell and ends with RETURN. Their texts are fixed;
 // only the fill lines follow the dialect and the clue colour.
 
-#include <cstdint>
 #include <initializer_list>
 #include <string_view>
 
+#include "script/cell_shapes.h"
 #include "script/writer_state.h"
 
 namespace verstak {
 
-enum class Fill : std::uint8_t {
-  None,            // a plain line
-  ClueFill,        // the clue background colour of the print settings
-  ClueFillNarrow,  // the same; its CorelDRAW 7 line has two leading blanks, not three
-  BlackFill,       // bars
-  GreyFill,        // picture cells
-};
-
+// A line of a subroutine and what it draws: the shape its command creates,
+// or the fill it applies to the object selected at that moment.
 struct SubroutineLine {
   std::string_view text;
+  CellShape shape = {};
   Fill fill = Fill::None;  // when set, the fill's lines stand here instead of `text`
 };
 
 struct Subroutine {
-  int number;          // Klet_<number>
-  int objectsCreated;  // what the counter line after its GOSUB must add
+  int number;  // Klet_<number>
   std::initializer_list<SubroutineLine> lines;
+
+  // What the counter line after its GOSUB must add: the objects its lines create.
+  int objectsCreated() const;
 };
 
 // The subroutine numbered `number`; nullptr for numbers without one.

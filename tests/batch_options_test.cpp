@@ -78,6 +78,35 @@ TEST(BatchOptions, InputsOfEachCommand) {
   EXPECT_EQ(both.command, Command::Save);
 }
 
+TEST(BatchOptions, TypesettingValuesAndTheFormat) {
+  const Options defaults = Parsed({"export", "--grid", "g.txt", "-o", "out.pdf"});
+  EXPECT_EQ(defaults.typeset, TypesetSettings{});
+  EXPECT_EQ(defaults.typeset.font, "PT Sans Narrow");
+  EXPECT_FALSE(defaults.format);
+  EXPECT_EQ(defaults.outputFormat(), OutputFormat::Pdf);
+  EXPECT_FALSE(defaults.strictFit);
+
+  const Options set = Parsed({"export", "--grid", "g.txt", "-o", "out", "--font", "DejaVu Sans:bold", "--font-size",
+                              "8,5", "--min-font-size", "6", "--line-spacing", "1.25", "--margin", "10",
+                              "--line-width", "0.15", "--no-arrowheads", "--strict-fit", "--format", "svg"});
+  EXPECT_EQ(set.typeset.font, "DejaVu Sans:bold");
+  EXPECT_DOUBLE_EQ(set.typeset.size, 8.5);
+  EXPECT_DOUBLE_EQ(set.typeset.minimumSize, 6);
+  EXPECT_DOUBLE_EQ(set.typeset.lineSpacing, 1.25);
+  EXPECT_DOUBLE_EQ(set.typeset.pageMargin, 10);
+  EXPECT_DOUBLE_EQ(set.typeset.lineWidth, 0.15);
+  EXPECT_FALSE(set.typeset.arrowheads);
+  EXPECT_TRUE(set.strictFit);
+  EXPECT_EQ(set.outputFormat(), OutputFormat::Svg);
+
+  // A size below the default minimum brings the minimum down with it.
+  EXPECT_DOUBLE_EQ(Parsed({"check", "--grid", "g.txt", "--fit", "--font-size", "4"}).typeset.minimumSize, 4);
+  EXPECT_TRUE(Parsed({"check", "--grid", "g.txt", "--fit"}).fit);
+  // --all names no file: the macro unless --format says otherwise.
+  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "--all", "-o", "out.pdf"}).outputFormat(), OutputFormat::Csc);
+  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "--all", "-o", "d", "--format", "pdf"}).outputFormat(), OutputFormat::Pdf);
+}
+
 TEST(BatchOptions, HelpWinsOverEverythingElse) {
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseArguments({"--help"})));
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseArguments({"export", "--bogus", "-h"})));
@@ -160,7 +189,31 @@ INSTANTIATE_TEST_SUITE_P(
                    " В поле \"Высота...\" ошибка! "},
         WrongUsage{"CyanEmpty", With({"export", "-o", "x", "--cmyk", ",0,0,20"}, kGrid), " В поле \"Cyan\" ошибка! "},
         WrongUsage{"BlackTooLarge", With({"export", "-o", "x", "--cmyk", "0,0,0,101"}, kGrid),
-                   " Black не может быть более 100% "}),
+                   " Black не может быть более 100% "},
+        // The print output's options.
+        WrongUsage{"Format", With({"export", "-o", "x", "--format", "png"}, kGrid), "--format: csc, pdf или svg, а не png"},
+        WrongUsage{"FontEmpty", With({"export", "-o", "x", "--font="}, kGrid),
+                   "--font: нужно название шрифта или путь к файлу .ttf"},
+        WrongUsage{"FontSizeZero", With({"export", "-o", "x", "--font-size", "0"}, kGrid),
+                   "--font-size: размер в пунктах больше 0 и не больше 100, а не 0"},
+        WrongUsage{"FontSizeWord", With({"check", "--fit", "--font-size", "seven"}, kGrid),
+                   "--font-size: размер в пунктах больше 0 и не больше 100, а не seven"},
+        WrongUsage{"FontSizeNaN", With({"info", "--json", "--font-size", "nan"}, kGrid),
+                   "--font-size: размер в пунктах больше 0 и не больше 100, а не nan"},
+        WrongUsage{"MinimumAboveSize", With({"export", "-o", "x", "--min-font-size", "8"}, kGrid),
+                   "--min-font-size не может быть больше --font-size"},
+        WrongUsage{"LineSpacing", With({"export", "-o", "x", "--line-spacing", "0,4"}, kGrid),
+                   "--line-spacing: число от 0,5 до 5, а не 0,4"},
+        WrongUsage{"MarginNegative", With({"export", "-o", "x", "--margin", "-1"}, kGrid),
+                   "--margin: поле в мм от 0 до 1000, а не -1"},
+        WrongUsage{"LineWidthZero", With({"export", "-o", "x", "--line-width", "0"}, kGrid),
+                   "--line-width: толщина в мм больше 0 и не больше 5, а не 0"},
+        WrongUsage{"LineWidthTrailing", With({"export", "-o", "x", "--line-width", "0.2mm"}, kGrid),
+                   "--line-width: толщина в мм больше 0 и не больше 5, а не 0.2mm"},
+        WrongUsage{"FitOfExport", With({"export", "-o", "x", "--fit"}, kGrid), "параметр --fit не относится к команде export"},
+        WrongUsage{"StrictFitOfCheck", With({"check", "--strict-fit"}, kGrid),
+                   "параметр --strict-fit не относится к команде check"},
+        WrongUsage{"MarginOfInfo", With({"info", "--margin", "2"}, kGrid), "параметр --margin не относится к команде info"}),
     [](const ::testing::TestParamInfo<WrongUsage>& info) { return std::string(info.param.name); });
 
 }  // namespace

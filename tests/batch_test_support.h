@@ -31,6 +31,17 @@ inline BatchRun RunBatchWith(const std::vector<std::string>& arguments) {
   return run;
 }
 
+// info --json without its last member, "fit" (the clues as typeset), which
+// the print output's tests look at.
+inline std::string WithoutFit(const std::string& json) {
+  const std::size_t fit = json.rfind(",\"fit\":[");
+  if (fit == std::string::npos || !json.ends_with("]}\n")) {
+    ADD_FAILURE() << "no \"fit\" at the end of " << json;
+    return json;
+  }
+  return json.substr(0, fit) + "}\n";
+}
+
 // UTF-8 lines as a cp1251 text file's bytes, each line ended by CR LF.
 inline std::string Cp1251Lines(std::initializer_list<std::string_view> lines) {
   std::string text;

@@ -22,6 +22,11 @@ struct Box {
   friend bool operator==(const Box&, const Box&) = default;
 };
 
+struct MacroPoint {
+  long long x = 0, y = 0;
+  friend bool operator==(const MacroPoint&, const MacroPoint&) = default;
+};
+
 struct MacroObject {
   enum class Type { Rectangle, Curve, Text };
   Type type;
@@ -30,6 +35,10 @@ struct MacroObject {
   int segments = 0;     // curves
   bool filled = false;  // rectangles
   bool deleted = false;
+  long long radius = 0;             // rectangles: the corner radius
+  std::vector<long long> colour;    // filled rectangles: the CMYK of the fill
+  std::vector<MacroPoint> points;   // curves: start, then the end of each segment
+  bool turned = false;              // texts: rotated
 };
 
 // One ".RecorderSelectObjectsByIndex TRUE,a,b, ..." line: the text it aligns
@@ -141,16 +150,21 @@ class MacroRunner {
     if (name == ".CreateRectangle") {
       const std::vector<long long> v = evaluateList(args);
       if (v.size() != 5) ADD_FAILURE() << "rectangle needs five values at " << where();
-      if (v.size() >= 4) make({MacroObject::Type::Rectangle, {v[0], v[1], v[2], v[3]}, {}});
+      if (v.size() >= 4) make(MacroObject::Type::Rectangle, {v[0], v[1], v[2], v[3]});
+      if (v.size() == 5) objects_.back().radius = v[4];
     } else if (name == ".BeginDrawCurve") {
       if (drawing_) ADD_FAILURE() << "curve begun twice at " << where();
       drawing_ = true;
+      curve_ = {point(args)};
     } else if (name == ".DrawCurveLineTo") {
       if (!drawing_) ADD_FAILURE() << "line without a curve at " << where();
+      curve_.push_back(point(args));
     } else if (name == ".EndDrawCurve") {
       if (!drawing_) ADD_FAILURE() << "curve ended without beginning at " << where();
       drawing_ = false;
-      make({MacroObject::Type::Curve, {}, {}, 1});
+      make(MacroObject::Type::Curve);
+      objects_.back().segments = 1;
+      objects_.back().points = curve_;
     } else if (name == ".CreateArtisticText") {
       createText(args);
     } else if (name == ".RecorderSelectObjectByIndex") {
@@ -159,7 +173,13 @@ class MacroRunner {
       selectPair(args);
     } else if (name == ".AppendCurveLine") {
       MacroObject* curve = selectedOne(MacroObject::Type::Curve);
-      if (curve != nullptr) ++curve->segments;
+      const std::vector<long long> v = evaluateList(args);
+      if (v.size() != 4) ADD_FAILURE() << "a segment needs four values at " << where();
+      if (curve != nullptr && v.size() == 4) {
+        ++curve->segments;
+        if (curve->points.back() != MacroPoint{v[0], v[1]}) ADD_FAILURE() << "segment not at the curve's end at " << where();
+        curve->points.push_back({v[2], v[3]});
+      }
     } else if (name == ".DeleteObject") {
       MacroObject* gone = selectedOne(std::nullopt);
       if (gone != nullptr) {
@@ -168,18 +188,22 @@ class MacroRunner {
       }
       selection_.clear();
     } else if (name == ".ApplyUniformFillColor" && !args.empty()) {
-      fill();
+      fill(colourOf(args));
     } else if (name == ".ApplyUniformFillColor") {
       if (!colourStored_) ADD_FAILURE() << "no colour stored before " << where();
-      fill();
+      fill(storedColour_);
     } else if (name == ".StoreColor") {
       colourStored_ = true;
+      storedColour_ = colourOf(args);
     } else if (name == ".UnSelectAll") {
       selection_.clear();
     } else if (name == ".AlignObjects") {
       if (selection_.size() != 2) ADD_FAILURE() << "aligning without two objects at " << where();
-    } else if (name == ".MoveCenter" || name == ".RotateObject") {
+    } else if (name == ".MoveCenter") {
       selectedOne(MacroObject::Type::Text);
+    } else if (name == ".RotateObject") {
+      MacroObject* text = selectedOne(MacroObject::Type::Text);
+      if (text != nullptr) text->turned = true;
     } else if (name != ".StartOfRecording" && name != ".SuppressPainting" && name != ".ResumePainting" &&
                name != ".EndOfRecording" && name != ".NewLayer" && name != ".SelectLayer") {
       ADD_FAILURE() << "unknown command at " << where();
@@ -187,7 +211,11 @@ class MacroRunner {
   }
 
   // A new object is the selection, as in CorelDRAW.
-  void make(MacroObject object) {
+  void make(MacroObject::Type type, Box box = {}, std::string text = {}) {
+    MacroObject object{};
+    object.type = type;
+    object.box = box;
+    object.text = std::move(text);
     objects_.push_back(std::move(object));
     selection_ = {static_cast<int>(objects_.size())};
   }
@@ -212,9 +240,31 @@ class MacroRunner {
     return &object;
   }
 
-  void fill() {
+  void fill(const std::vector<long long>& colour) {
     MacroObject* target = selectedOne(MacroObject::Type::Rectangle);
-    if (target != nullptr) target->filled = true;
+    if (target != nullptr) {
+      target->filled = true;
+      target->colour = colour;
+    }
+  }
+
+  // "5002,c,m,y,k": the colour model, then the four inks.
+  std::vector<long long> colourOf(std::string_view args) {
+    std::vector<long long> v = evaluateList(args);
+    if (v.size() != 5 || v[0] != 5002) {
+      ADD_FAILURE() << "a CMYK colour needs 5002 and four values at " << where();
+      return {};
+    }
+    return {v.begin() + 1, v.end()};
+  }
+
+  MacroPoint point(std::string_view args) {
+    const std::vector<long long> v = evaluateList(args);
+    if (v.size() != 2) {
+      ADD_FAILURE() << "a point needs two values at " << where();
+      return {};
+    }
+    return {v[0], v[1]};
   }
 
   void selectPair(std::string_view args) {
@@ -259,7 +309,7 @@ class MacroRunner {
       ADD_FAILURE() << "text needs a place at " << where();
     }
     lastTextMadeAfter_ = objects_.size();
-    make({MacroObject::Type::Text, {}, text});
+    make(MacroObject::Type::Text, {}, text);
   }
 
   std::vector<long long> evaluateList(std::string_view args) {
@@ -354,6 +404,8 @@ class MacroRunner {
   int deletions_ = 0;
   bool drawing_ = false;
   bool colourStored_ = false;
+  std::vector<long long> storedColour_;
+  std::vector<MacroPoint> curve_;
   bool ended_ = false;
   std::size_t line_ = 0;
   std::string_view expression_;

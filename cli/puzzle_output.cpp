@@ -1,0 +1,48 @@
+#include "cli/puzzle_output.h"
+
+#include "print/print_writer.h"
+#include "script/corel_script_writer.h"
+
+namespace verstak::batch {
+
+std::optional<PuzzleOutput> PuzzleOutput::Prepare(const Options& options, std::vector<UserMessage>& failures) {
+  if (options.outputFormat() == OutputFormat::Csc) return PuzzleOutput(options, std::nullopt);
+  FontOutcome font = LoadTypesetFont(options.typeset.font);
+  if (font.failure) {
+    failures.push_back(std::move(*font.failure));
+    return std::nullopt;
+  }
+  return PuzzleOutput(options, std::move(font.font));
+}
+
+std::string_view PuzzleOutput::extension() const {
+  switch (format_) {
+    case OutputFormat::Pdf: return "pdf";
+    case OutputFormat::Svg: return "svg";
+    case OutputFormat::Csc: break;
+  }
+  return "csc";
+}
+
+PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
+                                  std::string_view title) const {
+  const Options& options = *options_;
+  if (format_ == OutputFormat::Csc) {
+    return {CorelScriptWriter(document, options.settings).writeFile(path, options.choice)};
+  }
+  const PrintWriter writer(document, options.settings, options.typeset, *font_);
+  const PrintFormat format = format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg;
+  PrintWritten written = writer.writeFile(path, format, options.choice, title);
+  return {std::move(written.failure), written.fit.overflowing()};
+}
+
+std::string PuzzleTitle(const PuzzleInput& input, int number) {
+  if (input.scanword) return input.scanword->filename().string();
+  return "Сканворд " + std::to_string(number);
+}
+
+std::string NotFittingLine(int notFitting) {
+  return notFitting > 0 ? "Не помещается определений: " + std::to_string(notFitting) : std::string{};
+}
+
+}  // namespace verstak::batch

@@ -1,0 +1,50 @@
+#pragma once
+// What export writes for one document: the CorelDRAW macro, or the PDF or
+// the SVG with its clues typeset, whose clues that do not fit are counted.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/batch_options.h"
+#include "document/scanword_document.h"
+#include "print/typeset_font.h"
+
+namespace verstak::batch {
+
+struct PuzzleWritten {
+  Failure failure;
+  int notFitting = 0;  // clues set at the minimum size and still too large
+};
+
+class PuzzleOutput {
+ public:
+  // The font is loaded only for the print formats; its failure names it.
+  static std::optional<PuzzleOutput> Prepare(const Options& options, std::vector<UserMessage>& failures);
+
+  OutputFormat format() const { return format_; }
+  // "csc", "pdf" or "svg": the extension of the files of export --all.
+  std::string_view extension() const;
+
+  // `title` (UTF-8) is the print output's title.
+  PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path,
+                      std::string_view title) const;
+
+ private:
+  PuzzleOutput(const Options& options, std::optional<TypesetFont> font)
+      : options_(&options), format_(options.outputFormat()), font_(std::move(font)) {}
+
+  const Options* options_;
+  OutputFormat format_;
+  std::optional<TypesetFont> font_;
+};
+
+// "Сканворд N", or the name of the scanword file the puzzle came from.
+std::string PuzzleTitle(const PuzzleInput& input, int number);
+
+// "Не помещается определений: N", or nothing when all fit.
+std::string NotFittingLine(int notFitting);
+
+}  // namespace verstak::batch

@@ -1,0 +1,66 @@
+#pragma once
+// The print output of a document: the PDF or the SVG as bytes, or written to
+// a file, and the fit report of its clues.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "document/scanword_document.h"
+#include "document/user_message.h"
+#include "print/fit_report.h"
+#include "print/pdf_writer.h"
+#include "print/print_drawing.h"
+#include "print/svg_writer.h"
+#include "print/typeset_font.h"
+#include "print/typeset_settings.h"
+#include "script/export_choice.h"
+#include "settings/print_settings.h"
+
+namespace verstak {
+
+inline constexpr std::string_view kPrintWriteFailedMessage = " Не удалось записать файл! ";
+
+enum class PrintFormat { Pdf, Svg };
+
+// What a written print file came to: the clues of its drawing that do not fit.
+struct PrintWritten {
+  Failure failure;
+  FitReport fit;
+};
+
+class PrintWriter {
+ public:
+  // Only reads the document, which must outlive the writer; the settings and
+  // the font are copied.
+  PrintWriter(const ScanwordDocument& document, PrintSettings settings, TypesetSettings typeset, TypesetFont font)
+      : document_(document), settings_(std::move(settings)), typeset_(std::move(typeset)), font_(std::move(font)) {}
+
+  Drawing drawing(const ExportChoice& choice) const {
+    return PrintDrawing(document_, settings_, typeset_, font_, choice);
+  }
+
+  // `title` is UTF-8: "Сканворд N" or the file's name.
+  PrintBytes pdf(const ExportChoice& choice, std::string_view title) const {
+    return PdfBytes(drawing(choice), font_, title);
+  }
+  std::string svg(const ExportChoice& choice, std::string_view title) const {
+    return SvgBytes(drawing(choice), font_, title);
+  }
+
+  // Writes the file through a temporary file renamed when complete; the
+  // file that was there before is left as it was when anything fails.
+  PrintWritten writeFile(const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
+                         std::string_view title) const;
+
+  // Every clue of the document, whatever the layout; nothing is written.
+  FitReport fitReport() const { return MakeFitReport(document_, settings_, typeset_, font_); }
+
+ private:
+  const ScanwordDocument& document_;
+  PrintSettings settings_;
+  TypesetSettings typeset_;
+  TypesetFont font_;
+};
+
+}  // namespace verstak

@@ -1,0 +1,29 @@
+#pragma once
+// How the print output sets what the macro leaves to CorelDRAW's defaults:
+// the clue font and its sizes, line spacing, the margin inside each clue
+// rectangle, the width of frames and arrows, arrowheads, and the margin of
+// the page around the grid.
+
+#include <string>
+
+namespace verstak {
+
+struct TypesetSettings {
+  // A family name resolved with fontconfig ("PT Sans Narrow:bold" also picks
+  // a style), or the path of a .ttf file.
+  std::string font = "PT Sans Narrow";
+  double size = 7.0;         // pt: the size each clue is set at when it fits
+  double minimumSize = 5.0;  // pt: the smallest size tried, in steps of 0.25 pt
+  double lineSpacing = 1.0;  // line distance as a multiple of the size
+  double innerMargin = 0.4;  // mm, on every side of a clue's rectangle
+  double lineWidth = 0.2;    // mm, frames and arrows
+  bool arrowheads = true;    // a small filled triangle at each arrow's end
+  double pageMargin = 0.0;   // mm around the grid on every side of the page
+
+  friend bool operator==(const TypesetSettings&, const TypesetSettings&) = default;
+};
+
+// The step between the sizes tried for a clue.
+inline constexpr double kSizeStep = 0.25;
+
+}  // namespace verstak

@@ -1,0 +1,252 @@
+// verstak-batch's print output: the format by the output's extension or
+// --format, the typesetting options and their usage errors, a missing font,
+// check --fit, info --json's "fit", and clues that do not fit.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "batch_test_support.h"
+#include "files/definitions_file.h"
+#include "files/grid_file.h"
+#include "files/scanword_file.h"
+#include "print/print_writer.h"
+#include "print_test_support.h"
+#include "script/corel_script_writer.h"
+
+namespace verstak::batch {
+namespace {
+
+using testing::BatchRun;
+using testing::RunBatchWith;
+namespace fs = std::filesystem;
+
+class BatchPrint : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  const std::string grid = folder.write("grid.txt", testing::SmallGrids()).string();
+  const std::string definitions = folder.write("definitions.txt", testing::SmallDefinitions()).string();
+
+  std::string path(std::string_view name) const { return (folder / name).string(); }
+
+  ScanwordDocument opened(int number) const {
+    ScanwordDocument document;
+    ReadGridFile(grid, number).applyTo(document);
+    ReadDefinitionsFile(definitions, number).applyTo(document);
+    return document;
+  }
+
+  BatchRun exportPuzzle(int number, std::vector<std::string> more) const {
+    std::vector<std::string> arguments = {
+        "export", "--grid", grid, "--definitions", definitions, "--number", std::to_string(number)};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return RunBatchWith(arguments);
+  }
+
+  // A scanword whose one clue cell holds a clue far too long for it.
+  std::string overflowingScanword() const {
+    ScanwordDocument document;
+    document.gridWidth = 2;
+    document.gridHeight = 1;
+    document.cells.at(1, 1).kind = CellKind::Clue;
+    document.cells.at(2, 1).kind = CellKind::ClueHalfLeft;
+    document.definitions.slot(1).line(1).assign(Utf8ToCp1251("Двухколесныйтранспорт"));
+    document.definitions.slot(2).line(1).assign(Utf8ToCp1251("Лев"));
+    EXPECT_FALSE(WriteScanwordFile(path("long.skw"), document));
+    return path("long.skw");
+  }
+};
+
+// The bytes of the core's writers for the document the open dialog builds.
+TEST_F(BatchPrint, FormatFollowsTheExtensionOrFormat) {
+  const ScanwordDocument document = opened(1);
+  const PrintWriter writer(document, PrintSettings{}, TypesetSettings{}, testing::DefaultFont());
+  const std::string pdf = writer.pdf({}, "Сканворд 1").bytes;
+  const std::string svg = writer.svg({}, "Сканворд 1");
+  const std::string macro = CorelScriptWriter(document, PrintSettings{}).write({});
+  struct Case {
+    std::vector<std::string> options;
+    std::string file;
+    const std::string& bytes;
+  };
+  const Case cases[] = {
+      {{"-o", path("a.pdf")}, "a.pdf", pdf},
+      {{"-o", path("b.SVG")}, "b.SVG", svg},
+      {{"-o", path("c.csc")}, "c.csc", macro},
+      {{"-o", path("d")}, "d", macro},
+      {{"-o", path("e.out"), "--format", "pdf"}, "e.out", pdf},
+      {{"-o", path("f.pdf"), "--format", "csc"}, "f.pdf", macro},
+      {{"--format=svg", "-o", path("g.txt")}, "g.txt", svg},
+  };
+  for (const Case& c : cases) {
+    const BatchRun run = exportPuzzle(1, c.options);
+    ASSERT_EQ(run.status, kExitDone) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(TempFolder::Read(folder / c.file), c.bytes) << c.file;
+  }
+}
+
+TEST_F(BatchPrint, TypesettingOptionsReachTheOutput) {
+  const BatchRun run =
+      exportPuzzle(1, {"-o", path("set.pdf"), "--font", testing::DefaultFont().file.string(), "--font-size", "6,5",
+                       "--min-font-size", "4.5", "--line-spacing", "1.2", "--margin", "3", "--line-width", "0.3",
+                       "--no-arrowheads", "--cell-width", "15", "--cmyk", "10,0,0,30"});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  PrintSettings settings;
+  settings.cellWidth = 150000;
+  settings.cyanText = "10,";
+  settings.blackText = "30";
+  TypesetSettings typeset;
+  typeset.font = testing::DefaultFont().file.string();
+  typeset.size = 6.5;
+  typeset.minimumSize = 4.5;
+  typeset.lineSpacing = 1.2;
+  typeset.pageMargin = 3;
+  typeset.lineWidth = 0.3;
+  typeset.arrowheads = false;
+  const ScanwordDocument document = opened(1);
+  EXPECT_EQ(TempFolder::Read(folder / "set.pdf"),
+            PrintWriter(document, settings, typeset, testing::DefaultFont()).pdf({}, "Сканворд 1").bytes);
+}
+
+TEST_F(BatchPrint, TitleIsThePuzzleNumberOrTheScanwordFilesName) {
+  ASSERT_EQ(exportPuzzle(2, {"-o", path("two.svg")}).status, kExitDone);
+  EXPECT_NE(TempFolder::Read(folder / "two.svg").find("<title>Сканворд 2</title>"), std::string::npos);
+  const BatchRun run = RunBatchWith({"export", "--scanword", overflowingScanword(), "-o", path("long.svg")});
+  EXPECT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_NE(TempFolder::Read(folder / "long.svg").find("<title>long.skw</title>"), std::string::npos);
+}
+
+// A font that cannot be found is named, and nothing is written.
+TEST_F(BatchPrint, MissingFontFailsWithoutOutput) {
+  for (const std::string& font : std::vector<std::string>{"Нет Такого Шрифта", path("none.ttf")}) {
+    const BatchRun single = exportPuzzle(1, {"-o", path("x.pdf"), "--font", font});
+    EXPECT_EQ(single.status, kExitFailed);
+    EXPECT_EQ(single.err, "Шрифт не найден: " + font + "\n");
+    EXPECT_FALSE(fs::exists(folder / "x.pdf"));
+
+    const BatchRun every =
+        RunBatchWith({"export", "--grid", grid, "--all", "--format", "svg", "-o", path("all"), "--font", font});
+    EXPECT_EQ(every.status, kExitFailed);
+    EXPECT_EQ(every.err, "Шрифт не найден: " + font + "\n");
+    EXPECT_FALSE(fs::exists(folder / "all"));
+
+    const BatchRun check = RunBatchWith({"check", "--grid", grid, "--fit", "--font", font});
+    EXPECT_EQ(check.status, kExitFailed);
+    EXPECT_EQ(check.err, "Шрифт не найден: " + font + "\n");
+  }
+  // The macro sets no text: its export does not look for the font.
+  EXPECT_EQ(exportPuzzle(1, {"-o", path("x.csc"), "--font", "Нет Такого Шрифта"}).status, kExitDone);
+  // A file that is not a TrueType font is refused by name too.
+  const std::string fake = folder.write("fake.ttf", "not a font").string();
+  const BatchRun fakeRun = exportPuzzle(1, {"-o", path("y.pdf"), "--font", fake});
+  EXPECT_EQ(fakeRun.status, kExitFailed);
+  EXPECT_NE(fakeRun.err.find(fake), std::string::npos) << fakeRun.err;
+  EXPECT_FALSE(fs::exists(folder / "y.pdf"));
+}
+
+// Written all the same; counted; failed only when asked.
+TEST_F(BatchPrint, ExportOfCluesThatDoNotFit) {
+  const std::string scanword = overflowingScanword();
+  const BatchRun lenient = RunBatchWith({"export", "--scanword", scanword, "-o", path("long.pdf")});
+  EXPECT_EQ(lenient.status, kExitDone);
+  EXPECT_EQ(lenient.err, "Не помещается определений: 1\n");
+  EXPECT_TRUE(fs::exists(folder / "long.pdf"));
+
+  const BatchRun strict = RunBatchWith({"export", "--scanword", scanword, "-o", path("strict.svg"), "--strict-fit"});
+  EXPECT_EQ(strict.status, kExitFailed);
+  EXPECT_EQ(strict.err, "Не помещается определений: 1\n");
+  EXPECT_TRUE(fs::exists(folder / "strict.svg"));
+
+  // A smaller minimum size lets it fit.
+  const BatchRun smaller =
+      RunBatchWith({"export", "--scanword", scanword, "-o", path("small.pdf"), "--strict-fit", "--min-font-size", "3"});
+  EXPECT_EQ(smaller.status, kExitDone) << smaller.err;
+  EXPECT_EQ(smaller.err, "");
+}
+
+TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
+  const BatchRun run = RunBatchWith({"check", "--scanword", overflowingScanword(), "--fit"});
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Все правильно!");
+  EXPECT_NE(
+      run.out.find("\nОпределение 1 (ряд 1, столбец 1): строка 1 «Двухколесныйтранспорт» не помещается: по ширине на "),
+      std::string::npos)
+      << run.out;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+
+  // Wider cells: everything fits, and the check is all right.
+  const BatchRun wide = RunBatchWith({"check", "--scanword", overflowingScanword(), "--fit", "--cell-width", "40"});
+  EXPECT_EQ(wide.status, kExitDone) << wide.out;
+  EXPECT_EQ(wide.out, "Все правильно!\nВсе определения помещаются.\n");
+
+  // An empty slot is listed; the count check fails as before.
+  const BatchRun empty = RunBatchWith({"check", "--grid", grid, "--number", "1", "--fit"});
+  EXPECT_EQ(empty.status, kExitFailed);
+  EXPECT_EQ(
+      empty.out,
+      "Мало определений!\nОпределение 1 (ряд 1, столбец 1): нет текста\nОпределение 2 (ряд 2, столбец 1): нет текста\n"
+      "Определение 3 (ряд 2, столбец 3): нет текста\n");
+}
+
+TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
+  const BatchRun run = RunBatchWith({"info", "--scanword", overflowingScanword(), "--json"});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  const std::size_t fit = run.out.find(",\"fit\":[");
+  ASSERT_NE(fit, std::string::npos);
+  const std::string entries = run.out.substr(fit);
+  EXPECT_NE(
+      entries.find(
+          R"({"slot":1,"row":1,"column":1,"half":"whole","upright":false,"size":5,"fits":false,"empty":false,"overflowWidth":)"),
+      std::string::npos)
+      << entries;
+  EXPECT_NE(
+      entries.find(
+          R"({"slot":2,"row":1,"column":2,"half":"left","upright":true,"size":7,"fits":true,"empty":false,"overflowWidth":0,"overflowHeight":0})"),
+      std::string::npos)
+      << entries;
+  // The overflow as the fit report gives it, to a thousandth.
+  const FitReport report = MakeFitReport(
+      [&] {
+        ScanwordDocument document;
+        ReadScanwordFile(path("long.skw")).applyTo(document);
+        return document;
+      }(),
+      PrintSettings{}, TypesetSettings{}, testing::DefaultFont());
+  ASSERT_EQ(report.clues.size(), 1u);
+  const std::size_t width = entries.find("\"overflowWidth\":") + 16;
+  EXPECT_NEAR(std::stod(entries.substr(width)), report.clues[0].overflowWidth, 0.0005);
+}
+
+TEST_F(BatchPrint, EveryPuzzleInTheFormatAsked) {
+  const BatchRun run = RunBatchWith({"export", "--grid", grid, "--all", "--format", "pdf", "-o", path("pdfs")});
+  EXPECT_EQ(run.out, "Записано: 3, пропущено: 0\n");
+  EXPECT_EQ(run.status, kExitDone) << run.err;
+  for (int number = 1; number <= 3; ++number) {
+    ScanwordDocument document;
+    ReadGridFile(grid, number).applyTo(document);
+    const std::string title = "Сканворд " + std::to_string(number);
+    EXPECT_EQ(TempFolder::Read(folder / "pdfs" / (std::to_string(number) + ".pdf")),
+              PrintWriter(document, PrintSettings{}, TypesetSettings{}, testing::DefaultFont()).pdf({}, title).bytes);
+  }
+  EXPECT_FALSE(fs::exists(folder / "pdfs" / "1.csc"));
+
+  // Nothing fits at 29 pt: the files are written, the count is the sum of
+  // the puzzles' (puzzle 3 has no clues to pair with its grid).
+  const BatchRun svg = RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--all", "--format", "svg",
+                                     "-o", path("svgs"), "--font-size", "30", "--min-font-size", "29"});
+  EXPECT_EQ(svg.out, "Записано: 2, пропущено: 1 (Такого кроссворда нет! — 1)\n");
+  EXPECT_TRUE(svg.err.ends_with("\nНе помещается определений: 5\n")) << svg.err;
+  for (const char* file : {"1.svg", "2.svg"}) EXPECT_TRUE(fs::exists(folder / "svgs" / file)) << file;
+  const BatchRun strict =
+      RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--number", "2", "--format", "svg", "-o",
+                    path("two.svg"), "--font-size", "30", "--min-font-size", "29", "--strict-fit"});
+  EXPECT_EQ(strict.status, kExitFailed);
+  EXPECT_EQ(strict.err, "Не помещается определений: 2\n");
+}
+
+}  // namespace
+}  // namespace verstak::batch

@@ -1,0 +1,419 @@
+// The PDF and the SVG as the press and an editor see them, checked with
+// poppler-utils (pdfinfo, pdffonts, pdftotext, pdftoppm) and xmllint, which
+// the set-up installs: the bundled examples, 99 x 99 grids with every kind,
+// and clue lines of random bytes.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "document/cp1251.h"
+#include "document/overlay_rule.h"
+#include "document/slot_numbering.h"
+#include "files/definitions_file.h"
+#include "files/grid_file.h"
+#include "print/print_writer.h"
+#include "print_test_support.h"
+#include "script_test_support.h"
+#include "temp_folder.h"
+
+namespace verstak {
+namespace {
+
+using namespace verstak::testing;
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class PrintOutput : public ::testing::Test {
+ protected:
+  TempFolder folder;
+
+  // `command` as a shell runs it; a tool that is not installed fails the test.
+  ToolRun run(const std::string& command) const {
+    const std::string full =
+        command + " > '" + (folder / "stdout").string() + "' 2> '" + (folder / "stderr").string() + "'";
+    const int raw = std::system(full.c_str());
+    ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, TempFolder::Read(folder / "stdout"),
+                   TempFolder::Read(folder / "stderr")};
+    if (result.status == 127) ADD_FAILURE() << "not installed (poppler-utils, libxml2-utils): " << command;
+    return result;
+  }
+
+  std::string quoted(const std::filesystem::path& path) const { return "'" + path.string() + "'"; }
+
+  std::filesystem::path writePdf(const ScanwordDocument& doc, std::string_view name, const ExportChoice& choice = {},
+                                 const PrintSettings& settings = {}, const TypesetSettings& typeset = {}) const {
+    const PrintBytes pdf = PrintWriter(doc, settings, typeset, DefaultFont()).pdf(choice, "Сканворд 1");
+    EXPECT_FALSE(pdf.failure);
+    return folder.write(name, pdf.bytes);
+  }
+  std::filesystem::path writeSvg(const ScanwordDocument& doc, std::string_view name,
+                                 const ExportChoice& choice = {}) const {
+    return folder.write(name,
+                        PrintWriter(doc, PrintSettings{}, TypesetSettings{}, DefaultFont()).svg(choice, "Сканворд 1"));
+  }
+
+  // pdffonts lists the clue font, embedded.
+  void expectFontEmbedded(const std::filesystem::path& pdf) const {
+    const ToolRun fonts = run("pdffonts " + quoted(pdf));
+    EXPECT_EQ(fonts.status, 0) << fonts.err;
+    // name, type, encoding, emb, sub, uni, object, ID
+    const std::vector<std::string> font = LineStartingWith(fonts.out, "HPDFAA+PTSans-Narrow");
+    ASSERT_GE(font.size(), 4u) << fonts.out;
+    EXPECT_EQ(font[1], "TrueType");
+    EXPECT_EQ(font[3], "yes");
+  }
+
+  // pdftotext gives back every line set: its words, one after another. The
+  // tool joins lines of neighbouring cells that share a baseline and breaks
+  // upright lines at their blanks, so words are compared, and each place
+  // found is used up.
+  void expectEveryLineExtracted(const std::filesystem::path& pdf, const Drawing& drawing) const {
+    const ToolRun extracted = run("pdftotext -raw -enc UTF-8 " + quoted(pdf) + " -");
+    EXPECT_EQ(extracted.status, 0) << extracted.err;
+    std::vector<std::string> words = Words(extracted.out);
+    int checked = 0;
+    for (const Shape& shape : drawing.shapes) {
+      const auto* block = std::get_if<TextBlock>(&shape.form);
+      if (block == nullptr) continue;
+      for (const SetLine& line : block->lines) {
+        const std::vector<std::string> wanted = Words(Cp1251ToUtf8(line.text));
+        const auto found = std::ranges::search(words, wanted);
+        EXPECT_FALSE(found.empty() && !wanted.empty()) << Cp1251ToUtf8(line.text);
+        for (std::string& word : found) word.clear();
+        ++checked;
+      }
+    }
+    EXPECT_GT(checked, 0);
+  }
+
+  // The words of the first line that begins with `start`.
+  static std::vector<std::string> LineStartingWith(const std::string& text, std::string_view start) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with(start)) return Words(line);
+    }
+    return {};
+  }
+
+  static std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+      if (!word.empty() && word.front() == '\f') word.erase(0, 1);
+      if (!word.empty()) words.push_back(word);
+    }
+    return words;
+  }
+
+  // pdftoppm renders the page without a word on stderr.
+  void expectRenders(const std::filesystem::path& pdf, int dpi) const {
+    const ToolRun render =
+        run("pdftoppm -png -r " + std::to_string(dpi) + " " + quoted(pdf) + " " + quoted(folder / "page"));
+    EXPECT_EQ(render.status, 0);
+    EXPECT_EQ(render.err, "");
+    EXPECT_TRUE(std::filesystem::exists(folder / "page-1.png") || std::filesystem::exists(folder / "page-01.png") ||
+                std::filesystem::exists(folder / "page-001.png"));
+  }
+
+  void expectWellFormed(const std::filesystem::path& svg) const {
+    const ToolRun lint = run("xmllint --noout " + quoted(svg));
+    EXPECT_EQ(lint.status, 0) << lint.err;
+    EXPECT_EQ(lint.err, "");
+  }
+
+  std::string xpath(const std::filesystem::path& svg, const std::string& expression) const {
+    const ToolRun result = run("xmllint --xpath \"" + expression + "\" " + quoted(svg));
+    EXPECT_EQ(result.status, 0) << expression << ": " << result.err;
+    std::string value = result.out;
+    if (value.ends_with('\n')) value.pop_back();
+    return value;
+  }
+
+  void checkPdfAndSvg(const ScanwordDocument& doc, const std::string& name, int dpi) const {
+    SCOPED_TRACE(name);
+    for (LayerMode layout : {LayerMode::OneLayer, LayerMode::ByLayers}) {
+      const ExportChoice choice{CorelVersion::Draw9, layout, {}};
+      const std::filesystem::path pdf = writePdf(doc, name + ".pdf", choice);
+      expectFontEmbedded(pdf);
+      expectEveryLineExtracted(pdf, PrintWriter(doc, {}, {}, DefaultFont()).drawing(choice));
+      expectRenders(pdf, dpi);
+      expectWellFormed(writeSvg(doc, name + ".svg", choice));
+    }
+  }
+};
+
+ScanwordDocument ExamplePuzzle(int number) {
+  const std::string examples = VERSTAK_EXAMPLES_DIR;
+  ScanwordDocument doc;
+  ReadGridFile(examples + "/setki.txt", number).applyTo(doc);
+  ReadDefinitionsFile(examples + "/opredeleniya.txt", number).applyTo(doc);
+  EXPECT_GT(doc.gridWidth, 0);
+  return doc;
+}
+
+// 99 x 99 cells using every kind and second mark; clues of a few short lines
+// that fit, so that no clue's text lies over another's.
+ScanwordDocument LargestGrid(bool allSplit) {
+  std::vector<GridCell> pattern;
+  for (int kind = 0; kind <= 25; ++kind) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
+  for (int kind : {102, 104, 105, 106, 109}) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
+  for (const OverlayRuleRow& row : kOverlayRule) {
+    for (std::uint8_t kind : row.kinds) pattern.push_back({KindFromCode(kind), row.overlay});
+  }
+  ScanwordDocument doc;
+  doc.gridWidth = kMaxGridSide;
+  doc.gridHeight = kMaxGridSide;
+  std::size_t next = 0;
+  for (int y = 1; y <= kMaxGridSide; ++y) {
+    for (int x = 1; x <= kMaxGridSide; ++x) {
+      doc.cells.at(x, y) = allSplit ? GridCell{CellKind::ClueSplitHorizontal, 0} : pattern[next++ % pattern.size()];
+    }
+  }
+  for (int slot = 1; slot <= kDefinitionSlots; ++slot) {
+    doc.definitions.slot(slot).line(1).assign(Utf8ToCp1251("Слово" + std::to_string(slot)));
+    if (slot % 3 == 0) doc.definitions.slot(slot).line(2).assign(Utf8ToCp1251("ещё"));
+  }
+  return doc;
+}
+
+TEST_F(PrintOutput, BundledExamplesPassThePressTools) {
+  for (int number = 1; number <= 3; ++number)
+    checkPdfAndSvg(ExamplePuzzle(number), "example" + std::to_string(number), 72);
+  checkPdfAndSvg(RichGrid(), "rich", 72);
+}
+
+TEST_F(PrintOutput, LargestGridsWithEveryKindPassThePressTools) {
+  checkPdfAndSvg(LargestGrid(false), "every_kind", 8);
+  // 19602 slots: those past the table's 10000 are empty.
+  checkPdfAndSvg(LargestGrid(true), "all_split", 8);
+}
+
+// The same drawing, the same bytes: no date, no random ID.
+TEST_F(PrintOutput, PdfAndSvgAreDeterministic) {
+  const ScanwordDocument doc = RichGrid();
+  const PrintWriter writer(doc, PrintSettings{}, TypesetSettings{}, DefaultFont());
+  const PrintBytes first = writer.pdf(ExportChoice{}, "Сканворд 1");
+  const PrintBytes second = writer.pdf(ExportChoice{}, "Сканворд 1");
+  ASSERT_FALSE(first.failure);
+  EXPECT_EQ(first.bytes, second.bytes);
+  for (const char* word : {"/CreationDate", "/ModDate", "/ID"})
+    EXPECT_EQ(first.bytes.find(word), std::string::npos) << word;
+  EXPECT_EQ(writer.svg(ExportChoice{}, "x"), writer.svg(ExportChoice{}, "x"));
+}
+
+TEST_F(PrintOutput, PdfPageIsTheGridAndItsMarginWithTitle) {
+  const ScanwordDocument doc = RichGrid();
+  PrintSettings settings;
+  settings.cellWidth = 100000;
+  settings.cellHeight = 80000;
+  TypesetSettings typeset;
+  typeset.pageMargin = 5;
+  const std::filesystem::path pdf = writePdf(doc, "page.pdf", {}, settings, typeset);
+  const ToolRun info = run("pdfinfo -box " + quoted(pdf));
+  EXPECT_EQ(info.status, 0) << info.err;
+  const double width = (doc.gridWidth * 10 + 10) * 72 / 25.4, height = (doc.gridHeight * 8 + 10) * 72 / 25.4;
+  const std::vector<std::string> media = LineStartingWith(info.out, "MediaBox:");
+  const std::vector<std::string> trim = LineStartingWith(info.out, "TrimBox:");
+  ASSERT_EQ(media.size(), 5u) << info.out;
+  EXPECT_EQ(media[1], "0.00");
+  EXPECT_EQ(media[2], "0.00");
+  EXPECT_NEAR(std::stod(media[3]), width, 0.01);
+  EXPECT_NEAR(std::stod(media[4]), height, 0.01);
+  EXPECT_EQ(media, (std::vector<std::string>{"MediaBox:", trim.at(1), trim.at(2), trim.at(3), trim.at(4)}));
+  EXPECT_NE(info.out.find("Title:           Сканворд 1\n"), std::string::npos) << info.out;
+}
+
+// Pages outside what libhpdf's own page size takes (3 to 14400 pt) are
+// written all the same: 99 cells of 100 mm, one cell of 0.5 mm.
+TEST_F(PrintOutput, PdfPagesOfAnySizeTheSettingsAllow) {
+  struct Page {
+    int columns;
+    std::int32_t cellWidth;
+    double points;
+  };
+  for (const Page& page : {Page{99, 1000000, 9900 * 72 / 25.4}, Page{1, 5000, 0.5 * 72 / 25.4}}) {
+    ScanwordDocument doc;
+    doc.gridWidth = static_cast<std::uint8_t>(page.columns);
+    doc.gridHeight = 1;
+    doc.cells.at(1, 1).kind = CellKind::Clue;
+    doc.definitions.slot(1).line(1).assign("A");
+    PrintSettings settings;
+    settings.cellWidth = page.cellWidth;
+    const std::filesystem::path pdf = writePdf(doc, "size.pdf", {}, settings);
+    const ToolRun info = run("pdfinfo " + quoted(pdf));
+    EXPECT_EQ(info.status, 0) << info.err;
+    const std::vector<std::string> size = LineStartingWith(info.out, "Page size:");
+    ASSERT_GE(size.size(), 3u) << info.out;
+    EXPECT_NEAR(std::stod(size[2]), page.points, 0.01);
+  }
+}
+
+// Every colour operator of the page: fills of the settings' clue colour,
+// pure black and the pictures' 50 %; strokes pure black; nothing in RGB or grey.
+TEST_F(PrintOutput, PdfColoursAreExactlyTheSettingsCmyk) {
+  PrintSettings settings;
+  settings.cyanText = "13,";
+  settings.magentaText = "57,";
+  settings.yellowText = "0,";
+  settings.blackText = "100";
+  const PrintBytes pdf = PrintWriter(RichGrid(), settings, TypesetSettings{}, DefaultFont()).pdf(ExportChoice{}, "x");
+  ASSERT_FALSE(pdf.failure);
+  // The page's content is the file's first stream; each operator stands on a
+  // line of its own, after its operands.
+  const std::size_t begin = pdf.bytes.find("stream\r\n"), end = pdf.bytes.find("endstream", begin);
+  ASSERT_NE(end, std::string::npos);
+  std::set<std::string> fills, strokes, others;
+  std::istringstream lines(pdf.bytes.substr(begin, end - begin));
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t last = line.rfind(' ');
+    if (last == std::string::npos) continue;
+    const std::string op = line.substr(last + 1), operands = line.substr(0, last);
+    if (op == "k") fills.insert(operands);
+    if (op == "K") strokes.insert(operands);
+    if (op == "rg" || op == "RG" || op == "g" || op == "G" || op == "cs" || op == "CS" || op == "sc" || op == "SC") {
+      others.insert(line);
+    }
+  }
+  EXPECT_EQ(fills, (std::set<std::string>{"0.13 0.57 0 1", "0 0 0 1", "0 0 0 0.5"}));
+  EXPECT_EQ(strokes, std::set<std::string>{"0 0 0 1"});
+  EXPECT_EQ(others, std::set<std::string>{});
+}
+
+// Any byte in a clue line: the SVG stays well-formed, the PDF's strings hold
+// no control byte, and both tools read the result.
+TEST_F(PrintOutput, RandomClueBytesAreSafeInPdfAndSvg) {
+  std::mt19937 random(99);
+  ScanwordDocument doc = RichGrid();
+  for (int round = 0; round < 10; ++round) {
+    for (int slot = 1; slot <= 40; ++slot) {
+      for (int line = 1; line <= 3; ++line) {
+        std::string bytes;
+        for (int i = Between(random, 0, 32); i > 0; --i) bytes += static_cast<char>(Between(random, 0, 255));
+        doc.definitions.slot(slot).line(line).assign(bytes);
+      }
+    }
+    const std::filesystem::path svg = writeSvg(doc, "random.svg");
+    expectWellFormed(svg);
+    const PrintBytes pdf = PrintWriter(doc, {}, {}, DefaultFont()).pdf(ExportChoice{}, "x\x01\x7F");
+    ASSERT_FALSE(pdf.failure);
+    // Between the page's "BT" and "ET" only line breaks are control bytes.
+    for (std::size_t bt = pdf.bytes.find("BT /"); bt != std::string::npos; bt = pdf.bytes.find("BT /", bt + 1)) {
+      const std::size_t et = pdf.bytes.find("ET\n", bt);
+      for (std::size_t i = bt; i < et; ++i) {
+        const auto byte = static_cast<unsigned char>(pdf.bytes[i]);
+        ASSERT_TRUE(byte >= 0x20 || byte == '\n') << "byte " << int{byte};
+      }
+    }
+    const std::filesystem::path file = folder.write("random.pdf", pdf.bytes);
+    expectRenders(file, 36);
+    const ToolRun text = run("pdftotext " + quoted(file) + " /dev/null");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.err, "");
+  }
+}
+
+TEST_F(PrintOutput, SvgIsInMillimetresWithTaggedShapesAndLayers) {
+  const ScanwordDocument doc = RichGrid();
+  const std::filesystem::path layered = writeSvg(doc, "layers.svg", {CorelVersion::Draw9, LayerMode::ByLayers, {}});
+  expectWellFormed(layered);
+  const std::string text = TempFolder::Read(layered);
+  ASSERT_EQ(doc.gridWidth, 10);
+  ASSERT_EQ(doc.gridHeight, 8);
+  EXPECT_NE(text.find("width=\"126.36mm\" height=\"101.088mm\" viewBox=\"0 0 126.36 101.088\""), std::string::npos);
+  // One group per pass, as an editor's layer, and every shape inside one.
+  EXPECT_EQ(xpath(layered, "count(//*[local-name()='g'][@*[local-name()='groupmode']='layer'])"), "6");
+  EXPECT_EQ(xpath(layered, "string(//*[local-name()='g'][1]/@*[local-name()='label'])"), "Free_kub");
+  EXPECT_EQ(xpath(layered, "string(//*[local-name()='g'][6]/@*[local-name()='label'])"), "Arrows");
+  EXPECT_EQ(xpath(layered, "count(/*/*[local-name()!='g' and local-name()!='title'])"), "0");
+  const std::string shapes =
+      "//*[local-name()='rect' or local-name()='polyline' or local-name()='polygon' or local-name()='text']";
+  EXPECT_EQ(xpath(layered, "count(" + shapes + "[not(@data-row) or not(@data-col) or not(@data-cmyk)])"), "0");
+
+  const std::filesystem::path flat = writeSvg(doc, "flat.svg");
+  EXPECT_EQ(xpath(flat, "count(//*[local-name()='g'])"), "0");
+  // The default clue colour, 20 % black, as its RGB.
+  EXPECT_NE(xpath(flat, "count(//*[local-name()='rect'][@fill='#cccccc'][@data-cmyk='0,0,0,20'])"), "0");
+  EXPECT_NE(xpath(flat, "count(//*[local-name()='rect'][@fill='#808080'][@data-cmyk='0,0,0,50'])"), "0");
+  // One tspan per line set, in the font and size set.
+  const Drawing drawing = PrintWriter(doc, {}, {}, DefaultFont()).drawing(ExportChoice{});
+  std::size_t lines = 0, texts = 0;
+  for (const Shape& shape : drawing.shapes) {
+    if (const auto* block = std::get_if<TextBlock>(&shape.form)) {
+      lines += block->lines.size();
+      texts += 1;
+    }
+  }
+  EXPECT_EQ(xpath(flat, "count(//*[local-name()='tspan'])"), std::to_string(lines));
+  EXPECT_EQ(xpath(flat, "count(//*[local-name()='text'][@font-family='PT Sans Narrow'])"), std::to_string(texts));
+  // Texts set at 7 pt, in millimetres.
+  EXPECT_NE(xpath(flat, "count(//*[local-name()='text'][@font-size='2.4694'])"), "0");
+  // The quote of a clue line comes back as a character.
+  EXPECT_NE(xpath(flat, "string(//*[local-name()='tspan'][contains(., '\"1\"')])"), "");
+}
+
+// The embedded subset holds the glyphs shown: a clue rendered from the PDF
+// alone darkens its cell.
+TEST_F(PrintOutput, TextIsDrawnWithTheEmbeddedGlyphs) {
+  const auto darkPixels = [&](std::string_view clue) {
+    ScanwordDocument doc = OneCell(19);
+    doc.definitions.slot(1).clear();
+    doc.definitions.slot(1).line(1).assign(Utf8ToCp1251(clue));
+    TypesetSettings typeset;
+    typeset.lineWidth = 0.01;
+    const std::filesystem::path pdf = writePdf(doc, "glyphs.pdf", {}, {}, typeset);
+    const ToolRun render = run("pdftoppm -gray -r 400 " + quoted(pdf) + " " + quoted(folder / "glyphs"));
+    EXPECT_EQ(render.status, 0) << render.err;
+    const std::string pgm = TempFolder::Read(folder / "glyphs-1.pgm");
+    // "P5\n<width> <height>\n255\n", then one byte a pixel.
+    std::size_t header = 0;
+    for (int lines = 0; lines < 3 && header < pgm.size(); ++header) lines += pgm[header] == '\n';
+    return std::count_if(pgm.begin() + static_cast<long>(header), pgm.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 100; });
+  };
+  const auto blank = darkPixels("");
+  const auto written = darkPixels("ЖЖЖ");
+  EXPECT_GT(written, blank + 400) << blank << " " << written;
+}
+
+TEST(PrintColour, RgbFromCmykAndClueColourInRange) {
+  EXPECT_EQ(RgbHex({0, 0, 0, 0}), "#ffffff");
+  EXPECT_EQ(RgbHex({0, 0, 0, 100}), "#000000");
+  EXPECT_EQ(RgbHex({100, 0, 0, 0}), "#00ffff");
+  EXPECT_EQ(RgbHex({0, 60, 60, 40}), "#993d3d");
+  PrintSettings settings;
+  settings.cyanText = "  7,";
+  settings.magentaText = "-5,";  // the settings dialog takes a sign
+  settings.yellowText = "100,";
+  settings.blackText = "0";
+  EXPECT_EQ(ClueColour(settings), (Cmyk{7, 0, 100, 0}));
+}
+
+TEST_F(PrintOutput, FilesAreWrittenWholeOrNotAtAll) {
+  const ScanwordDocument doc = RichGrid();
+  const PrintWriter writer(doc, {}, {}, DefaultFont());
+  const PrintWritten pdf = writer.writeFile(folder / "out.pdf", PrintFormat::Pdf, {}, "Сканворд 1");
+  EXPECT_FALSE(pdf.failure);
+  EXPECT_EQ(TempFolder::Read(folder / "out.pdf"), writer.pdf({}, "Сканворд 1").bytes);
+  const PrintWritten svg = writer.writeFile(folder / "out.svg", PrintFormat::Svg, {}, "Сканворд 1");
+  EXPECT_FALSE(svg.failure);
+  EXPECT_EQ(TempFolder::Read(folder / "out.svg"), writer.svg({}, "Сканворд 1"));
+
+  std::filesystem::create_directory(folder / "taken");
+  const PrintWritten failed = writer.writeFile(folder / "taken", PrintFormat::Pdf, {}, "x");
+  ASSERT_TRUE(failed.failure);
+  EXPECT_EQ(failed.failure->text, " Не удалось записать файл! ");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken"));
+}
+
+}  // namespace
+}  // namespace verstak
