@@ -9,6 +9,7 @@
 #include "widgets/prompter.h"
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
+#include "program_recovery.h"
 #include "program_windows.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   verstak::QtPrompter prompter;
 
   verstak::ProgramWindows windows(document, editor, settings, prompter);
+  verstak::ProgramRecovery recovery(windows, document, editor, prompter);
   windows.main.showMaximized();
   return QApplication::exec();
 }

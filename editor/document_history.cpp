@@ -72,9 +72,11 @@ bool DocumentHistory::EditedSinceSave() const {
 
 void DocumentHistory::UpdateMark() {
   const bool edited = EditedSinceSave();
-  if (edited == editor_.documentChanged) return;
-  editor_.documentChanged = edited;
-  emit markChanged(edited);
+  if (edited != editor_.documentChanged) {
+    editor_.documentChanged = edited;
+    emit markChanged(edited);
+  }
+  emit changed();
 }
 
 }  // namespace verstak

@@ -57,6 +57,8 @@ class DocumentHistory : public QObject {
   void clueTextRestored(int slot);
   // The mark of unsaved changes may have changed.
   void markChanged(bool edited);
+  // Any step done, undone or redone, a save or a new start.
+  void changed();
 
  private:
   void UpdateMark();

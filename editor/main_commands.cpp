@@ -154,6 +154,14 @@ void MainWindow::NewGridCommand() {
   FocusScrollBar1();
 }
 
+void MainWindow::OpenRecoveredWork(const ScanwordFileResult& read) {
+  read.applyTo(document_);
+  history_->restart(true);
+  SetDocumentName(QStringLiteral("восстановленная работа"));
+  FitViewToGrid();
+  grid_->RepaintGrid();
+}
+
 void MainWindow::AboutCommand() {
   if (dialogs_.about) dialogs_.about->exec();
   FocusScrollBar1();

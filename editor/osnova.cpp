@@ -277,6 +277,7 @@ void MainWindow::FirstActivation() {
   panel2_->show();
   panel1_->show();
   FocusScrollBar1();
+  emit startedUp();
 }
 
 void MainWindow::ResetDocument() {

@@ -9,6 +9,7 @@
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 #include "editor/view_cells.h"
+#include "files/scanword_file.h"
 #include "settings/print_settings.h"
 
 class QDialog;
@@ -100,6 +101,16 @@ class MainWindow : public QWidget {
 
   // The title: the document's name, "*" while there are unsaved changes.
   void UpdateTitle();
+
+  // Work left by a VERSTAK that ended without saving: the document it held,
+  // as an unsaved document.
+  void OpenRecoveredWork(const ScanwordFileResult& read);
+
+ signals:
+  // The first activation is over: the window and the document are ready.
+  void startedUp();
+
+ public:
 
   GridView& gridView() { return *grid_; }
   QWidget& leftPanel() { return *panel1_; }  // `Panel1`, home of the palette

@@ -41,7 +41,7 @@ class RecordingPrompter final : public Prompter {
     if (fontOffered) *fontOffered = initial;
     return Take(fontAnswers, std::optional<QFont>());
   }
-  Answer ask(const QString& question) override {
+  Answer ask(const QString& question, bool = true) override {
     questions.push_back(question);
     return Take(questionAnswers, Answer::Cancel);
   }

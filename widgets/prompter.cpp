@@ -58,12 +58,12 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {
   return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
-Prompter::Answer QtPrompter::ask(const QString& question) {
+Prompter::Answer QtPrompter::ask(const QString& question, bool cancel) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("VERSTAK"), question,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+                  QMessageBox::Yes | QMessageBox::No | (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
   box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
   box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  if (cancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

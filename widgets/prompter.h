@@ -25,8 +25,9 @@ class Prompter {
   virtual QString openFileName(const QString& filter, const QString& defaultSuffix) = 0;
   virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) = 0;
   virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
-  // Yes / No / Cancel question, caption "VERSTAK".
-  virtual Answer ask(const QString& question) = 0;
+  // Да / Нет / Отмена question, caption "VERSTAK"; without `cancel` only
+  // Да / Нет.
+  virtual Answer ask(const QString& question, bool cancel = true) = 0;
 };
 
 // The real boxes and dialogs. Each file dialog (known by its filter)
@@ -38,7 +39,7 @@ class QtPrompter final : public Prompter {
   QString openFileName(const QString& filter, const QString& defaultSuffix) override;
   QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
-  Answer ask(const QString& question) override;
+  Answer ask(const QString& question, bool cancel = true) override;
 
  private:
   QHash<QString, QString> lastChosen_;  // filter -> the file last chosen with it
