@@ -24,23 +24,7 @@ using testing::BatchRun;
 using testing::RunBatchWith;
 namespace fs = std::filesystem;
 
-class BatchCommands : public ::testing::Test {
- protected:
-  TempFolder folder;
-  const std::string grid = folder.write("grid.txt", testing::SmallGrids()).string();
-  const std::string definitions = folder.write("definitions.txt", testing::SmallDefinitions()).string();
-
-  std::string path(std::string_view name) const { return (folder / name).string(); }
-
-  // What opening puzzle `number` from both files gives, read here by the
-  // readers themselves.
-  ScanwordDocument opened(int number) const {
-    ScanwordDocument document;
-    ReadGridFile(grid, number).applyTo(document);
-    ReadDefinitionsFile(definitions, number).applyTo(document);
-    return document;
-  }
-};
+using BatchCommands = testing::SmallPuzzleFiles;
 
 struct ExportCase {
   const char* name;

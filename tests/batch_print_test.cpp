@@ -24,21 +24,8 @@ using testing::BatchRun;
 using testing::RunBatchWith;
 namespace fs = std::filesystem;
 
-class BatchPrint : public ::testing::Test {
+class BatchPrint : public testing::SmallPuzzleFiles {
  protected:
-  TempFolder folder;
-  const std::string grid = folder.write("grid.txt", testing::SmallGrids()).string();
-  const std::string definitions = folder.write("definitions.txt", testing::SmallDefinitions()).string();
-
-  std::string path(std::string_view name) const { return (folder / name).string(); }
-
-  ScanwordDocument opened(int number) const {
-    ScanwordDocument document;
-    ReadGridFile(grid, number).applyTo(document);
-    ReadDefinitionsFile(definitions, number).applyTo(document);
-    return document;
-  }
-
   BatchRun exportPuzzle(int number, std::vector<std::string> more) const {
     std::vector<std::string> arguments = {
         "export", "--grid", grid, "--definitions", definitions, "--number", std::to_string(number)};

@@ -12,6 +12,8 @@
 
 #include "cli/batch_run.h"
 #include "document/cp1251.h"
+#include "files/definitions_file.h"
+#include "files/grid_file.h"
 #include "temp_folder.h"
 
 namespace verstak::testing {
@@ -60,5 +62,24 @@ inline std::string SmallGrids() {
 inline std::string SmallDefinitions() {
   return Cp1251Lines({"№ 1", "* Мурлыка", "* Жалит", "и летает", "* Так", "", "№ 2", "* Один", "* Два", "", "№ 3", ""});
 }
+
+// The small grid and definitions files in a folder of their own.
+class SmallPuzzleFiles : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  const std::string grid = folder.write("grid.txt", SmallGrids()).string();
+  const std::string definitions = folder.write("definitions.txt", SmallDefinitions()).string();
+
+  std::string path(std::string_view name) const { return (folder / name).string(); }
+
+  // What opening puzzle `number` from both files gives, read here by the
+  // readers themselves.
+  ScanwordDocument opened(int number) const {
+    ScanwordDocument document;
+    ReadGridFile(grid, number).applyTo(document);
+    ReadDefinitionsFile(definitions, number).applyTo(document);
+    return document;
+  }
+};
 
 }  // namespace verstak::testing
