@@ -166,6 +166,24 @@ void BM_FullRepaint(benchmark::State& state) {
   p.Report(state, before);
 }
 
+// The two halves of the above: drawing the picture, and copying all of it
+// to the window.
+void BM_FullRepaintDrawingOnly(benchmark::State& state) {
+  Program& p = TheProgram();
+  for (auto _ : state) p.view().RepaintGrid();
+  p.Paint();
+}
+
+void BM_WholeViewPaintOnly(benchmark::State& state) {
+  Program& p = TheProgram();
+  const long long before = p.meter.pixels;
+  for (auto _ : state) {
+    p.view().update();
+    p.Paint();
+  }
+  p.Report(state, before);
+}
+
 // One step of a scroll bar, on and back in turns: the user's arrow key.
 void BM_ScrollOneCell(benchmark::State& state) {
   Program& p = TheProgram();
@@ -182,6 +200,8 @@ void BM_ScrollOneCell(benchmark::State& state) {
 BENCHMARK(BM_OneCellEdit)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DragOver99Cells)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRepaintDrawingOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WholeViewPaintOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ScrollOneCell)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

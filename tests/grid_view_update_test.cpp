@@ -13,7 +13,7 @@
 #include "editor/apply_tool.h"
 #include "editor/grid_canvas.h"
 #include "editor/grid_view.h"
-#include "program_fixture.h"
+#include "editing_support.h"
 
 using namespace verstak;
 
@@ -99,6 +99,29 @@ QString Difference(const QImage& seen, const QImage& expected) {
   return QStringLiteral("%1 pixels differ, the first at %2").arg(differing).arg(first);
 }
 
+// What the window really shows of the grid view: the window's own pixels,
+// as the window system was last given them, over the view's whole cells.
+QImage OnScreen(QWidget& view, int columns, int rows) {
+  QApplication::processEvents();
+  QWidget* window = view.window();
+  const QPoint at = view.mapTo(window, QPoint(0, 0));
+  return window->screen()->grabWindow(window->winId(), at.x(), at.y(), columns * kCell, rows * kCell).toImage();
+}
+
+QImage CellsOf(const QImage& view, int columns, int rows) { return view.copy(0, 0, columns * kCell, rows * kCell); }
+
+// The view's area that paint events covered.
+class PaintRecorder : public QObject {
+ public:
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
 struct ViewFixture {
   ScanwordDocument document;
   EditorState editor;
@@ -166,6 +189,58 @@ class GridViewUpdateTest : public QObject {
     QCOMPARE(f.Shows(), QString());
   }
 
+  // One step at a time, both ways, diagonally, by more than a step, by more
+  // than the view, up to the grid's ends and past them, with a highlighted
+  // clue scrolling out and in, and cells the document changed without
+  // drawing them: after every move the picture is the plain repaint's.
+  void scrollsShowWhatARepaintShows() {
+    ViewFixture f(12, 9);
+    FillEveryKind(f.document, 30, 20);
+    f.document.cells.at(6, 4) = {CellKind::ClueSplitHorizontal, 0};
+    f.view.RepaintGrid();
+    f.Highlight(GridView::HighlightedClue{{6, 4}, 2});
+    const QPoint origins[] = {{2, 1},  {3, 1},  {3, 2},   {2, 2},  {1, 1},   {4, 4},  {9, 1},  {8, 1},
+                              {19, 12}, {25, 17}, {30, 20}, {31, 21}, {30, 20}, {1, 1},  {13, 10}, {12, 10},
+                              {1, 10}, {1, 9},  {2, 1}};
+    int step = 0;
+    for (QPoint origin : origins) {
+      if (step % 5 == 4) {  // a change nobody drew
+        f.document.cells.at(origin.x() + 1, origin.y() + 1) = {CellKind::Picture, 0};
+      }
+      if (step == 5) {  // the highlight dropped without drawing the clue plain
+        f.highlighted = std::nullopt;
+        f.view.setHighlightedClue(std::nullopt);
+      }
+      f.editor.viewOriginX = origin.x();
+      f.editor.viewOriginY = origin.y();
+      f.view.ScrollToOrigin();
+      const QString differs = f.Shows();
+      QVERIFY2(differs.isEmpty(), qPrintable(QStringLiteral("step %1 to %2,%3: %4")
+                                                 .arg(step)
+                                                 .arg(origin.x())
+                                                 .arg(origin.y())
+                                                 .arg(differs)));
+      ++step;
+    }
+  }
+
+  // After the view was painted grey for a dialog, or resized, a scroll still
+  // shows the whole grid.
+  void scrollAfterClearingOrResizing() {
+    ViewFixture f(12, 9);
+    FillEveryKind(f.document, 30, 20);
+    f.view.RepaintGrid();
+    f.view.ClearPaintArea();
+    f.editor.viewOriginX = 2;
+    f.view.ScrollToOrigin();
+    QCOMPARE(f.Shows(), QString());
+    f.editor.visibleColumns = 13;
+    f.view.resize(13 * kCell + 2, 9 * kCell + 2);
+    f.editor.viewOriginX = 3;
+    f.view.ScrollToOrigin();
+    QCOMPARE(f.Shows(), QString());
+  }
+
   // Tools applied one cell at a time leave the picture a repaint would draw.
   void editsShowWhatARepaintShows() {
     ViewFixture f(12, 9);
@@ -190,6 +265,72 @@ class GridViewUpdateTest : public QObject {
     drag(24, {{9, 0}, {9, 1}});
     drag(23, {{10, 0}, {11, 8}});
     QCOMPARE(f.Shows(), QString());
+    // Edited cells scroll away and back as the repaint draws them.
+    for (int x : {2, 3, 1}) {
+      f.editor.viewOriginX = x;
+      f.view.ScrollToOrigin();
+      QCOMPARE(f.Shows(), QString());
+    }
+  }
+
+  // The main window as the user sees it, scroll bars over the view's frame:
+  // a tool's click repaints its cell only, a step of a bar the cells that
+  // came into view only, and what the window shows stays the plain repaint.
+  void theWindowShowsWhatARepaintShows() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    QCOMPARE(f.main.devicePixelRatio(), 1.0);
+    editing::NewGrid(f, 40, 30);
+    FillEveryKind(f.document, 40, 30);
+    f.main.gridView().RepaintGrid();
+    const int columns = f.editor.visibleColumns;
+    const int rows = f.editor.visibleRows;
+    const auto shows = [&] {
+      return Difference(OnScreen(f.main.gridView(), columns, rows),
+                        CellsOf(PlainRepaint(f.document, f.editor, f.main.gridView().size()), columns, rows));
+    };
+    QCOMPARE(shows(), QString());
+    PaintRecorder recorder;
+    f.main.gridView().installEventFilter(&recorder);
+
+    editing::ChooseTool(f, 23);
+    recorder.painted = {};
+    editing::ClickCell(f, 3, 2);
+    QCOMPARE(shows(), QString());
+    QCOMPARE(recorder.painted, QRegion(2 * kCell, kCell, kCell, kCell));
+
+    // Besides what scrolled in, the window may repaint the strips under the
+    // scroll bars as they move, and the view draws the cell the tool drew
+    // once more, as the repaint draws it.
+    const QRegion underTheBars = QRegion(f.main.gridView().rect()) - QRegion(0, 0, columns * kCell, rows * kCell);
+    f.main.FocusScrollBar1();
+    recorder.painted = {};
+    QTest::keyClick(&f.Bar1(), Qt::Key_Right);
+    QCOMPARE(f.editor.viewOriginX, 2);
+    QCOMPARE(shows(), QString());
+    const QRegion lastColumn((columns - 1) * kCell, 0, kCell, rows * kCell);
+    QVERIFY(recorder.painted.contains(lastColumn.boundingRect()));
+    QCOMPARE(recorder.painted - lastColumn - underTheBars, QRegion(kCell, kCell, kCell, kCell));
+
+    recorder.painted = {};
+    QTest::keyClick(&f.Bar2(), Qt::Key_Down);
+    QCOMPARE(shows(), QString());
+    const QRegion lastRow(0, (rows - 1) * kCell, columns * kCell, kCell);
+    QVERIFY(recorder.painted.contains(lastRow.boundingRect()));
+    QCOMPARE(recorder.painted - lastRow - underTheBars, QRegion());
+
+    // A click and a scroll before the window is painted: the cell edited
+    // moves with the rest.
+    QTest::mousePress(&f.main.gridView(), Qt::LeftButton, Qt::NoModifier, editing::CellMiddle(f, 5, 5));
+    QTest::mouseRelease(&f.main.gridView(), Qt::LeftButton, Qt::NoModifier, editing::CellMiddle(f, 5, 5));
+    f.Bar1().triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(f.editor.viewOriginX, 1);
+    QCOMPARE(shows(), QString());
+
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Left, Qt::Key_Home}) {
+      QTest::keyClick(&f.Bar2(), key);
+      QCOMPARE(shows(), QString());
+    }
   }
 };
 
