@@ -99,8 +99,9 @@ class GridView : public QWidget {
   };
   // What RepaintGrid draws at screen cell (column, row), from 0.
   int Wanted(int column, int row) const;
-  // The kept picture moved to the present origin; cells moved out of the view
-  // and the ground (whose frame depends on the place) become unknown.
+  // The record moved along with the kept picture to the present origin:
+  // cells that come into view, and the ground (whose frame depends on the
+  // place), become unknown.
   void MoveShownCells();
   // Screen cells that `area` touches become unknown.
   void Forget(const QRect& area);
