@@ -61,7 +61,10 @@ void Picture(GridCanvas& canvas, const CellBox& box, At at, const QImage& pictur
   canvas.DrawPicture(X(box, at.x), Y(box, at.y), picture);
 }
 
-// Keeps a cell's drawing inside the cell while it lasts.
+// Keeps a cell's drawing inside the cell while it lasts. Only lines need it:
+// an arrow starting on the far edge or corner of the cell, or the second row
+// or column of a 2-pixel stroke, reaches into the neighbour. Everything else
+// the tables place inside the cell.
 class CellClip {
  public:
   CellClip(GridCanvas& canvas, const CellBox& box) : canvas_(canvas) {
@@ -104,6 +107,7 @@ constexpr ArrowShape kArrows[] = {
 };
 
 void DrawArrow(GridCanvas& canvas, const CellBox& box, const ArrowShape& arrow) {
+  CellClip clip(canvas, box);
   canvas.SetBrush(ScreenColour::Black);
   canvas.SetPenWidth(2);
   const At* point = arrow.line.begin();
@@ -201,13 +205,30 @@ const ClueLayout* FindClueLayout(CellKind kind) {
 }  // namespace
 
 void DrawCellBase(GridCanvas& canvas, const CellBox& box) {
-  CellClip clip(canvas, box);
   canvas.SetPenWidth(1);
   Fill(canvas, box, kWholeCell, ScreenColour::White);
 }
 
+void DrawCellBases(GridCanvas& canvas, const CellBox& first, int columns, int rows) {
+  if (columns <= 0 || rows <= 0) return;
+  const int right = first.left + columns * first.width;
+  const int bottom = first.top + rows * first.height;
+  canvas.SetPenWidth(1);
+  canvas.SetBrush(ScreenColour::White);
+  canvas.Rectangle(first.left, first.top, right, bottom);
+  // The right frame of one cell and the left frame of the next.
+  canvas.SetBrush(ScreenColour::Black);
+  for (int c = 1; c < columns; ++c) {
+    const int x = first.left + c * first.width;
+    canvas.Rectangle(x - 1, first.top, x + 1, bottom);
+  }
+  for (int r = 1; r < rows; ++r) {
+    const int y = first.top + r * first.height;
+    canvas.Rectangle(first.left, y - 1, right, y + 1);
+  }
+}
+
 void DrawCell(GridCanvas& canvas, const CellBox& box, std::uint8_t code, const CellHighlight& highlight) {
-  CellClip clip(canvas, box);
   const CellKind kind = KindFromCode(code);
   if (const ArrowShape* arrow = Find(kArrows, code)) {
     DrawArrow(canvas, box, *arrow);
@@ -222,7 +243,6 @@ void DrawCell(GridCanvas& canvas, const CellBox& box, std::uint8_t code, const C
 }
 
 void DrawBarMark(GridCanvas& canvas, const CellBox& box, std::uint8_t code) {
-  CellClip clip(canvas, box);
   if (const BarShape* bar = Find(kBars, code)) Fill(canvas, box, bar->bar, ScreenColour::Black);
 }
 

@@ -26,6 +26,11 @@ struct CellHighlight {
 // A white cell in a 1-pixel black frame.
 void DrawCellBase(GridCanvas& canvas, const CellBox& box);
 
+// The bases of the `columns` x `rows` cells from `first` on, as DrawCellBase
+// draws them one by one, in a few strokes: one white rectangle, and a 2-pixel
+// black line where two cells meet.
+void DrawCellBases(GridCanvas& canvas, const CellBox& first, int columns, int rows);
+
 // The picture of `code`, a cell kind or a mark, over what the cell shows.
 // Letter cells, code 15 and unknown codes draw nothing. A bar code draws a
 // whole bar cell; DrawBarMark draws only its bar.

@@ -2,18 +2,21 @@
 // The grid view (`PaintBox1`): shows the part of the grid from the view
 // origin on, one 40 x 40 cell per grid cell. It draws into an image that it
 // keeps, so the picture survives being covered; the window system only ever
-// copies that image to the screen.
+// copies that image to the screen, and only the part that changed.
 
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "document/scanword_document.h"
 #include "editor/cell_drawing.h"
 #include "editor/editor_state.h"
 #include "editor/view_cells.h"
+
+class QPainter;
 
 namespace verstak {
 
@@ -36,6 +39,11 @@ class GridView : public QWidget {
   void ClearPaintArea();
   // Every visible cell drawn anew, the highlighted clue last.
   void RepaintGrid();
+  // The picture brought to the editor's view origin as RepaintGrid would
+  // draw it, but cheaply: the kept picture moves by whole cells, and only the
+  // cells that come into view, or no longer show what the document holds,
+  // are drawn.
+  void ScrollToOrigin();
 
   // Grid cell `cell` drawn anew as a repaint draws it, if the view shows it.
   void RepaintCell(CellPosition cell);
@@ -67,16 +75,45 @@ class GridView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // Runs `draw` on a canvas over the kept image and shows the result.
-  void Draw(const std::function<void(GridCanvas&)>& draw);
+  // Runs `draw`, which changes at most the pixels of `box`, on a canvas over
+  // the kept image and shows the result.
+  void DrawInBox(const CellBox& box, const std::function<void(GridCanvas&)>& draw);
   void FitCanvas();
-  void FillBackground(GridCanvas& canvas);
-  void DrawGridCell(GridCanvas& canvas, const CellBox& box, const GridCell& cell);
+  // The view's grey ground in its black frame, only inside `area`.
+  void FillBackground(QPainter& painter, const QRect& area);
+  // `withBase` false: the cell's base is drawn already.
+  void DrawGridCell(GridCanvas& canvas, const CellBox& box, const GridCell& cell, bool withBase = true);
+
+  // What each screen cell of the kept picture shows, as far as the picture
+  // is known to be what RepaintGrid draws: the grid cell the repaint drew
+  // there, the ground past the grid's end, or unknown once anything else was
+  // drawn over it.
+  static constexpr int kUnknown = -1;
+  static constexpr int kGround = -2;
+  struct ShownCells {
+    bool valid = false;  // false: the ground or the counts are not known either
+    int originX = 1;
+    int originY = 1;
+    int columns = 0;
+    int rows = 0;
+    std::vector<int> cells;  // row by row
+
+    int& at(int column, int row) { return cells[static_cast<std::size_t>(row * columns + column)]; }
+  };
+  // What RepaintGrid draws at screen cell (column, row), from 0.
+  int Wanted(int column, int row) const;
+  // The record moved along with the kept picture to the present origin:
+  // cells that come into view, and the ground (whose frame depends on the
+  // place), become unknown.
+  void MoveShownCells();
+  // Screen cells that `area` touches become unknown.
+  void Forget(const QRect& area);
 
   const ScanwordDocument& document_;
   const EditorState& editor_;
   QImage canvas_;
   std::optional<HighlightedClue> highlightedClue_;
+  ShownCells shown_;
 };
 
 }  // namespace verstak

@@ -95,7 +95,7 @@ void MainWindow::RevealCell(CellPosition cell) {
                                    std::max(1, scrollBar2_->maximum()));
   scrollBar1_->setValue(editor_.viewOriginX);
   scrollBar2_->setValue(editor_.viewOriginY);
-  grid_->RepaintGrid();
+  grid_->ScrollToOrigin();
 }
 
 // The wheel over the grid scrolls as over the scroll bars: vertically, and
@@ -136,7 +136,7 @@ bool MainWindow::ScrollBarKey(QScrollBar& bar, int key) {
 // Programmatic changes of a bar are no scroll events.
 void MainWindow::ScrollEvent(QScrollBar& bar, int& viewOrigin) {
   viewOrigin = bar.maximum() > 1 ? bar.sliderPosition() : 1;
-  grid_->RepaintGrid();
+  grid_->ScrollToOrigin();
 }
 
 }  // namespace verstak

@@ -1,0 +1,218 @@
+// What the user waits for while editing: the main window at 1920 x 1080 over
+// a 99 x 99 grid of every kind and mark, each operation timed together with
+// the paint of the grid view it causes (the posted update processed, the
+// widget painted into the window's backing store).
+//
+// Runs on the offscreen platform unless QT_QPA_PLATFORM names another.
+//
+// Counters: painted_kpx, the thousands of view pixels the paint events of one
+// iteration covered; cells, the whole cells the view shows.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <memory>
+#include <vector>
+
+#include "document/overlay_rule.h"
+#include "editor/grid_view.h"
+#include "editor/osnova.h"
+#include "widgets/prompter.h"
+
+namespace verstak {
+namespace {
+
+// Nothing in these runs asks the user anything.
+class SilentPrompter final : public Prompter {
+ public:
+  void showMessage(const UserMessage&) override {}
+  QString openFileName(const QString&, const QString&) override { return {}; }
+  QString saveFileName(const QString&, const QString&, bool) override { return {}; }
+  std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
+  Answer ask(const QString&, bool) override { return Answer::Cancel; }
+};
+
+// Adds up the area of the paint events the grid view receives.
+class PaintMeter : public QObject {
+ public:
+  long long pixels = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      for (const QRect& rect : static_cast<QPaintEvent*>(event)->region()) pixels += rect.width() * rect.height();
+    }
+    return false;
+  }
+};
+
+// Every kind, its missing variants and every kind with each mark it may carry,
+// repeated over the largest grid.
+void FillEveryKind(ScanwordDocument& document) {
+  std::vector<GridCell> pattern;
+  for (int kind = 0; kind <= 25; ++kind) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
+  for (int kind : {102, 104, 105, 106, 109}) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
+  for (const OverlayRuleRow& row : kOverlayRule) {
+    for (std::uint8_t kind : row.kinds) pattern.push_back({KindFromCode(kind), row.overlay});
+  }
+  document.gridWidth = kMaxGridSide;
+  document.gridHeight = kMaxGridSide;
+  std::size_t next = 0;
+  for (int y = 1; y <= kMaxGridSide; ++y) {
+    for (int x = 1; x <= kMaxGridSide; ++x) document.cells.at(x, y) = pattern[next++ % pattern.size()];
+  }
+}
+
+struct Program {
+  ScanwordDocument document;
+  EditorState editor;
+  PrintSettings settings;
+  SilentPrompter prompter;
+  MainWindow main{document, editor, settings, prompter};
+  PaintMeter meter;
+
+  Program() {
+    main.resize(1920, 1080);
+    main.show();
+    // The first activation is queued after the show; it sizes the view.
+    for (int i = 0; i < 100 && main.gridView().size().width() < 1000; ++i) QApplication::processEvents();
+    FillEveryKind(document);
+    main.FitViewToGrid();
+    main.gridView().RepaintGrid();
+    QApplication::processEvents();
+    main.gridView().installEventFilter(&meter);
+  }
+
+  GridView& view() { return main.gridView(); }
+  QScrollBar& bar(const char* name) { return *main.findChild<QScrollBar*>(QLatin1String(name)); }
+
+  void Mouse(QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), view().mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(&view(), &event);
+  }
+
+  // Whatever the last operation left to be painted, painted now.
+  void Paint() { QApplication::processEvents(); }
+
+  void Report(benchmark::State& state, long long pixelsBefore) {
+    state.counters["painted_kpx"] = benchmark::Counter(static_cast<double>(meter.pixels - pixelsBefore) / 1000.0,
+                                                       benchmark::Counter::kAvgIterations);
+    state.counters["cells"] = editor.visibleColumns * editor.visibleRows;
+  }
+};
+
+Program& TheProgram() {
+  static Program program;
+  return program;
+}
+
+QPoint CellCentre(int column, int row) { return {column * 40 + 20, row * 40 + 20}; }
+
+// Two tools that both redraw the whole cell, taken in turns so that every
+// click changes the cell.
+int ToolOfRound(std::int64_t round) { return round % 2 == 0 ? 19 : 23; }
+
+// One click with a tool on one cell, and its paint.
+void BM_OneCellEdit(benchmark::State& state) {
+  Program& p = TheProgram();
+  const long long before = p.meter.pixels;
+  std::int64_t round = 0;
+  for (auto _ : state) {
+    p.editor.currentTool = ToolOfRound(round++);
+    p.Mouse(QEvent::MouseButtonPress, CellCentre(7, 5));
+    p.Mouse(QEvent::MouseButtonRelease, CellCentre(7, 5));
+    p.Paint();
+  }
+  p.Report(state, before);
+}
+
+// A drag over 99 cells, along the first row, back along the second and on
+// into the third; each cell painted as the mouse enters it.
+void BM_DragOver99Cells(benchmark::State& state) {
+  Program& p = TheProgram();
+  std::vector<QPoint> path;
+  for (int row = 0; path.size() < 99; ++row) {
+    for (int i = 0; i < p.editor.visibleColumns && path.size() < 99; ++i) {
+      path.push_back(CellCentre(row % 2 == 0 ? i : p.editor.visibleColumns - 1 - i, row));
+    }
+  }
+  const long long before = p.meter.pixels;
+  std::int64_t round = 0;
+  for (auto _ : state) {
+    p.editor.currentTool = ToolOfRound(round++);
+    p.Mouse(QEvent::MouseButtonPress, path.front());
+    p.Paint();
+    for (std::size_t i = 1; i < path.size(); ++i) {
+      p.Mouse(QEvent::MouseMove, path[i]);
+      p.Paint();
+    }
+    p.Mouse(QEvent::MouseButtonRelease, path.back());
+  }
+  p.Report(state, before);
+}
+
+// Every visible cell drawn anew, as after a dialog, and the view painted.
+void BM_FullRepaint(benchmark::State& state) {
+  Program& p = TheProgram();
+  const long long before = p.meter.pixels;
+  for (auto _ : state) {
+    p.view().RepaintGrid();
+    p.Paint();
+  }
+  p.Report(state, before);
+}
+
+// The two halves of the above: drawing the picture, and copying all of it
+// to the window.
+void BM_FullRepaintDrawingOnly(benchmark::State& state) {
+  Program& p = TheProgram();
+  for (auto _ : state) p.view().RepaintGrid();
+  p.Paint();
+}
+
+void BM_WholeViewPaintOnly(benchmark::State& state) {
+  Program& p = TheProgram();
+  const long long before = p.meter.pixels;
+  for (auto _ : state) {
+    p.view().update();
+    p.Paint();
+  }
+  p.Report(state, before);
+}
+
+// One step of a scroll bar, on and back in turns: the user's arrow key.
+void BM_ScrollOneCell(benchmark::State& state) {
+  Program& p = TheProgram();
+  QScrollBar& bar = p.bar(state.range(0) == 0 ? "ScrollBar1" : "ScrollBar2");
+  const long long before = p.meter.pixels;
+  std::int64_t round = 0;
+  for (auto _ : state) {
+    bar.triggerAction(round++ % 2 == 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    p.Paint();
+  }
+  p.Report(state, before);
+}
+
+BENCHMARK(BM_OneCellEdit)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_DragOver99Cells)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRepaintDrawingOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WholeViewPaintOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScrollOneCell)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+}  // namespace verstak
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
