@@ -7,6 +7,7 @@ DocumentHistory::DocumentHistory(ScanwordDocument& document, EditorState& editor
   stack_.setUndoLimit(limit);
   connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::UpdateMark);
   connect(&stack_, &QUndoStack::cleanChanged, this, &DocumentHistory::UpdateMark);
+  connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::changed);
 }
 
 void DocumentHistory::pushCells(std::vector<CellChange> changes, bool marksOnly) {
@@ -44,6 +45,8 @@ void DocumentHistory::restart(bool editsRemain) {
   stack_.clear();
   editedBeforeHistory_ = editsRemain;
   UpdateMark();
+  // Clearing an empty history says nothing, but the document is another.
+  emit changed();
 }
 
 std::size_t DocumentHistory::bytes() const {

@@ -57,6 +57,8 @@ class DocumentHistory : public QObject {
   void clueTextRestored(int slot);
   // The mark of unsaved changes may have changed.
   void markChanged(bool edited);
+  // A step was made, undone or redone, or the document was replaced.
+  void changed();
 
  private:
   void UpdateMark();
