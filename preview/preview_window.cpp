@@ -12,6 +12,7 @@
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -28,12 +29,15 @@
 #include "widgets/file_filter.h"
 #include "widgets/prompter.h"
 #include "widgets/ui_font.h"
+#include "widgets/window_look.h"
 
 namespace verstak {
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 constexpr int kControlsWidth = 270;
+// The main window's left panel, kept in sight beside the preview.
+constexpr int kLeftPanelRoom = 260;
 
 // Item data of the fit list.
 constexpr int kColumnRole = Qt::UserRole;
@@ -66,7 +70,8 @@ QString FitListText(const ClueFit& clue, const ScanwordDocument& document) {
 
 PreviewWindow::PreviewWindow(const ScanwordDocument& document, const PrintSettings& settings, Prompter& prompter,
                              QSettings* kept, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    // Above the main window, but not modal: the clue editor stays at hand.
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       document_(document),
       settings_(settings),
       prompter_(prompter),
@@ -183,10 +188,10 @@ QWidget* PreviewWindow::CreatePageArea() {
   scroll_ = new QScrollArea;
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setWidgetResizable(false);
-  scroll_->setBackgroundRole(QPalette::Dark);
   page_ = new PageView;
   scroll_->setWidget(page_);
   scroll_->viewport()->installEventFilter(this);
+  SetBackground(*scroll_->viewport(), ScreenColour::Grey);
   column->addWidget(scroll_, 1);
   return area;
 }
@@ -267,6 +272,16 @@ void PreviewWindow::setTitle(const QString& title) {
 }
 
 void PreviewWindow::ShowPreview() {
+  if (!placed_) {
+    placed_ = true;
+    // At first on the right of the screen, clear of the main window's left
+    // panel with the clue editor.
+    if (const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen()) {
+      const QRect room = shown->availableGeometry();
+      resize(std::min(width(), room.width() - kLeftPanelRoom), std::min(height(), room.height()));
+      move(room.right() + 1 - frameGeometry().width(), room.top());
+    }
+  }
   show();
   raise();
   activateWindow();

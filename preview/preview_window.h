@@ -42,7 +42,7 @@ class PreviewWindow : public QWidget {
 
  public:
   // A change shows at most this long after it (plus the rendering itself).
-  static constexpr int kRenderDelay = 150;  // ms
+  static constexpr int kRenderDelay = 100;  // ms
   // The zoom steps of + and − and of Ctrl+wheel, in per cent; 0 in the zoom
   // box is "fit to the window".
   static constexpr int kZoomSteps[] = {25, 50, 75, 100, 150, 200, 300, 400};
@@ -137,6 +137,7 @@ class PreviewWindow : public QWidget {
   ExportChoice choice_;
   QString title_;
   int zoom_ = 0;
+  bool placed_ = false;
 
   QTimer renderTimer_;
   bool stale_ = true;  // changed while hidden

@@ -32,6 +32,7 @@
 #include "preview/print_export.h"
 #include "print/font_faces.h"
 #include "program_fixture.h"
+#include "script/makros.h"
 
 using namespace verstak;
 
@@ -193,8 +194,13 @@ class PreviewTest : public QObject {
     f.preview.ShowPreview();
     const QByteArray before = f.preview.pdfBytes();
 
-    f.settings.cellWidth = 200000;  // as "Установки" leaves it
-    f.preview.ScheduleRender();
+    // "Установки": 20 mm cells.
+    QTimer::singleShot(0, &f.windows.settingsDialog, [&] {
+      f.windows.settingsDialog.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"))->setText(QStringLiteral("20"));
+      QTest::mouseClick(f.windows.settingsDialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(f.Child<QPushButton>("Button7"), Qt::LeftButton);
+    QCOMPARE(f.settings.cellWidth, 200000);
     QVERIFY(f.preview.renderPending());
     QVERIFY(f.WaitForRender());
     QVERIFY(f.preview.pdfBytes() != before);
@@ -235,6 +241,30 @@ class PreviewTest : public QObject {
     QCOMPARE(f.preview.controls().fitList->count(), 0);
     QVERIFY(f.preview.pageView().marks().empty());
     QVERIFY(!Reddish(f.Page().pixel(static_cast<int>(mark.left()), static_cast<int>(mark.center().y()))));
+  }
+
+  // The layout and outputs left in the export dialog are the preview's: by
+  // layers without the texts the page has none, yet every clue that does
+  // not fit is still listed.
+  void followsTheExportDialogsChoice() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    const int slot = f.FirstCell(CellKind::Clue).second;
+    f.SetClue(slot, kLongWord);
+    ExportDialog& dialog = f.windows.exportDialog;
+    QTimer::singleShot(0, &dialog, [&] {
+      QTest::mouseClick(dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton5")), Qt::LeftButton, {},
+                        QPoint(6, 8));
+      QTest::mouseClick(dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton, {}, QPoint(6, 8));
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button5")), Qt::LeftButton);  // Отмена
+    });
+    QTest::mouseClick(f.Child<QPushButton>("Button1"), Qt::LeftButton);  // "Mакрос"
+    QCOMPARE(dialog.choice().layerMode, LayerMode::ByLayers);
+    QTest::keyClick(&f.Bar1(), Qt::Key_F5);
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+    QCOMPARE(f.FitSlots(), QList<int>{slot});
+    QVERIFY(f.preview.pageView().marks().empty());
   }
 
   // A click on a clue that does not fit enters clue editing on it, in
