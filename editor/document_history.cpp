@@ -10,6 +10,10 @@ DocumentHistory::DocumentHistory(ScanwordDocument& document, EditorState& editor
   connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::changed);
 }
 
+// The stack clears itself as it goes, and says so; by then the window
+// listening may be half gone.
+DocumentHistory::~DocumentHistory() { stack_.blockSignals(true); }
+
 void DocumentHistory::pushCells(std::vector<CellChange> changes, bool marksOnly) {
   if (changes.empty()) return;
   stack_.push(new CellsStep(*this, std::move(changes), marksOnly));

@@ -21,6 +21,7 @@ class DocumentHistory : public QObject {
 
   DocumentHistory(ScanwordDocument& document, EditorState& editor, int limit = kDefaultLimit,
                   QObject* parent = nullptr);
+  ~DocumentHistory() override;
 
   ScanwordDocument& document() { return document_; }
 
