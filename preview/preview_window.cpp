@@ -59,7 +59,10 @@ QDoubleSpinBox* AddSpinBox(QFormLayout& form, const QString& label, double lowes
 // "Определение 12 (ряд 3, столбец 5, верхняя половина): «Река во Франции»".
 QString FitListText(const ClueFit& clue, const ScanwordDocument& document) {
   QString place = QStringLiteral("Определение %1 (ряд %2, столбец %3").arg(clue.slot).arg(clue.row).arg(clue.column);
-  if (clue.half != ClueHalf::Whole) place += QStringLiteral(", ") + QString::fromUtf8(HalfName(clue.half).data());
+  if (clue.half != ClueHalf::Whole) {
+    const std::string_view half = HalfName(clue.half);
+    place += QStringLiteral(", ") + QString::fromUtf8(half.data(), static_cast<qsizetype>(half.size()));
+  }
   place += QStringLiteral("): ");
   if (clue.empty) return place + QStringLiteral("нет текста");
   const std::string first(document.definitions.slotOrEmpty(clue.slot).line(1).text());
