@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "settings/print_settings.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[]) {
   verstak::PrintSettings settings;
   verstak::QtPrompter prompter;
 
-  verstak::ProgramWindows windows(document, editor, settings, prompter);
+  // The preview's typesetting, kept between runs.
+  QSettings kept(QStringLiteral("VERSTAK"), QStringLiteral("VERSTAK"));
+  verstak::ProgramWindows windows(document, editor, settings, prompter, verstak::StartupSplash::Show, &kept);
   verstak::ProgramRecovery recovery(windows, document, editor, prompter);
   windows.main.showMaximized();
   return QApplication::exec();

@@ -3,11 +3,12 @@
 namespace verstak {
 
 ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings,
-                               Prompter& prompter, StartupSplash startupSplash)
+                               Prompter& prompter, StartupSplash startupSplash, QSettings* kept)
     : main(document, editor, settings, prompter),
       open(prompter),
       newGrid(prompter),
-      settingsDialog(prompter) {
+      settingsDialog(prompter),
+      preview(document, settings, prompter, kept, &main) {
   main.setDialogs({
       .splash = startupSplash == StartupSplash::Show ? &splash : nullptr,
       .open = &open,
@@ -15,6 +16,7 @@ ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, 
       .newGrid = &newGrid,
       .settings = &settingsDialog,
       .about = &about,
+      .preview = &preview,
   });
 }
 

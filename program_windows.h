@@ -1,7 +1,8 @@
 #pragma once
 // The program's seven windows, created once in this order and kept until the
 // program ends; the dialogs are hidden, not destroyed, between showings, so
-// their fields keep what was typed.
+// their fields keep what was typed. Then the preview, a window of the main
+// window's that stays open beside it.
 
 #include "dialogs/Help1.h"
 #include "dialogs/Ustan.h"
@@ -9,6 +10,7 @@
 #include "editor/osnova.h"
 #include "files/novi.h"
 #include "files/otkritie.h"
+#include "preview/preview_window.h"
 #include "script/makros.h"
 
 namespace verstak {
@@ -17,8 +19,10 @@ namespace verstak {
 enum class StartupSplash { Show, Skip };
 
 struct ProgramWindows {
+  // The preview's typesetting is kept in `kept` between runs; without it,
+  // for the run only.
   ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
-                 StartupSplash startupSplash = StartupSplash::Show);
+                 StartupSplash startupSplash = StartupSplash::Show, QSettings* kept = nullptr);
 
   MainWindow main;
   SplashWindow splash;
@@ -27,6 +31,7 @@ struct ProgramWindows {
   NewGridDialog newGrid;
   SettingsDialog settingsDialog;
   AboutWindow about;
+  PreviewWindow preview;
 };
 
 }  // namespace verstak

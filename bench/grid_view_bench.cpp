@@ -21,19 +21,10 @@
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
 #include "widgets/prompter.h"
+#include "silent_prompter.h"
 
 namespace verstak {
 namespace {
-
-// Nothing in these runs asks the user anything.
-class SilentPrompter final : public Prompter {
- public:
-  void showMessage(const UserMessage&) override {}
-  QString openFileName(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const QString&, const QString&, bool) override { return {}; }
-  std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-  Answer ask(const QString&, bool) override { return Answer::Cancel; }
-};
 
 // Adds up the area of the paint events the grid view receives.
 class PaintMeter : public QObject {
@@ -70,7 +61,7 @@ struct Program {
   ScanwordDocument document;
   EditorState editor;
   PrintSettings settings;
-  SilentPrompter prompter;
+  bench::SilentPrompter prompter;
   MainWindow main{document, editor, settings, prompter};
   PaintMeter meter;
 

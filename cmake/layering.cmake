@@ -1,7 +1,7 @@
 # The layers, checked at configure time: the core folders include nothing of
 # the windows.
 set(verstak_core_folders document settings files script print cli)
-set(verstak_gui_folders editor dialogs widgets recovery)
+set(verstak_gui_folders editor dialogs widgets recovery preview)
 set(verstak_core_windows files/novi files/otkritie script/makros)
 
 foreach(folder IN LISTS verstak_core_folders)
@@ -31,10 +31,12 @@ endforeach()
 
 # Only the program level includes the main window; its own parts
 # (osnova*.cpp, view sizing, commands) are the window itself.
-set(verstak_main_window_parts editor/osnova.cpp editor/view_sizing.cpp editor/main_commands.cpp)
+set(verstak_main_window_parts editor/osnova.cpp editor/view_sizing.cpp editor/main_commands.cpp
+  editor/preview_commands.cpp)
 file(GLOB_RECURSE verstak_window_sources CONFIGURE_DEPENDS
   "${PROJECT_SOURCE_DIR}/editor/*.h" "${PROJECT_SOURCE_DIR}/editor/*.cpp"
   "${PROJECT_SOURCE_DIR}/dialogs/*.h" "${PROJECT_SOURCE_DIR}/dialogs/*.cpp"
+  "${PROJECT_SOURCE_DIR}/preview/*.h" "${PROJECT_SOURCE_DIR}/preview/*.cpp"
   "${PROJECT_SOURCE_DIR}/widgets/*.h" "${PROJECT_SOURCE_DIR}/widgets/*.cpp"
   "${PROJECT_SOURCE_DIR}/recovery/*.h" "${PROJECT_SOURCE_DIR}/recovery/*.cpp"
   "${PROJECT_SOURCE_DIR}/files/*.h" "${PROJECT_SOURCE_DIR}/files/*.cpp"

@@ -186,6 +186,19 @@ void ClueEditing::NextClue() { StepClue(StepToNextClue); }
 
 void ClueEditing::PreviousClue() { StepClue(StepToPreviousClue); }
 
+bool ClueEditing::GoToClue(CellPosition cell, int slot) {
+  if (editor_.mode != EditorMode::ClueEditing) return false;
+  const std::optional<CellSlots> numbers = SlotNumbering(document_, cell.x, cell.y);
+  if (!numbers || (slot != numbers->first && slot != numbers->second)) return false;
+  StoreClueText();
+  DrawCursorClue(false);
+  editor_.cursorX = cell.x;
+  editor_.cursorY = cell.y;
+  editor_.selectedHalf = slot == numbers->second ? 2 : 1;
+  SelectClue();
+  return true;
+}
+
 // Both directions store the memo, drop the highlight, move and select.
 void ClueEditing::StepClue(bool (*step)(const ScanwordDocument&, EditorState&)) {
   if (editor_.mode != EditorMode::ClueEditing) return;

@@ -65,6 +65,9 @@ class ClueEditing : public QObject {
   // Store the text, then on to the next (previous) clue, wrapping round.
   void NextClue();
   void PreviousClue();
+  // Store the text, then select the clue of `slot` in `cell` (either half of
+  // a two-slot cell); false, nothing moved, when the cell holds no such slot.
+  bool GoToClue(CellPosition cell, int slot);
 
   // "Проверить" and "Шрифт".
   void CheckCommand();

@@ -7,7 +7,12 @@ DocumentHistory::DocumentHistory(ScanwordDocument& document, EditorState& editor
   stack_.setUndoLimit(limit);
   connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::UpdateMark);
   connect(&stack_, &QUndoStack::cleanChanged, this, &DocumentHistory::UpdateMark);
+  connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::changed);
 }
+
+// The stack clears itself as it goes, and says so; by then the window
+// listening may be half gone.
+DocumentHistory::~DocumentHistory() { stack_.blockSignals(true); }
 
 void DocumentHistory::pushCells(std::vector<CellChange> changes, bool marksOnly) {
   if (changes.empty()) return;
@@ -38,12 +43,15 @@ void DocumentHistory::markSaved() {
   editedBeforeHistory_ = false;
   stack_.setClean();
   UpdateMark();
+  emit changed();
 }
 
 void DocumentHistory::restart(bool editsRemain) {
   stack_.clear();
   editedBeforeHistory_ = editsRemain;
   UpdateMark();
+  // Clearing an empty history says nothing, but the document is another.
+  emit changed();
 }
 
 std::size_t DocumentHistory::bytes() const {
@@ -72,11 +80,9 @@ bool DocumentHistory::EditedSinceSave() const {
 
 void DocumentHistory::UpdateMark() {
   const bool edited = EditedSinceSave();
-  if (edited != editor_.documentChanged) {
-    editor_.documentChanged = edited;
-    emit markChanged(edited);
-  }
-  emit changed();
+  if (edited == editor_.documentChanged) return;
+  editor_.documentChanged = edited;
+  emit markChanged(edited);
 }
 
 }  // namespace verstak

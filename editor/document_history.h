@@ -21,6 +21,7 @@ class DocumentHistory : public QObject {
 
   DocumentHistory(ScanwordDocument& document, EditorState& editor, int limit = kDefaultLimit,
                   QObject* parent = nullptr);
+  ~DocumentHistory() override;
 
   ScanwordDocument& document() { return document_; }
 
@@ -57,7 +58,7 @@ class DocumentHistory : public QObject {
   void clueTextRestored(int slot);
   // The mark of unsaved changes may have changed.
   void markChanged(bool edited);
-  // Any step done, undone or redone, a save or a new start.
+  // A step was made, undone or redone, the document saved or replaced.
   void changed();
 
  private:

@@ -16,6 +16,8 @@
 #include "files/novi.h"
 #include "files/otkritie.h"
 #include "files/scanword_file.h"
+#include "preview/preview_window.h"
+#include "preview/print_export.h"
 #include "script/corel_script_writer.h"
 #include "script/makros.h"
 #include "widgets/file_filter.h"
@@ -25,7 +27,6 @@ namespace verstak {
 namespace {
 
 const char* const kScanwordFilter = "Файлы сканвордов: *.skw|*.skw";
-const char* const kMacroFilter = "Файлы  макросов: *.csc|*.csc";  // two blanks after Файлы
 
 }  // namespace
 
@@ -44,7 +45,7 @@ void MainWindow::OpenCommand() {
       const QString path = QFile::decodeName(request->names.scanword.c_str());
       SetDocumentName(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath());
     } else if (outcome.gridRead) {
-      SetDocumentName(QStringLiteral("кроссворд %1").arg(request->puzzleNumber));
+      SetDocumentName(QStringLiteral("кроссворд %1").arg(request->puzzleNumber), {}, request->puzzleNumber);
     }
     // Edits are no longer at stake once grid and clue texts both came from
     // files; with only one part read the other may still hold them.
@@ -95,10 +96,12 @@ bool MainWindow::MayDiscardChanges() {
   return false;
 }
 
-void MainWindow::SetDocumentName(const QString& name, const QString& scanwordFile) {
+void MainWindow::SetDocumentName(const QString& name, const QString& scanwordFile, int puzzleNumber) {
   documentName_ = name;
   scanwordFile_ = scanwordFile;
+  puzzleNumber_ = puzzleNumber;
   UpdateTitle();
+  if (dialogs_.preview) dialogs_.preview->setTitle(PrintTitle());
 }
 
 void MainWindow::UpdateTitle() {
@@ -111,22 +114,28 @@ void MainWindow::UpdateTitle() {
 void MainWindow::SettingsCommand() {
   grid_->ClearPaintArea();
   if (dialogs_.settings) settings_ = dialogs_.settings->AskSettings(settings_);
+  if (dialogs_.preview) dialogs_.preview->ScheduleRender();
   editor_.GridPainted = false;
   grid_->RepaintGrid();
   FocusScrollBar1();
 }
 
-// "Mакрос": the file name is asked after the dialog's OK; "Выполнено!" only
-// when the macro was written.
+// "Mакрос": the file name is asked after the dialog's OK; its extension, or
+// else the filter chosen, says whether the macro, the PDF or the SVG is
+// written. "Выполнено!" only when the file was written.
 void MainWindow::ExportCommand() {
   grid_->ClearPaintArea();
   if (const std::optional<ExportChoice> choice = dialogs_.exportDialog ? dialogs_.exportDialog->AskChoice()
                                                                         : std::nullopt) {
-    const QString name =
-        prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kMacroFilter)), QStringLiteral("csc"), true);
+    if (dialogs_.preview) dialogs_.preview->setExportChoice(*choice);
+    QString filter;
+    const QString name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kExportFilter)),
+                                                QStringLiteral("csc"), true, &filter);
     if (!name.isEmpty()) {
-      const std::filesystem::path path(QFile::encodeName(name).toStdString());
-      if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(path, *choice)) {
+      const ExportFormat format = ChosenExportFormat(name, filter);
+      if (format != ExportFormat::Macro) {
+        ExportPrintFile(name, format == ExportFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, *choice);
+      } else if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(LocalPath(name), *choice)) {
         prompter_.showMessage(*failure);
       } else {
         ReportDone();

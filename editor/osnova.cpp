@@ -50,6 +50,8 @@ const CommandButton kCommandButtons[] = {
     {&MainWindow::CommandButtons::open, "Button3", "Открыть", {136, 462, 113, 25}, false},
     {&MainWindow::CommandButtons::about, "Button12", "О программе", {14, 494, 113, 25}, false},
     {&MainWindow::CommandButtons::exit, "Button5", "Выход", {136, 494, 113, 25}, false},
+    // In the free strip under the others; not one of the layout commands.
+    {&MainWindow::CommandButtons::preview, "PreviewButton", "Просмотр", {136, 526, 113, 25}, false},
     {&MainWindow::CommandButtons::check, "Button10", "Проверить", {24, 320, 95, 25}, true},
     {&MainWindow::CommandButtons::font, "Button9", "Шрифт", {142, 320, 95, 25}, true},
     {&MainWindow::CommandButtons::back, "Button11", "Обратно", {24, 355, 95, 25}, true},
@@ -232,7 +234,7 @@ void MainWindow::ConnectCommands() {
   connect(commands_.exportMacro, &QPushButton::clicked, this, &MainWindow::ExportCommand);
   connect(commands_.about, &QPushButton::clicked, this, &MainWindow::AboutCommand);
   connect(commands_.save, &QPushButton::clicked, this, [this] { SaveDocument(); });
-
+  connect(commands_.preview, &QPushButton::clicked, this, &MainWindow::PreviewCommand);
 }
 
 // `Splitter1` along the left edge, `Panel1` docked left at full height,
@@ -322,6 +324,11 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F5 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    PreviewCommand();
+    event->accept();
+    return;
+  }
   switch (ChordOf(*event)) {
     case Chord::Undo: UndoCommand(); break;
     case Chord::Redo: RedoCommand(); break;

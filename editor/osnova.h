@@ -32,7 +32,10 @@ class GridView;
 class NewGridDialog;
 class OneKeyCommands;
 class OpenDialog;
+class PreviewWindow;
 class Prompter;
+enum class PrintFormat;
+struct ExportChoice;
 class SettingsDialog;
 class SplashWindow;
 class ToolPalette;
@@ -55,8 +58,12 @@ class MainWindow : public QWidget {
     NewGridDialog* newGrid = nullptr;
     SettingsDialog* settings = nullptr;
     AboutWindow* about = nullptr;
+    PreviewWindow* preview = nullptr;  // not modal: it stays open beside this window
   };
-  void setDialogs(const Dialogs& dialogs) { dialogs_ = dialogs; }
+  void setDialogs(const Dialogs& dialogs) {
+    dialogs_ = dialogs;
+    ConnectPreview();
+  }
 
   // The command buttons of `Panel1`; the last three only show in clue editing.
   struct CommandButtons {
@@ -68,6 +75,7 @@ class MainWindow : public QWidget {
     QPushButton* open = nullptr;         // `Button3` "Открыть"
     QPushButton* about = nullptr;        // `Button12` "О программе"
     QPushButton* exit = nullptr;         // `Button5` "Выход"
+    QPushButton* preview = nullptr;      // "Просмотр", also F5; in clue editing too
     QPushButton* check = nullptr;        // `Button10` "Проверить"
     QPushButton* font = nullptr;         // `Button9` "Шрифт"
     QPushButton* back = nullptr;         // `Button11` "Обратно"
@@ -155,11 +163,23 @@ class MainWindow : public QWidget {
   // With changes not yet saved, asks "Сохранить изменения?": true to go on
   // (saved, or not wanted), false to stay with the document as it is.
   bool MayDiscardChanges();
-  void SetDocumentName(const QString& name, const QString& scanwordFile = {});
+  void SetDocumentName(const QString& name, const QString& scanwordFile = {}, int puzzleNumber = 0);
   void SettingsCommand();
   void ExportCommand();
   void AboutCommand();
   void ReportDone();
+
+  // "Просмотр" and F5, and the preview's clues that do not fit
+  // (preview_commands.cpp).
+  void ConnectPreview();
+  void PreviewCommand();
+  // Clue editing on the clue of `slot` in cell (column, row), the memo
+  // showing its text.
+  void ShowClue(int column, int row, int slot);
+  // The print output's title: the scanword file's name, or "Сканворд N".
+  QString PrintTitle() const;
+  // The export's PDF or SVG, set as the preview sets it.
+  void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice);
 
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();
@@ -176,6 +196,7 @@ class MainWindow : public QWidget {
   Dialogs dialogs_;
   QString documentName_;  // "имя.skw", "кроссворд 107", or empty
   QString scanwordFile_;  // where Ctrl+S saves; empty until saved or opened as .skw
+  int puzzleNumber_ = 0;  // of the grid file it was read from, while not saved as .skw
   bool firstActivationQueued_ = false;
   bool activated_ = false;
   int panel1Width_ = 212;

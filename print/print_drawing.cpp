@@ -115,7 +115,7 @@ class DrawingWalk {
 
   void emit(ClueEmitter emitter) {
     const EmitterShape& shape = ShapeOf(emitter);
-    for (int clue = 0; clue < shape.slots; ++clue) {
+    for (int clue = 0; clue < shape.clueSlots; ++clue) {
       MadeObject text{};
       text.type = MadeObject::Type::Text;
       text.partner = selectBack(shape.partnerBack);

@@ -4,27 +4,18 @@
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 #include <system_error>
 
+#include "print/fontconfig_pattern.h"
 #include "print/hpdf_document.h"
 #include "print/truetype_file.h"
 
 namespace verstak {
 namespace {
 
-struct PatternFree {
-  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-using Pattern = std::unique_ptr<FcPattern, PatternFree>;
+using fontconfig::Pattern;
 
 const FcChar8* Chars(std::string_view text) { return reinterpret_cast<const FcChar8*>(text.data()); }
-
-std::string FontString(const FcPattern* pattern, const char* object, int index) {
-  FcChar8* value = nullptr;
-  if (FcPatternGetString(pattern, object, index, &value) != FcResultMatch) return {};
-  return reinterpret_cast<const char*>(value);
-}
 
 bool IsFontPath(std::string_view font) {
   std::string lower(font);
@@ -44,13 +35,22 @@ std::string FamilyKey(std::string_view family) {
 
 UserMessage NotFound(std::string_view font) { return UserMessage::Error("Шрифт не найден: " + std::string(font)); }
 
+std::string FamilyOfFile(const std::filesystem::path& file) {
+  if (!FcInit()) return {};
+  int count = 0;
+  Pattern pattern(FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.c_str()), 0, nullptr, &count));
+  return pattern ? fontconfig::String(pattern.get(), FC_FAMILY, 0) : std::string{};
+}
+
+}  // namespace
+
 // fontconfig always offers some font; only one of the family asked for will do.
-std::optional<std::filesystem::path> FindFamily(std::string_view font) {
+std::optional<std::filesystem::path> FontFileOfFamily(std::string_view font) {
   if (!FcInit()) return std::nullopt;
   const std::string name(font);
   Pattern wanted(FcNameParse(Chars(name)));
   if (!wanted) return std::nullopt;
-  const std::string family = FontString(wanted.get(), FC_FAMILY, 0);
+  const std::string family = fontconfig::String(wanted.get(), FC_FAMILY, 0);
   if (family.empty()) return std::nullopt;
   FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
   FcDefaultSubstitute(wanted.get());
@@ -58,23 +58,14 @@ std::optional<std::filesystem::path> FindFamily(std::string_view font) {
   Pattern match(FcFontMatch(nullptr, wanted.get(), &result));
   if (!match) return std::nullopt;
   for (int index = 0;; ++index) {
-    const std::string matched = FontString(match.get(), FC_FAMILY, index);
+    const std::string matched = fontconfig::String(match.get(), FC_FAMILY, index);
     if (matched.empty()) return std::nullopt;
     if (FamilyKey(matched) == FamilyKey(family)) break;
   }
-  const std::string file = FontString(match.get(), FC_FILE, 0);
+  const std::string file = fontconfig::String(match.get(), FC_FILE, 0);
   if (file.empty()) return std::nullopt;
   return std::filesystem::path(file);
 }
-
-std::string FamilyOfFile(const std::filesystem::path& file) {
-  if (!FcInit()) return {};
-  int count = 0;
-  Pattern pattern(FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.c_str()), 0, nullptr, &count));
-  return pattern ? FontString(pattern.get(), FC_FAMILY, 0) : std::string{};
-}
-
-}  // namespace
 
 FontOutcome LoadTypesetFont(std::string_view font) {
   std::filesystem::path file;
@@ -82,7 +73,7 @@ FontOutcome LoadTypesetFont(std::string_view font) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(font, error)) return {std::nullopt, NotFound(font)};
     file = font;
-  } else if (const auto found = FindFamily(font)) {
+  } else if (const auto found = FontFileOfFamily(font)) {
     file = *found;
   } else {
     return {std::nullopt, NotFound(font)};

@@ -41,4 +41,8 @@ struct FontOutcome {
 // .ttc is taken as a path.
 FontOutcome LoadTypesetFont(std::string_view font);
 
+// The file fontconfig picks for a family name (a style may follow a colon);
+// nullopt unless that file is of the family asked for.
+std::optional<std::filesystem::path> FontFileOfFamily(std::string_view font);
+
 }  // namespace verstak

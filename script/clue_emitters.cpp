@@ -64,7 +64,7 @@ const EmitterShape& ShapeOf(ClueEmitter emitter) { return kEmitterShapes[static_
 
 void WriteClue(ScriptWriterState& script, ClueEmitter emitter) {
   const EmitterShape& shape = ShapeOf(emitter);
-  for (int clue = 0; clue < shape.slots; ++clue) WriteOneClue(script, shape);
+  for (int clue = 0; clue < shape.clueSlots; ++clue) WriteOneClue(script, shape);
 }
 
 }  // namespace verstak

@@ -17,7 +17,7 @@ enum class ClueEmitter {
 };
 
 struct EmitterShape {
-  int slots;              // clues written, one slot each
+  int clueSlots;          // clues written, one slot each (not "slots": a word Qt takes)
   std::string_view tail;  // closes the text and places it
   bool upright;           // turned by 90 degrees after creation, to read upwards
   int partnerBack;        // each text is aligned with object nob-<partnerBack>

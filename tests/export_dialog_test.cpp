@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "preview/print_export.h"
 #include "program_fixture.h"
 #include "script/corel_script_writer.h"
 
@@ -164,9 +166,48 @@ class ExportDialogTest : public QObject {
     QCOMPARE(f.prompter.messages[0].kind, MessageKind::Success);
     QCOMPARE(f.main.focusWidget(), &f.Bar1());
     const RecordingPrompter::FileDialogCall& call = f.prompter.fileDialogCalls.at(0);
-    QCOMPARE(call.filter, QStringLiteral("Файлы  макросов: *.csc (*.csc)"));
+    QCOMPARE(call.filter, QStringLiteral("Файлы  макросов: *.csc (*.csc);;PDF: *.pdf (*.pdf);;SVG: *.svg (*.svg)"));
     QCOMPARE(call.defaultSuffix, QStringLiteral("csc"));
     QVERIFY(call.save && call.confirmOverwrite);
+  }
+
+  // The save dialog's name decides the format by its extension, else the
+  // filter left chosen; the layout and the ticked passes apply to the SVG
+  // as to the macro, the typesetting is the preview's.
+  void printFilesByNameOrFilter() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    f.SmallDocument();
+    f.windows.preview.controls().size->setValue(6);
+    const QString pdfFilter = QStringLiteral("PDF: *.pdf (*.pdf)");
+    const QString svgFilter = QStringLiteral("SVG: *.svg (*.svg)");
+    f.prompter.saveAnswers = {f.Path("a.PDF"), f.Path("b"), f.Path("c.csc")};
+    f.prompter.saveFilterAnswers = {QString(), svgFilter, pdfFilter};
+    const auto layersWithoutText = [&] {
+      f.ClickLayout("RadioButton5");
+      QTest::mouseClick(&f.Box("CheckBox2"), Qt::LeftButton, {}, QPoint(6, 8));
+    };
+    f.RunExportCommand(layersWithoutText);
+    f.RunExportCommand([] {});
+    f.RunExportCommand([] {});
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Выполнено!", "Выполнено!", "Выполнено!"}));
+
+    ExportChoice choice;
+    choice.layerMode = LayerMode::ByLayers;
+    choice.passes.text = false;
+    TypesetSettings typeset;
+    typeset.size = 6;
+    const PrintWriter writer(f.document, f.settings, typeset, *LoadTypesetFont(typeset.font).font);
+    QCOMPARE(ExportFixture::Bytes(f.Path("a.PDF")), writer.pdf(choice, "Сканворд").bytes);
+    const std::string svg = ExportFixture::Bytes(f.Path("b"));
+    QCOMPARE(svg, writer.svg(choice, "Сканворд"));
+    QVERIFY(svg.find("inkscape:groupmode=\"layer\"") != std::string::npos);
+    QVERIFY(svg.find("<text") == std::string::npos);
+    QCOMPARE(ExportFixture::Bytes(f.Path("c.csc")), CorelScriptWriter(f.document, f.settings).write(choice));
+
+    QCOMPARE(ChosenExportFormat(QStringLiteral("/a.b/name"), pdfFilter), ExportFormat::Pdf);
+    QCOMPARE(ChosenExportFormat(QStringLiteral("name.txt"), QString()), ExportFormat::Macro);
+    QCOMPARE(ChosenExportFormat(QStringLiteral("name.Svg"), pdfFilter), ExportFormat::Svg);
   }
 
   void version10Header() {

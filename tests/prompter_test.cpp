@@ -1,6 +1,7 @@
 // The real file dialogs, driven while they show: each starts where it was
 // last left while the program runs, and a save dialog on the name last chosen.
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -64,6 +65,31 @@ class PrompterTest : public QObject {
     WhileShown([&](QFileDialog& dialog) { offered = dialog.selectedFiles(); }, two.filePath("second.csc"));
     prompter.saveFileName(macroFilter, QStringLiteral("csc"), true);
     QCOMPARE(offered, QStringList{two.filePath(QStringLiteral("first.csc"))});
+  }
+
+  // With several filters the one the user picks is reported, and a name
+  // typed without an extension takes that filter's.
+  void theChosenFilterIsReportedAndGivesTheExtension() {
+    QTemporaryDir folder;
+    QtPrompter prompter;
+    const QString filters = QStringLiteral("Файлы  макросов: *.csc (*.csc);;PDF: *.pdf (*.pdf);;SVG: *.svg (*.svg)");
+    WhileShown(
+        [](QFileDialog& dialog) {
+          // The third filter chosen from the keyboard.
+          auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+          QTest::keyClick(types, Qt::Key_Down);
+          QTest::keyClick(types, Qt::Key_Down);
+        },
+        folder.filePath(QStringLiteral("puzzle")));
+    QString chosen;
+    QCOMPARE(prompter.saveFileName(filters, QStringLiteral("csc"), true, &chosen),
+             folder.filePath(QStringLiteral("puzzle.svg")));
+    QCOMPARE(chosen, QStringLiteral("SVG: *.svg (*.svg)"));
+
+    WhileShown([](QFileDialog&) {}, folder.filePath(QStringLiteral("other")));
+    QCOMPARE(prompter.saveFileName(filters, QStringLiteral("csc"), true, &chosen),
+             folder.filePath(QStringLiteral("other.csc")));
+    QCOMPARE(chosen, QStringLiteral("Файлы  макросов: *.csc (*.csc)"));
   }
 };
 

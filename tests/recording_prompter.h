@@ -2,6 +2,7 @@
 // A Prompter for tests: records every message and answers dialogs from queues,
 // so no modal window ever opens.
 
+#include <QPrinter>
 #include <deque>
 #include <vector>
 
@@ -14,6 +15,13 @@ class RecordingPrompter final : public Prompter {
   std::vector<UserMessage> messages;
   std::deque<QString> openAnswers;  // empty string = cancelled
   std::deque<QString> saveAnswers;
+  // The filter a save dialog is left on, as Qt names it; empty or none
+  // queued: the first of the dialog's filters.
+  std::deque<QString> saveFilterAnswers;
+  // A print dialog's OK prints into this PDF file; an empty name cancels.
+  std::deque<QString> printerAnswers;
+  QPageSize printerPaper{QPageSize::A4};
+  int printerResolution = 300;
   std::deque<std::optional<QFont>> fontAnswers;
   std::deque<Answer> questionAnswers;
   std::vector<QString> questions;
@@ -32,9 +40,26 @@ class RecordingPrompter final : public Prompter {
     fileDialogCalls.push_back({false, filter, suffix, false});
     return Take(openAnswers, QString());
   }
-  QString saveFileName(const QString& filter, const QString& suffix, bool confirmOverwrite) override {
+  using Prompter::saveFileName;
+  QString saveFileName(const QString& filter, const QString& suffix, bool confirmOverwrite,
+                       QString* chosenFilter) override {
     fileDialogCalls.push_back({true, filter, suffix, confirmOverwrite});
+    const QString chosen = saveFilterAnswers.empty() ? QString() : saveFilterAnswers.front();
+    if (!saveFilterAnswers.empty()) saveFilterAnswers.pop_front();
+    if (chosenFilter) *chosenFilter = chosen.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : chosen;
     return Take(saveAnswers, QString());
+  }
+  int printDialogs = 0;
+  bool choosePrinter(QPrinter& printer) override {
+    ++printDialogs;
+    const QString file = printerAnswers.empty() ? QString() : printerAnswers.front();
+    if (!printerAnswers.empty()) printerAnswers.pop_front();
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(printerPaper);
+    printer.setResolution(printerResolution);
+    return true;
   }
   std::optional<QFont>* fontOffered = nullptr;  // where the font the dialog opens on goes
   std::optional<QFont> chooseFont(const QFont& initial) override {

@@ -31,7 +31,8 @@ class ScriptedPrompter final : public Prompter {
   Answer answer = Answer::No;
   void showMessage(const UserMessage& message) override { std::cerr << "message: " << message.text << std::endl; }
   QString openFileName(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const QString&, const QString&, bool) override { return {}; }
+  QString saveFileName(const QString&, const QString&, bool, QString*) override { return {}; }
+  bool choosePrinter(QPrinter&) override { return false; }
   std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
   Answer ask(const QString& question, bool) override {
     std::cerr << "question: " << question.toStdString() << std::endl;

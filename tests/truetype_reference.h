@@ -36,6 +36,12 @@ class TrueTypeReference {
 
   int unitsPerEm() const { return unitsPerEm_; }
 
+  // True when the Unicode cmap gives the character a glyph of its own.
+  bool maps(char32_t c) const {
+    const auto glyph = glyphs_.find(c);
+    return glyph != glyphs_.end() && glyph->second != 0;
+  }
+
   // The advance of the glyph for a character, in font units.
   int advance(char32_t c) const {
     const auto glyph = glyphs_.find(c);

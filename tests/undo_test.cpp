@@ -204,6 +204,34 @@ class UndoTest : public QObject {
     QVERIFY(history.bytes() < 1000u * (99 * sizeof(CellChange) + 200));
     QVERIFY(f.editor.documentChanged);  // the saved state fell off the stack
   }
+
+  // Every step made, and every replaced document, says so: the preview
+  // renders again on it. A history going away with its steps says nothing,
+  // since the window listening is then half destroyed.
+  void changesAreAnnouncedButNotTheEnd() {
+    ScanwordDocument document;
+    document.gridWidth = document.gridHeight = 2;
+    EditorState editor;
+    auto history = std::make_unique<DocumentHistory>(document, editor);
+    int changed = 0;
+    int marks = 0;
+    QObject::connect(history.get(), &DocumentHistory::changed, [&] { ++changed; });
+    QObject::connect(history.get(), &DocumentHistory::markChanged, [&] { ++marks; });
+    history->restart(false);  // an empty history cleared
+    QCOMPARE(changed, 1);
+    const GridCell before = document.cells.at(1, 1);
+    document.cells.at(1, 1).kind = CellKind::Picture;
+    CellChanges step;
+    step.record(1, 1, before, document.cells.at(1, 1));
+    history->pushCells(step.take());
+    history->undo();
+    history->redo();
+    QCOMPARE(changed, 4);
+    const int marksBefore = marks;
+    history.reset();
+    QCOMPARE(changed, 4);
+    QCOMPARE(marks, marksBefore);
+  }
 };
 
 QTEST_MAIN(UndoTest)

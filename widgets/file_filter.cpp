@@ -13,4 +13,11 @@ QString QtFileFilter(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
+QString FilterSuffix(const QString& entry) {
+  const qsizetype open = entry.lastIndexOf(QStringLiteral("(*."));
+  if (open < 0 || !entry.endsWith(QLatin1Char(')'))) return {};
+  const QString suffix = entry.mid(open + 3, entry.size() - open - 4);
+  return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char(' ')) ? QString() : suffix;
+}
+
 }  // namespace verstak

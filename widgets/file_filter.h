@@ -9,4 +9,8 @@ namespace verstak {
 
 QString QtFileFilter(const QString& filter);
 
+// The extension of a filter entry in Qt's notation: "pdf" for
+// "PDF: *.pdf (*.pdf)"; empty when its pattern names none.
+QString FilterSuffix(const QString& entry);
+
 }  // namespace verstak

@@ -4,8 +4,11 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
+#include "widgets/file_filter.h"
 #include "widgets/safe_file_listing.h"
 
 namespace verstak {
@@ -39,17 +42,33 @@ QString QtPrompter::openFileName(const QString& filter, const QString& defaultSu
   return name;
 }
 
-QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) {
+QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
+                                 QString* chosenFilter) {
   QFileDialog dialog(nullptr, QString(), QString(), filter);
   MakeListingSafe(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
+  // A name typed without an extension gets the one of the filter chosen.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& selected) {
+    if (const QString suffix = FilterSuffix(selected); !suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+  });
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (const QString last = lastChosen_.value(filter); !last.isEmpty()) dialog.selectFile(last);
   const QString name = Chosen(dialog);
   if (!name.isEmpty()) lastChosen_.insert(filter, name);
+  // The dialog gives back its filters with the blanks simplified; the
+  // caller gets its own entry.
+  if (chosenFilter) {
+    const qsizetype index = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+    *chosenFilter = filter.split(QStringLiteral(";;")).value(index, dialog.selectedNameFilter());
+  }
   return name;
+}
+
+bool QtPrompter::choosePrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {

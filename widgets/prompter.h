@@ -9,6 +9,7 @@
 
 #include "document/user_message.h"
 
+class QPrinter;
 class QWidget;
 
 namespace verstak {
@@ -23,7 +24,15 @@ class Prompter {
   virtual void showMessage(const UserMessage& message) = 0;
   // File names are empty when the user cancels. `filter` is in Qt's notation.
   virtual QString openFileName(const QString& filter, const QString& defaultSuffix) = 0;
-  virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) = 0;
+  // With several filters, `chosenFilter` (when given) receives the one the
+  // user left selected, and the default suffix follows it.
+  virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
+                               QString* chosenFilter) = 0;
+  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) {
+    return saveFileName(filter, defaultSuffix, confirmOverwrite, nullptr);
+  }
+  // The print dialog: false when the user cancels; otherwise `printer` is set up as chosen.
+  virtual bool choosePrinter(QPrinter& printer) = 0;
   virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
   // Да / Нет / Отмена question, caption "VERSTAK"; without `cancel` only
   // Да / Нет.
@@ -37,7 +46,10 @@ class QtPrompter final : public Prompter {
  public:
   void showMessage(const UserMessage& message) override;
   QString openFileName(const QString& filter, const QString& defaultSuffix) override;
-  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) override;
+  using Prompter::saveFileName;
+  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
+                       QString* chosenFilter) override;
+  bool choosePrinter(QPrinter& printer) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
   Answer ask(const QString& question, bool cancel = true) override;
 

@@ -1,0 +1,52 @@
+#include "preview/page_printing.h"
+
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfDocumentRenderOptions>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+namespace verstak {
+namespace {
+
+constexpr double kPointsPerInch = 72;
+// Rendered and sent a band at a time: a whole page at 1200 dpi would be
+// hundreds of megabytes.
+constexpr int kBandHeight = 512;
+
+}  // namespace
+
+QRectF PrintedPageRect(QSizeF pageSize, const QPrinter& printer) {
+  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+  const QSizeF trueSize = pageSize * (printer.resolution() / kPointsPerInch);
+  const double shrink = std::min({1.0, printable.width() / trueSize.width(), printable.height() / trueSize.height()});
+  const QSizeF size = trueSize * shrink;
+  return {(paper.width() - size.width()) / 2, (paper.height() - size.height()) / 2, size.width(), size.height()};
+}
+
+bool PrintPdfPage(QPdfDocument& pdf, QPrinter& printer) {
+  if (pdf.pageCount() < 1) return false;
+  // Device pixels from the paper's corner, not from the printable area's.
+  printer.setFullPage(true);
+  const QRectF place = PrintedPageRect(pdf.pagePointSize(0), printer);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QPoint corner(static_cast<int>(std::lround(place.left())), static_cast<int>(std::lround(place.top())));
+  const QSize whole(static_cast<int>(std::lround(place.width())), static_cast<int>(std::lround(place.height())));
+  for (int top = 0; top < whole.height(); top += kBandHeight) {
+    const QRect band(0, top, whole.width(), std::min(kBandHeight, whole.height() - top));
+    QPdfDocumentRenderOptions options;
+    options.setScaledSize(whole);
+    options.setScaledClipRect(band);
+    // Opaque: what the page leaves unpainted is paper, not a mask for the printer.
+    QImage image(band.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).drawImage(0, 0, pdf.render(0, band.size(), options));
+    painter.drawImage(corner + band.topLeft(), image);
+  }
+  return painter.end();
+}
+
+}  // namespace verstak

@@ -1,0 +1,154 @@
+#pragma once
+// "Просмотр": the print output as the very PDF the export writes, rendered
+// by a PDF renderer, never imitated; its typesetting, kept between runs;
+// the clues that do not fit, outlined in red on the page and listed, each a
+// click away from the clue editor; saving the PDF or the SVG, and printing.
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "document/scanword_document.h"
+#include "preview/typeset_store.h"
+#include "print/fit_report.h"
+#include "print/print_writer.h"
+#include "print/typeset_font.h"
+#include "print/typeset_settings.h"
+#include "script/export_choice.h"
+#include "settings/print_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QListWidget;
+class QPdfDocument;
+class QPushButton;
+class QScrollArea;
+class QSettings;
+class QToolButton;
+
+namespace verstak {
+
+class PageView;
+class Prompter;
+
+class PreviewWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A change shows at most this long after it (plus the rendering itself).
+  static constexpr int kRenderDelay = 100;  // ms
+  // The zoom steps of + and − and of Ctrl+wheel, in per cent; 0 in the zoom
+  // box is "fit to the window".
+  static constexpr int kZoomSteps[] = {25, 50, 75, 100, 150, 200, 300, 400};
+
+  // Reads the document and the print settings whenever it renders, so a
+  // change to either shows. The typesetting is kept in `kept` (none: for
+  // the run only).
+  PreviewWindow(const ScanwordDocument& document, const PrintSettings& settings, Prompter& prompter,
+                QSettings* kept = nullptr, QWidget* parent = nullptr);
+  ~PreviewWindow() override;
+
+  // The export dialog's layout and passes: the PDF is the one export writes.
+  void setExportChoice(const ExportChoice& choice);
+  // "Сканворд N" or the scanword file's name: the PDF's title.
+  void setTitle(const QString& title);
+
+  // Shows the window in front, rendered.
+  void ShowPreview();
+  // Something the output depends on changed: rendered again within
+  // kRenderDelay while shown, else when next shown.
+  void ScheduleRender();
+  bool renderPending() const { return renderTimer_.isActive() || stale_; }
+  void Render();
+
+  TypesetSettings typesetting() const { return typeset_; }
+  // The typesetting's clue font, loaded once per name.
+  const FontOutcome& typesetFont();
+
+  // 0 fits the page to the window; otherwise per cent of its true size.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
+  void ZoomIn();
+  void ZoomOut();
+
+  // "Сохранить PDF…", "Сохранить SVG…", "Печать…".
+  void SavePdfCommand();
+  void SaveSvgCommand();
+  void PrintCommand();
+
+  struct Controls {
+    QComboBox* font = nullptr;
+    QDoubleSpinBox* size = nullptr;
+    QDoubleSpinBox* minimumSize = nullptr;
+    QDoubleSpinBox* lineSpacing = nullptr;
+    QDoubleSpinBox* lineWidth = nullptr;
+    QCheckBox* arrowheads = nullptr;
+    QComboBox* zoom = nullptr;
+    QToolButton* zoomOut = nullptr;
+    QToolButton* zoomIn = nullptr;
+    QListWidget* fitList = nullptr;
+    QLabel* summary = nullptr;  // how many do not fit, or why nothing shows
+    QPushButton* savePdf = nullptr;
+    QPushButton* saveSvg = nullptr;
+    QPushButton* print = nullptr;
+  };
+  const Controls& controls() const { return controls_; }
+  PageView& pageView() { return *page_; }
+  QScrollArea& scrollArea() { return *scroll_; }
+  // What is shown: the PDF's bytes and the clues listed.
+  const QByteArray& pdfBytes() const { return bytes_; }
+  const FitReport& fitReport() const { return fits_; }
+
+ signals:
+  // A clue of the list was clicked: cell (column, row) and its slot.
+  void clueChosen(int column, int row, int slot);
+  void rendered();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* CreateTypesetControls();
+  QWidget* CreateFitControls();
+  QWidget* CreatePageArea();
+  void CreateZoomKeys();
+  void ShowTypesetting();
+  void TypesetChanged();
+  void ShowProblem(const QString& text);
+  void LoadPdf(const std::string& bytes);
+  void FillFitList();
+  void ApplyZoom();
+  double PixelsPerMillimetreAt100() const;
+  void SaveCommand(PrintFormat format);
+
+  const ScanwordDocument& document_;
+  const PrintSettings& settings_;
+  Prompter& prompter_;
+  TypesetStore store_;
+  TypesetSettings typeset_;
+  std::optional<FontOutcome> font_;  // for typeset_.font
+  ExportChoice choice_;
+  QString title_;
+  int zoom_ = 0;
+  bool placed_ = false;
+
+  QTimer renderTimer_;
+  bool stale_ = true;  // changed while hidden
+  QByteArray bytes_;
+  std::unique_ptr<QBuffer> buffer_;
+  QPdfDocument* pdf_ = nullptr;
+  FitReport fits_;
+
+  Controls controls_;
+  QScrollArea* scroll_ = nullptr;
+  PageView* page_ = nullptr;
+};
+
+}  // namespace verstak

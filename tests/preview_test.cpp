@@ -1,0 +1,559 @@
+// The preview window over the program's windows: the page it renders is the
+// PDF the export writes, its typesetting is kept and re-renders, the clues
+// that do not fit are outlined and a click away from the memo, and what it
+// saves and prints is checked with verstak-batch and poppler-utils.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPdfDocument>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <sstream>
+
+#include "cli/batch_run.h"
+#include "document/cp1251.h"
+#include "document/slot_numbering.h"
+#include "preview/page_printing.h"
+#include "preview/page_view.h"
+#include "preview/print_export.h"
+#include "print/font_faces.h"
+#include "program_fixture.h"
+#include "script/makros.h"
+
+using namespace verstak;
+
+namespace {
+
+// Too long for a clue cell at 5 pt, short enough at 3 pt.
+const char* const kLongWord = "ПРЕДРАСПОЛОЖЕННОСТЬ";
+
+struct PreviewFixture : ProgramFixture {
+  QTemporaryDir folder;
+  PreviewWindow& preview = windows.preview;
+
+  QString Path(const QString& name) const { return folder.filePath(name); }
+
+  // Puzzle `number` of the bundled examples, read through "Открыть".
+  void OpenExample(int number) {
+    QTimer::singleShot(0, &windows.open, [this, number] {
+      const QString examples = QStringLiteral(VERSTAK_EXAMPLES_DIR);
+      windows.open.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(examples + "/setki.txt");
+      windows.open.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(examples + "/opredeleniya.txt");
+      windows.open.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"))->setText(QString::number(number));
+      QTest::mouseClick(windows.open.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(Child<QPushButton>("Button3"), Qt::LeftButton);
+    // What the open reported is not the preview's.
+    prompter.messages.clear();
+  }
+
+  // The first (last) clue cell of `kind` in reading order, and its first slot.
+  std::pair<QPoint, int> FirstCell(CellKind kind, bool last = false) const {
+    std::pair<QPoint, int> found{{0, 0}, 0};
+    for (int y = 1; y <= document.gridHeight; ++y) {
+      for (int x = 1; x <= document.gridWidth; ++x) {
+        if (document.cells.at(x, y).kind != kind) continue;
+        const auto numbers = SlotNumbering(document, x, y);
+        found = {{x, y}, numbers ? numbers->first : 0};
+        if (!last) return found;
+      }
+    }
+    return found;
+  }
+
+  void SetClue(int slot, const char* utf8) {
+    document.definitions.slot(slot) = DefinitionText{};
+    document.definitions.slot(slot).line(1).assign(Utf8ToCp1251(utf8));
+  }
+
+  // The bytes the export's writer gives for the document as it is now.
+  std::string WriterPdf(const QString& title) {
+    const TypesetSettings typeset = preview.typesetting();
+    const PrintWriter writer(document, settings, typeset, *LoadTypesetFont(typeset.font).font);
+    return writer.pdf(windows.exportDialog.choice(), title.toStdString()).bytes;
+  }
+
+  bool WaitForRender() {
+    QSignalSpy rendered(&preview, &PreviewWindow::rendered);
+    return rendered.wait(5000);
+  }
+
+  QImage Page() { return preview.pageView().grab().toImage(); }
+
+  QList<int> FitSlots() const {
+    QList<int> listed;
+    for (const ClueFit& clue : preview.fitReport().clues) listed << clue.slot;
+    return listed;
+  }
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A tool of poppler-utils; its standard output.
+QString Run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("failed: ") + program;
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool Near(QRgb pixel, QColor expected, int tolerance) {
+  return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
+         std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+         std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+bool Reddish(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90; }
+
+// The box of the cell's frame (row, column) in the drawing, in mm.
+std::optional<PageBox> FrameOf(const Drawing& drawing, int column, int row) {
+  for (const Shape& shape : drawing.shapes) {
+    const auto* rectangle = std::get_if<RectangleShape>(&shape.form);
+    if (rectangle && shape.column == column && shape.row == row) return rectangle->box;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+class PreviewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  // F5 opens the preview on the very PDF of the export, rendered: clue
+  // backgrounds grey at K 20, letter cells white, frames dark, where the
+  // drawing puts them; fitted to the window.
+  void rendersThePageOfAnExamplePuzzle() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    QCOMPARE(int{f.document.gridWidth}, 4);
+    QTest::keyClick(&f.Bar1(), Qt::Key_F5);
+    QVERIFY(f.preview.isVisible());
+    QVERIFY(!f.preview.renderPending());
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+
+    QPdfDocument shown;
+    QBuffer buffer;
+    buffer.setData(f.preview.pdfBytes());
+    buffer.open(QIODevice::ReadOnly);
+    shown.load(&buffer);
+    QCOMPARE(shown.pageCount(), 1);
+    const PageView& view = f.preview.pageView();
+    const QSizeF pageMm = view.pageSize();
+    QCOMPARE(qRound(shown.pagePointSize(0).width() * 100), qRound(pageMm.width() / kMillimetresPerPoint * 100));
+    // Fitted: the whole page in sight.
+    const QSize room = f.preview.scrollArea().viewport()->size();
+    QVERIFY(view.width() <= room.width() && view.height() <= room.height());
+
+    f.preview.setZoom(200);
+    const TypesetSettings typeset = f.preview.typesetting();
+    const Drawing drawing =
+        PrintWriter(f.document, f.settings, typeset, *LoadTypesetFont(typeset.font).font).drawing(ExportChoice{});
+    const auto [clueCell, clueSlot] = f.FirstCell(CellKind::Clue);
+    QVERIFY(clueSlot > 0);
+    const QImage page = f.Page();
+    QCOMPARE(page.devicePixelRatio(), 1.0);
+    const auto pixelAt = [&](double xMm, double yMm) {
+      const QRectF at = view.markRect(QRectF(xMm, yMm, 0, 0));
+      return page.pixel(static_cast<int>(at.x()), static_cast<int>(at.y()));
+    };
+    const PageBox clue = *FrameOf(drawing, clueCell.x(), clueCell.y());
+    const PageBox letter = *FrameOf(drawing, 2, 2);
+    QCOMPARE(f.document.cells.at(2, 2).kind, CellKind::Letter);
+    QVERIFY(Near(pixelAt(clue.left + 1, clue.top + 1), QColor(204, 204, 204), 12));  // K 20 inside the corner
+    QVERIFY(Near(pixelAt(letter.centre().x, letter.centre().y), Qt::white, 0));
+    QVERIFY(qGray(pixelAt(letter.left, letter.centre().y)) < 160);  // the frame between them
+  }
+
+  // The preview follows the document, the print settings and the export
+  // dialog's choice: a change is rendered by the timer, not at once.
+  void changesAreRenderedShortlyAfter() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    f.preview.ShowPreview();
+    const QByteArray before = f.preview.pdfBytes();
+
+    // "Установки": 20 mm cells.
+    QTimer::singleShot(0, &f.windows.settingsDialog, [&] {
+      f.windows.settingsDialog.findChild<QLineEdit*>(QStringLiteral("MaskEdit1"))->setText(QStringLiteral("20"));
+      QTest::mouseClick(f.windows.settingsDialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    QTest::mouseClick(f.Child<QPushButton>("Button7"), Qt::LeftButton);
+    QCOMPARE(f.settings.cellWidth, 200000);
+    QVERIFY(f.preview.renderPending());
+    QVERIFY(f.WaitForRender());
+    QVERIFY(f.preview.pdfBytes() != before);
+    QCOMPARE(f.preview.pageView().pageSize().width(), 4 * 20.0);
+
+    // A tool applied with the mouse is a step of the history.
+    QTest::mouseClick(f.Child<QAbstractButton>("SpeedButton23"), Qt::LeftButton);
+    QTest::mouseClick(&f.main.gridView(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
+    QVERIFY(f.preview.renderPending());
+    QVERIFY(f.WaitForRender());
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+  }
+
+  // Changing the size re-renders; a clue made to overflow is listed and
+  // outlined in red on the page, never in the file, until a smaller size
+  // (the minimum following it down) fits it.
+  void fontSizeChangesTheFitList() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    const int slot = f.FirstCell(CellKind::Clue).second;
+    f.SetClue(slot, kLongWord);
+    f.preview.ShowPreview();
+    QCOMPARE(f.FitSlots(), QList<int>{slot});
+    QCOMPARE(f.preview.controls().fitList->count(), 1);
+    QVERIFY(f.preview.controls().fitList->item(0)->text().contains(QString::fromUtf8(kLongWord)));
+    QCOMPARE(f.preview.pageView().marks().size(), std::size_t{1});
+    const QRectF mark = f.preview.pageView().markRect(f.preview.pageView().marks()[0]);
+    QVERIFY(Reddish(f.Page().pixel(static_cast<int>(mark.left()), static_cast<int>(mark.center().y()))));
+    // The outline is the window's: the file is the writer's, which draws no red.
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+
+    f.preview.controls().size->setValue(3);
+    QCOMPARE(f.preview.controls().minimumSize->value(), 3.0);
+    QVERIFY(f.preview.renderPending());
+    QVERIFY(f.WaitForRender());
+    QCOMPARE(f.FitSlots(), QList<int>{});
+    QCOMPARE(f.preview.controls().fitList->count(), 0);
+    QVERIFY(f.preview.pageView().marks().empty());
+    QVERIFY(!Reddish(f.Page().pixel(static_cast<int>(mark.left()), static_cast<int>(mark.center().y()))));
+  }
+
+  // The layout and outputs left in the export dialog are the preview's: by
+  // layers without the texts the page has none, yet every clue that does
+  // not fit is still listed.
+  void followsTheExportDialogsChoice() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    const int slot = f.FirstCell(CellKind::Clue).second;
+    f.SetClue(slot, kLongWord);
+    ExportDialog& dialog = f.windows.exportDialog;
+    QTimer::singleShot(0, &dialog, [&] {
+      QTest::mouseClick(dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton5")), Qt::LeftButton, {},
+                        QPoint(6, 8));
+      QTest::mouseClick(dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton, {}, QPoint(6, 8));
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button5")), Qt::LeftButton);  // Отмена
+    });
+    QTest::mouseClick(f.Child<QPushButton>("Button1"), Qt::LeftButton);  // "Mакрос"
+    QCOMPARE(dialog.choice().layerMode, LayerMode::ByLayers);
+    QTest::keyClick(&f.Bar1(), Qt::Key_F5);
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+    QCOMPARE(f.FitSlots(), QList<int>{slot});
+    QVERIFY(f.preview.pageView().marks().empty());
+  }
+
+  // A click on a clue that does not fit enters clue editing on it, in
+  // either half of a split cell; shortened and checked, it leaves the list.
+  void clickingAFitProblemPutsTheMemoOnThatClue() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    // The last clue cell split in two: no later slot moves.
+    const auto [cell, first] = f.FirstCell(CellKind::Clue, true);
+    f.document.cells.at(cell.x(), cell.y()).kind = CellKind::ClueSplitHorizontal;
+    const int second = first + 1;
+    f.SetClue(first, "ПРОСТО");
+    f.SetClue(second, kLongWord);
+    f.preview.ShowPreview();
+    QCOMPARE(f.FitSlots(), QList<int>{second});
+
+    QListWidget& list = *f.preview.controls().fitList;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualItemRect(list.item(0)).center());
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
+    QCOMPARE(f.editor.currentSlot, second);
+    QCOMPARE(f.editor.selectedHalf, 2);
+    QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), cell);
+    QCOMPARE(f.main.memo().toPlainText(), QString::fromUtf8(kLongWord) + QLatin1Char('\n'));
+
+    f.main.memo().setPlainText(QStringLiteral("КОРОЧЕ"));
+    QTest::mouseClick(f.Child<QPushButton>("Button10"), Qt::LeftButton);  // "Проверить"
+    QVERIFY(f.WaitForRender());
+    QCOMPARE(f.FitSlots(), QList<int>{});
+    QCOMPARE(f.main.memo().toPlainText().trimmed(), QStringLiteral("КОРОЧЕ"));
+  }
+
+  // F5 in clue editing, with the focus in the memo: what is typed shows,
+  // stored first; pdftotext finds it in the PDF shown.
+  void f5InClueEditingShowsTheTextAsTyped() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    QTest::mouseClick(f.Child<QPushButton>("Button6"), Qt::LeftButton);  // "Редактор"
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
+    QVERIFY(f.Child<QPushButton>("PreviewButton")->isEnabled());
+    f.main.memo().setPlainText(QStringLiteral("ВВЕДЕНО"));
+    QTest::keyClick(&f.main.memo(), Qt::Key_F5);
+    QVERIFY(f.preview.isVisible());
+    QCOMPARE(QString::fromStdString(Cp1251ToUtf8(f.document.definitions.slot(f.editor.currentSlot).line(1).text())),
+             QStringLiteral("ВВЕДЕНО"));
+    const QString pdf = f.Path(QStringLiteral("shown.pdf"));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(f.preview.pdfBytes());
+    file.close();
+    QVERIFY(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("ВВЕДЕНО")));
+  }
+
+  // "Сохранить PDF…" and "Сохранить SVG…" write the bytes verstak-batch
+  // writes for the saved scanword file with the same settings.
+  void savedFilesAreTheBatchExportsBytes() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(2);
+    f.SetClue(f.FirstCell(CellKind::Clue).second, kLongWord);
+    f.prompter.saveAnswers = {f.Path(QStringLiteral("work.skw"))};
+    QTest::mouseClick(f.Child<QPushButton>("Button4"), Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(f.Path(QStringLiteral("work.skw"))));
+    f.settings.cellHeight = 150000;
+    f.settings.cornerRadius = 20000;
+    f.preview.ShowPreview();
+    f.preview.controls().size->setValue(6.5);
+    f.preview.controls().lineSpacing->setValue(1.2);
+    f.preview.controls().lineWidth->setValue(0.3);
+    f.preview.controls().arrowheads->setChecked(false);
+    const int font = f.preview.controls().font->findData(QStringLiteral("PT Serif"));
+    QVERIFY(font >= 0);
+    f.preview.controls().font->setCurrentIndex(font);
+
+    f.prompter.saveAnswers = {f.Path(QStringLiteral("preview.pdf")), f.Path(QStringLiteral("preview.svg"))};
+    QTest::mouseClick(f.preview.controls().savePdf, Qt::LeftButton);
+    QTest::mouseClick(f.preview.controls().saveSvg, Qt::LeftButton);
+    QCOMPARE(f.prompter.fileDialogCalls.back().filter, QStringLiteral("SVG: *.svg (*.svg)"));
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Выполнено!", "Выполнено!"}));
+
+    for (const char* format : {"pdf", "svg"}) {
+      const QString batchFile = f.Path(QStringLiteral("batch.") + QLatin1String(format));
+      std::ostringstream out, err;
+      const int status =
+          batch::RunBatch({"export", "--scanword", f.Path(QStringLiteral("work.skw")).toStdString(), "-o",
+                           batchFile.toStdString(), "--cell-height", "15", "--rounded", "--font", "PT Serif",
+                           "--font-size", "6.5", "--line-spacing", "1.2", "--line-width", "0.3", "--no-arrowheads"},
+                          {out, err, false});
+      QCOMPARE(status, 0);
+      // The count of clues that do not fit is said under "Выполнено!".
+      QVERIFY(err.str().starts_with("Не помещается определений: "));
+      QCOMPARE(f.prompter.messages[0].details + "\n", err.str());
+      const QByteArray batch = ReadAll(batchFile);
+      QVERIFY(!batch.isEmpty());
+      QVERIFY(ReadAll(f.Path(QStringLiteral("preview.") + QLatin1String(format))) == batch);
+    }
+  }
+
+  // A file that cannot be written is reported, and the file that was there
+  // is left as it was: here the temporary file beside it would need a name
+  // longer than a file system allows.
+  void aFailedWriteLeavesTheOldFile() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    f.preview.ShowPreview();
+    const QString name = f.Path(QString(245, QLatin1Char('x')) + QStringLiteral(".pdf"));
+    QFile old(name);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    f.prompter.saveAnswers = {name};
+    f.preview.SavePdfCommand();
+    QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл! "});
+    QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
+    QCOMPARE(ReadAll(name), QByteArray("old contents"));
+  }
+
+  // Fit to the window, 100 % and 200 %, + and − and Ctrl+wheel; scrolling
+  // once the page is larger than the window.
+  void zoomsAndScrolls() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    f.preview.ShowPreview();
+    f.preview.resize(600, 450);
+    PageView& view = f.preview.pageView();
+    const double mm = view.pageSize().width();
+    const double at100 = f.preview.logicalDpiX() / 25.4;
+    f.preview.setZoom(100);
+    QCOMPARE(view.pageRect().width(), qRound(mm * at100));
+    f.preview.setZoom(200);
+    QCOMPARE(view.pageRect().width(), qRound(mm * at100 * 2));
+
+    f.preview.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.preview));
+    QTest::keyClick(&f.preview, Qt::Key_Minus);
+    QCOMPARE(f.preview.zoom(), 150);
+    QTest::keyClick(&f.preview, Qt::Key_Plus);
+    QCOMPARE(f.preview.zoom(), 200);
+    QWidget* viewport = f.preview.scrollArea().viewport();
+    QWheelEvent wheel(QPointF(10, 10), viewport->mapToGlobal(QPointF(10, 10)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    QCOMPARE(f.preview.zoom(), 300);
+    QCOMPARE(f.preview.controls().zoom->currentText(), QStringLiteral("300 %"));
+    QVERIFY(f.preview.scrollArea().horizontalScrollBar()->maximum() > 0);
+    QVERIFY(f.preview.scrollArea().verticalScrollBar()->maximum() > 0);
+
+    f.preview.setZoom(0);
+    const QSize room = viewport->size();
+    QVERIFY(view.width() <= room.width() && view.height() <= room.height());
+    QVERIFY(view.width() == room.width() || view.height() == room.height());
+    // From fit, + goes on to the next step above the size shown.
+    const double shown = view.scale() / at100 * 100;
+    f.preview.ZoomIn();
+    QVERIFY(f.preview.zoom() > shown);
+  }
+
+  // "Печать…" prints the page at its true size in the middle of the paper,
+  // at the printer's resolution: poppler finds the image where it belongs.
+  void printsTheTruePageSizeCentred() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    f.preview.ShowPreview();
+    const QString printed = f.Path(QStringLiteral("printed.pdf"));
+    f.prompter.printerAnswers = {QString(), printed};
+    f.preview.PrintCommand();  // cancelled
+    QVERIFY(!QFileInfo::exists(printed));
+    f.preview.PrintCommand();
+    QCOMPARE(f.prompter.printDialogs, 2);
+    QVERIFY(f.prompter.messages.empty());
+
+    // A4 paper: 595 x 842 points.
+    const QString info = Run(QStringLiteral("pdfinfo"), {printed});
+    QVERIFY2(info.contains(QStringLiteral("Page size:       595 x 842 pts")), qPrintable(info));
+    // Images at the printer's 300 dpi.
+    const QStringList images = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printed})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2);
+    QVERIFY(!images.isEmpty());
+    for (const QString& line : images) {
+      const QStringList columns = line.simplified().split(QLatin1Char(' '));
+      QCOMPARE(columns.value(12), QStringLiteral("300"));  // x-ppi
+    }
+    // Rendered at 72 dpi, one pixel a point: the drawing's box is the page's
+    // true size, centred.
+    QVERIFY(Run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), printed, f.Path(QStringLiteral("printed"))})
+                .isEmpty());
+    const QImage paper(f.Path(QStringLiteral("printed.png")));
+    QCOMPARE(paper.size(), QSize(595, 842));
+    QRect inked;
+    for (int y = 0; y < paper.height(); ++y) {
+      for (int x = 0; x < paper.width(); ++x) {
+        if (qGray(paper.pixel(x, y)) < 250) inked |= QRect(x, y, 1, 1);
+      }
+    }
+    const QSizeF page = f.preview.pageView().pageSize() / kMillimetresPerPoint;
+    QVERIFY2(std::abs(inked.width() - page.width()) <= 2, qPrintable(QString::number(inked.width())));
+    QVERIFY(std::abs(inked.height() - page.height()) <= 2);
+    QVERIFY(std::abs(inked.left() - (paper.width() - 1 - inked.right())) <= 2);
+    QVERIFY(std::abs(inked.top() - (paper.height() - 1 - inked.bottom())) <= 2);
+  }
+
+  // A page larger than the paper is scaled down to the printable area,
+  // keeping its shape; a small one never up.
+  void aPageLargerThanThePaperIsScaledDown() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setResolution(600);
+    printer.setFullPage(true);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const QRectF small = PrintedPageRect(QSizeF(100, 200), printer);
+    QCOMPARE(small.size(), QSizeF(100, 200) * (600.0 / 72));
+    const QRectF large = PrintedPageRect(QSizeF(3000, 1500), printer);
+    QVERIFY(large.width() <= printable.width() + 0.01);
+    QCOMPARE(qRound(large.width() / large.height() * 1000), 2000);
+    QCOMPARE(qRound(large.left() * 2 + large.width()), qRound(printer.paperRect(QPrinter::DevicePixel).width()));
+  }
+
+  // The typesetting outlives the window: kept in the settings given, every
+  // value checked on the way back in, the defaults where none is kept.
+  void typesettingIsKeptBetweenRuns() {
+    QTemporaryDir folder;
+    QSettings kept(folder.filePath(QStringLiteral("kept.ini")), QSettings::IniFormat);
+    ScanwordDocument document;
+    PrintSettings settings;
+    RecordingPrompter prompter;
+    {
+      PreviewWindow first(document, settings, prompter, &kept);
+      QCOMPARE(first.typesetting(), TypesetSettings{});
+      QCOMPARE(first.controls().font->currentData().toString(), QStringLiteral("PT Sans Narrow"));
+      first.controls().size->setValue(8.25);
+      first.controls().minimumSize->setValue(4.5);
+      first.controls().lineSpacing->setValue(1.3);
+      first.controls().lineWidth->setValue(0.35);
+      first.controls().arrowheads->setChecked(false);
+      first.controls().font->setCurrentIndex(first.controls().font->findData(QStringLiteral("PT Sans")));
+    }
+    TypesetSettings expected;
+    expected.font = "PT Sans";
+    expected.size = 8.25;
+    expected.minimumSize = 4.5;
+    expected.lineSpacing = 1.3;
+    expected.lineWidth = 0.35;
+    expected.arrowheads = false;
+    {
+      PreviewWindow second(document, settings, prompter, &kept);
+      QCOMPARE(second.typesetting(), expected);
+      QCOMPARE(second.controls().size->value(), 8.25);
+      QCOMPARE(second.controls().font->currentText(), QStringLiteral("PT Sans"));
+    }
+    kept.setValue(QStringLiteral("typesetting/size"), 500);
+    kept.setValue(QStringLiteral("typesetting/lineSpacing"), QStringLiteral("много"));
+    kept.setValue(QStringLiteral("typesetting/minimumSize"), 9);
+    kept.setValue(QStringLiteral("typesetting/font"), QStringLiteral("Нет такого шрифта"));
+    PreviewWindow third(document, settings, prompter, &kept);
+    QCOMPARE(third.typesetting().size, TypesetSettings{}.size);
+    QCOMPARE(third.typesetting().minimumSize, TypesetSettings{}.size);  // never above the size
+    QCOMPARE(third.typesetting().lineSpacing, TypesetSettings{}.lineSpacing);
+    QCOMPARE(third.controls().font->currentText(), QStringLiteral("Нет такого шрифта"));
+    // A font that is not there is said in the window, not in a box.
+    document.gridWidth = document.gridHeight = 2;
+    third.Render();
+    QVERIFY(third.controls().summary->text().contains(QStringLiteral("Нет такого шрифта")));
+    QVERIFY(!third.pageView().hasPage());
+    QVERIFY(prompter.messages.empty());
+  }
+
+  // The font box lists the print library's faces by caption; the smallest
+  // size never goes above the size.
+  void boxesOfferOnlyWhatCanBeSet() {
+    ScanwordDocument document;
+    PrintSettings settings;
+    RecordingPrompter prompter;
+    PreviewWindow preview(document, settings, prompter);
+    const std::vector<FontFace> faces = CyrillicFontFaces();
+    QCOMPARE(preview.controls().font->count(), static_cast<int>(faces.size()));
+    for (int i = 0; i < preview.controls().font->count(); ++i) {
+      QCOMPARE(preview.controls().font->itemText(i), QString::fromStdString(faces[i].caption()));
+    }
+    preview.controls().minimumSize->setValue(50);
+    QCOMPARE(preview.typesetting().minimumSize, preview.typesetting().size);
+  }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "preview_test.moc"
