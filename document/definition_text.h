@@ -66,7 +66,8 @@ class DefinitionTable {
   ~DefinitionTable();
 
   // Slots are numbered 1..10000; anything else throws std::out_of_range.
-  // The writable one counts as written from then on.
+  // The writable one counts as written until the next clear(): a reference
+  // kept across a clear() must be asked for again before writing.
   DefinitionText& slot(int number);
   const DefinitionText& slot(int number) const;
 
