@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-          qt6-translations-l10n qt6-pdf-dev fonts-paratype libhpdf-dev libfontconfig-dev poppler-utils libxml2-utils)
+          qt6-translations-l10n qt6-pdf-dev fonts-paratype libhpdf-dev libfontconfig-dev poppler-utils libxml2-utils
+          qt6-svg-dev desktop-file-utils man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -20,7 +21,8 @@ if ((${#missing[@]})); then
 fi
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# VERSTAK_WERROR=ON in the environment makes warnings errors (CI does that).
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERSTAK_WERROR="${VERSTAK_WERROR:-OFF}"
 cmake --build "$build" --parallel
 
 case "${1:-run}" in

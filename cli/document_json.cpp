@@ -1,6 +1,6 @@
 #include "cli/document_json.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 #include "document/cp1251.h"
@@ -9,67 +9,117 @@
 namespace verstak::batch {
 namespace {
 
-void AppendString(std::string& json, std::string_view utf8) {
-  json += '"';
-  for (const char c : utf8) {
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      json += escaped;
-    } else {
-      json += c;
-    }
+// The whole document goes into one string reserved once for all of it:
+// numbers through std::to_chars, text converted straight onto its end.
+class JsonText {
+ public:
+  explicit JsonText(std::size_t expected) { json_.reserve(expected); }
+
+  JsonText& operator<<(std::string_view text) {
+    json_ += text;
+    return *this;
   }
-  json += '"';
+  JsonText& operator<<(char c) {
+    json_ += c;
+    return *this;
+  }
+  JsonText& operator<<(unsigned value) {
+    char digits[10];
+    json_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    return *this;
+  }
+
+  // A cp1251 line as a JSON string in UTF-8. Only ASCII bytes need escapes;
+  // the runs between them are converted as they are.
+  void string(std::string_view cp1251) {
+    json_ += '"';
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < cp1251.size(); ++i) {
+      const auto c = static_cast<unsigned char>(cp1251[i]);
+      if (c >= 0x20 && c != '"' && c != '\\') continue;
+      AppendCp1251AsUtf8(json_, cp1251.substr(run, i - run));
+      run = i + 1;
+      json_ += '\\';
+      if (c >= 0x20) {
+        json_ += static_cast<char>(c);
+      } else {
+        static constexpr char kHex[] = "0123456789abcdef";
+        json_ += "u00";
+        json_ += kHex[c >> 4];
+        json_ += kHex[c & 0xF];
+      }
+    }
+    AppendCp1251AsUtf8(json_, cp1251.substr(run));
+    json_ += '"';
+  }
+
+  std::string take() { return std::move(json_); }
+
+ private:
+  std::string json_;
+};
+
+// The last line of a slot that holds text; 0 for an empty slot.
+int LastLine(const DefinitionText& definition) {
+  for (int n = kDefinitionLines; n >= 1; --n) {
+    if (!definition.line(n).empty()) return n;
+  }
+  return 0;
+}
+
+// Room for the usual document: three-digit codes, and two bytes of UTF-8 for
+// each byte of text (Cyrillic letters take two).
+std::size_t ExpectedSize(const ScanwordDocument& document, int lastSlot) {
+  std::size_t size = 96 + 2 * std::size_t{document.gridHeight} * (4 * std::size_t{document.gridWidth} + 3);
+  for (int slot = 1; slot <= lastSlot; ++slot) {
+    const DefinitionText& definition = document.definitions.slot(slot);
+    size += 3;
+    for (int n = 1; n <= LastLine(definition); ++n) size += 3 + 2 * definition.line(n).length();
+  }
+  return size;
 }
 
 // One array per row of the grid, each cell's byte as a number.
 template <class CellByte>
-void AppendRows(std::string& json, const ScanwordDocument& document, CellByte cellByte) {
-  json += '[';
+void AppendRows(JsonText& json, const ScanwordDocument& document, CellByte cellByte) {
+  json << '[';
   for (int y = 1; y <= document.gridHeight; ++y) {
-    json += y > 1 ? ",[" : "[";
+    json << (y > 1 ? ",[" : "[");
     for (int x = 1; x <= document.gridWidth; ++x) {
-      if (x > 1) json += ',';
-      json += std::to_string(cellByte(document.cells.at(x, y)));
+      if (x > 1) json << ',';
+      json << static_cast<unsigned>(cellByte(document.cells.at(x, y)));
     }
-    json += ']';
+    json << ']';
   }
-  json += ']';
+  json << ']';
 }
 
-void AppendDefinition(std::string& json, const DefinitionText& definition) {
-  int lastLine = 0;
-  for (int n = 1; n <= kDefinitionLines; ++n) {
-    if (!definition.line(n).empty()) lastLine = n;
+void AppendDefinition(JsonText& json, const DefinitionText& definition) {
+  json << '[';
+  for (int n = 1, last = LastLine(definition); n <= last; ++n) {
+    if (n > 1) json << ',';
+    json.string(definition.line(n).text());
   }
-  json += '[';
-  for (int n = 1; n <= lastLine; ++n) {
-    if (n > 1) json += ',';
-    AppendString(json, Cp1251ToUtf8(definition.line(n).text()));
-  }
-  json += ']';
+  json << ']';
 }
 
 }  // namespace
 
 std::string DocumentJson(const ScanwordDocument& document) {
-  std::string json = "{\"width\":" + std::to_string(document.gridWidth) +
-                     ",\"height\":" + std::to_string(document.gridHeight) + ",\"kinds\":";
-  AppendRows(json, document, [](const GridCell& cell) { return static_cast<unsigned>(Code(cell.kind)); });
-  json += ",\"overlays\":";
-  AppendRows(json, document, [](const GridCell& cell) { return static_cast<unsigned>(cell.overlay); });
-  json += ",\"slots\":" + std::to_string(SlotTotal(document)) + ",\"definitions\":[";
   const int lastSlot = document.definitions.lastSlotWithText();
+  JsonText json(ExpectedSize(document, lastSlot));
+  json << "{\"width\":" << unsigned{document.gridWidth} << ",\"height\":" << unsigned{document.gridHeight}
+       << ",\"kinds\":";
+  AppendRows(json, document, [](const GridCell& cell) { return Code(cell.kind); });
+  json << ",\"overlays\":";
+  AppendRows(json, document, [](const GridCell& cell) { return cell.overlay; });
+  json << ",\"slots\":" << static_cast<unsigned>(SlotTotal(document)) << ",\"definitions\":[";
   for (int slot = 1; slot <= lastSlot; ++slot) {
-    if (slot > 1) json += ',';
+    if (slot > 1) json << ',';
     AppendDefinition(json, document.definitions.slot(slot));
   }
-  json += "]}";
-  return json;
+  json << "]}";
+  return json.take();
 }
 
 }  // namespace verstak::batch

@@ -98,10 +98,14 @@ std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint) {
   return it->second;
 }
 
+void AppendCp1251AsUtf8(std::string& out, std::string_view cp1251) {
+  for (char c : cp1251) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+}
+
 std::string Cp1251ToUtf8(std::string_view cp1251) {
   std::string out;
   out.reserve(cp1251.size() * 2);
-  for (char c : cp1251) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+  AppendCp1251AsUtf8(out, cp1251);
   return out;
 }
 

@@ -15,6 +15,8 @@ char32_t Cp1251ToUnicode(unsigned char byte);
 std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint);
 
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// The same onto the end of `out`, for callers that build one long text.
+void AppendCp1251AsUtf8(std::string& out, std::string_view cp1251);
 // Characters cp1251 cannot hold, and malformed UTF-8, become "?".
 std::string Utf8ToCp1251(std::string_view utf8);
 std::string CodePointsToCp1251(std::u32string_view codePoints);

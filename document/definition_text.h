@@ -52,7 +52,10 @@ class DefinitionText {
 };
 
 // 10000 slots, allocated once on the heap (about 5 MB) so that a document can
-// live anywhere, a test's stack included.
+// live anywhere, a test's stack included. The storage comes zeroed from the
+// system, so slots never written cost no memory, and the table remembers the
+// highest slot ever handed out for writing: clearing, searching and comparing
+// stop there instead of walking all 10000.
 class DefinitionTable {
  public:
   DefinitionTable();
@@ -63,6 +66,8 @@ class DefinitionTable {
   ~DefinitionTable();
 
   // Slots are numbered 1..10000; anything else throws std::out_of_range.
+  // The writable one counts as written until the next clear(): a reference
+  // kept across a clear() must be asked for again before writing.
   DefinitionText& slot(int number);
   const DefinitionText& slot(int number) const;
 
@@ -74,14 +79,20 @@ class DefinitionTable {
 
   // Number of the last slot that holds text in any line; 0 when none does.
   int lastSlotWithText() const;
+  // No slot above this one has been written since the last clear().
+  int highestWrittenSlot() const { return highestWritten_; }
 
   void clear();
 
   friend bool operator==(const DefinitionTable& a, const DefinitionTable& b);
 
  private:
-  using Slots = std::array<DefinitionText, kDefinitionSlots>;
-  std::unique_ptr<Slots> slots_;
+  struct FreeSlots {
+    void operator()(DefinitionText* slots) const;
+  };
+
+  std::unique_ptr<DefinitionText[], FreeSlots> slots_;
+  int highestWritten_ = 0;
 };
 
 }  // namespace verstak

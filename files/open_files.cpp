@@ -51,8 +51,7 @@ std::vector<UserMessage> PuzzleReads::failures() const {
 
 void PuzzleReads::applyTo(ScanwordDocument& document) const {
   StartEmpty(document);
-  // Found clues replace the whole table themselves; clearing its 5 MB twice
-  // would cost an export of every puzzle a fifth of its time.
+  // Found clues replace the whole table themselves.
   if (!definitions || !definitions->found()) ClearDefinitions(document);
   if (grid) grid->applyTo(document);
   if (definitions) definitions->applyTo(document);

@@ -97,7 +97,7 @@ TEST_F(DefinitionsFileTest, EveryKindOfLineBreak) {
 
 std::vector<std::string> ClueOfLines(int count, const std::string& first = "* a") {
   std::vector<std::string> lines = {first};
-  for (int n = 2; n <= count; ++n) lines.push_back("l" + std::to_string(n));
+  for (int n = 2; n <= count; ++n) lines.push_back(std::string("l").append(std::to_string(n)));
   return lines;
 }
 

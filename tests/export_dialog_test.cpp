@@ -218,14 +218,14 @@ class ExportDialogTest : public QObject {
     f.RunExportCommand([&] { QTest::mouseClick(&f.Radio("RadioButton6"), Qt::LeftButton, {}, QPoint(6, 6)); });
     f.RunExportCommand([&] { QTest::mouseClick(&f.Radio("RadioButton3"), Qt::LeftButton, {}, QPoint(6, 6)); });
     const std::string ten = ExportFixture::Bytes(f.Path("ten.csc"));
-    std::string nine = ExportFixture::Bytes(f.Path("nine.csc"));
+    const std::string nine = ExportFixture::Bytes(f.Path("nine.csc"));
     const std::string head = "\r\nREM \xCC\xE0\xEA\xF0\xEE\xF1 \xF1\xEE\xE7\xE4\xE0\xED \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xEE\xE9 "
                              "\"VERSTAK\"\r\n\r\n\r\nWITHOBJECT \"CorelDraw.Automation.";
     QVERIFY(ten.starts_with(head + "10\"\r\n .StartOfRecording\r\n"));
     QVERIFY(nine.starts_with(head + "9\"\r\n"));
-    nine.insert(head.size(), "1");
-    nine.replace(head.size() + 1, 1, "0");
-    QVERIFY(nine == ten);
+    std::string nineAsTen = nine.substr(0, head.size());
+    nineAsTen.append("10").append(nine, head.size() + 1);
+    QVERIFY(nineAsTen == ten);
     QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Выполнено!", "Выполнено!"}));
   }
 

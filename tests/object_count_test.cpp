@@ -16,7 +16,7 @@ using namespace verstak::testing;
 std::string ClueText(const DefinitionText& clue) {
   std::string text(clue.line(1).text());
   for (int number = 2; number <= kDefinitionLines; ++number) {
-    if (!clue.line(number).empty()) text += "\r" + std::string(clue.line(number).text());
+    if (!clue.line(number).empty()) text.append("\r").append(clue.line(number).text());
   }
   return text;
 }

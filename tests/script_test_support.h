@@ -155,8 +155,10 @@ inline ScanwordDocument RichGrid() {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     doc.cells.at(static_cast<int>(i % 10) + 1, static_cast<int>(i / 10) + 1) = cells[i];
   }
-  for (int slot = 1; slot <= 40; ++slot)
-    SetClue(doc, slot, {"S" + std::to_string(slot), "", "строка \"" + std::to_string(slot) + "\""});
+  for (int slot = 1; slot <= 40; ++slot) {
+    const std::string number = std::to_string(slot);
+    SetClue(doc, slot, {"S" + number, "", "строка \"" + number + "\""});
+  }
   return doc;
 }
 
