@@ -24,20 +24,22 @@ install(FILES ${verstak_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 set(CPACK_PACKAGE_NAME verstak)
 set(CPACK_PACKAGE_VENDOR "VERSTAK")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "layout of scanwords as CorelDRAW SCRIPT macros")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "layout of scanwords: print-ready PDF and SVG, CorelDRAW SCRIPT macros")
 set(CPACK_PACKAGE_DESCRIPTION
   "VERSTAK lays out scanwords, the Scandinavian crosswords whose clues stand\n\
 inside the grid. It opens a puzzle from a grid file and a definitions file,\n\
 lets the grid be marked up and the clue texts edited, saves the work as a\n\
-scanword file and writes a CorelDRAW SCRIPT macro that draws the finished\n\
-puzzle. verstak-batch does the same from the command line. The interface is\n\
-Russian.")
+scanword file and writes the finished puzzle as a print-ready PDF or SVG\n\
+with typeset clues, or as a CorelDRAW SCRIPT macro that draws it.\n\
+verstak-batch does the same from the command line. The interface is Russian.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "VERSTAK <verstak@localhost>" CACHE STRING "Maintainer field of the .deb")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The clues' default face, which the print output cannot do without.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-paratype")
 # What the windows use without linking to it: the Russian standard dialogs
 # and the Cyrillic face the windows fall back on.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
