@@ -83,15 +83,17 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   };
   handlers.numberOutOfRange = [&](int number) { skip(number, "номер кроссворда вне 1..10000"); };
   handlers.progress = [&](double done) { bar.update(done, tally.writtenCount(), tally.skippedCount()); };
-  ReadEveryPuzzle(*input.grid, input.definitions, handlers);
+  const std::vector<UserMessage> unread = ReadEveryPuzzle(*input.grid, input.definitions, handlers);
   bar.clear();
+  for (const UserMessage& message : unread) streams.err << message.text << '\n';
 
+  if (!unread.empty() && tally.writtenCount() + tally.skippedCount() == 0) return kExitFailed;
   if (tally.writtenCount() + tally.skippedCount() == 0) {
     streams.err << "В файле сеток нет ни одного заголовка с номером кроссворда.\n";
     return kExitFailed;
   }
   streams.out << tally.summary() << '\n';
-  return tally.skippedCount() > 0 ? kExitFailed : kExitDone;
+  return tally.skippedCount() > 0 || !unread.empty() ? kExitFailed : kExitDone;
 }
 
 }  // namespace verstak::batch
