@@ -20,12 +20,25 @@ int Fail(const std::vector<UserMessage>& messages, Streams streams) {
   return kExitFailed;
 }
 
+// "-" and /dev/stdout are written straight to the standard output: a file
+// renamed over /dev/stdout would replace the link, not write to the output.
+bool IsStandardOutput(const std::filesystem::path& output) { return output == "-" || output == "/dev/stdout"; }
+
+int WriteOut(const std::string& bytes, std::string_view failed, Streams streams) {
+  streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  streams.out.flush();
+  return streams.out ? kExitDone : Fail({UserMessage::Error(std::string(failed))}, streams);
+}
+
 int ExportOne(const Options& options, const ScanwordDocument& document, Streams streams) {
-  const Failure failure = CorelScriptWriter(document, options.settings).writeFile(options.output, options.choice);
+  const CorelScriptWriter writer(document, options.settings);
+  if (IsStandardOutput(options.output)) return WriteOut(writer.write(options.choice), kMacroWriteFailedMessage, streams);
+  const Failure failure = writer.writeFile(options.output, options.choice);
   return failure ? Fail({*failure}, streams) : kExitDone;
 }
 
 int Save(const Options& options, const ScanwordDocument& document, Streams streams) {
+  if (IsStandardOutput(options.output)) return WriteOut(ScanwordFileBytes(document), kWriteFailedMessage, streams);
   const Failure failure = WriteScanwordFile(options.output, document);
   return failure ? Fail({*failure}, streams) : kExitDone;
 }

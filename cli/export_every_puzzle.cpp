@@ -6,6 +6,8 @@
 #include "cli/every_puzzle.h"
 #include "cli/message_text.h"
 #include "cli/progress_bar.h"
+#include "document/blanks.h"
+#include "files/atomic_file.h"
 #include "script/corel_script_writer.h"
 
 namespace verstak::batch {
@@ -71,8 +73,9 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
     std::vector<UserMessage> failures = reads.failures();
     if (failures.empty()) {
       reads.applyTo(document);
-      if (Failure failure = writer.writeFile(MacroPath(options.output, number), options.choice)) {
-        failures.push_back(std::move(*failure));
+      // Synced once for the whole run, at its end.
+      if (!WriteFileAtomically(MacroPath(options.output, number), writer.write(options.choice), SyncMode::Deferred)) {
+        failures.push_back(UserMessage::Error(std::string(kMacroWriteFailedMessage)));
       }
     }
     if (failures.empty()) {
@@ -85,6 +88,10 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   handlers.progress = [&](double done) { bar.update(done, tally.writtenCount(), tally.skippedCount()); };
   const std::vector<UserMessage> unread = ReadEveryPuzzle(*input.grid, input.definitions, handlers);
   bar.clear();
+  if (tally.writtenCount() > 0 && !SyncWritten(options.output)) {
+    streams.err << TrimBlanks(kMacroWriteFailedMessage) << '\n';
+    return kExitFailed;
+  }
   for (const UserMessage& message : unread) streams.err << message.text << '\n';
 
   if (!unread.empty() && tally.writtenCount() + tally.skippedCount() == 0) return kExitFailed;

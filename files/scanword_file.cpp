@@ -129,7 +129,7 @@ std::string ScanwordFileBytes(const ScanwordDocument& document) {
 
 Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document) {
   if (WriteFileAtomically(path, ScanwordFileBytes(document))) return std::nullopt;
-  return UserMessage::Error(" Не удалось записать файл! ");
+  return UserMessage::Error(std::string(kWriteFailedMessage));
 }
 
 namespace {

@@ -31,8 +31,10 @@ static_assert(ScanwordMagic.size() == 47);
 // matched by clue cells survive a save.
 std::string ScanwordFileBytes(const ScanwordDocument& document);
 
+inline constexpr std::string_view kWriteFailedMessage = " Не удалось записать файл! ";
+
 // Writes the file through a temporary file renamed over the target, so a
-// failed save leaves an existing file intact. Fails with " Не удалось записать файл! ".
+// failed save leaves an existing file intact. Fails with kWriteFailedMessage.
 Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document);
 
 struct ScanwordFileResult {

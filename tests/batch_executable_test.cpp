@@ -91,6 +91,17 @@ TEST_F(BatchExecutable, TheExamplesCheckAndExport) {
   EXPECT_NE(macro.find("CorelDraw.Automation.7"), std::string::npos);
 }
 
+// The output of a pipe or a redirection, not a file renamed over the link.
+TEST_F(BatchExecutable, DevStdoutAndDashWriteToTheStandardOutput) {
+  const ProcessRun toFile = run("save " + examples() + " --number 2 -o '" + (folder / "two.skw").string() + "'");
+  ASSERT_EQ(toFile.status, 0) << toFile.err;
+  for (const char* output : {"/dev/stdout", "-"}) {
+    const ProcessRun piped = run("save " + examples() + " --number 2 -o " + output);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, TempFolder::Read(folder / "two.skw")) << output;
+  }
+}
+
 // A disk error on the second read of an input file, injected by strace: the
 // file is built so that the first read, one block of the line reader, ends
 // right after `before`; `after` would come in the second.
