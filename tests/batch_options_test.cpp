@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                    " В поле \"Ширина...\" ошибка! "},
         WrongUsage{"WidthSignAfterComma", With({"export", "-o", "x", "--cell-width", ",+6"}, kGrid),
                    " В поле \"Ширина...\" ошибка! "},
-        WrongUsage{"HeightBlankAfterPoint", With({"export", "-o", "x", "--cell-height", "1. 6"}, kGrid),
+        WrongUsage{"HeightBlankAfterPoint", With({"export", "-o", "x", "--cell-height", ". 16"}, kGrid),
                    " В поле \"Высота...\" ошибка! "},
         WrongUsage{"HeightNotANumber", With({"export", "-o", "x", "--cell-height", "abc"}, kGrid),
                    " В поле \"Высота...\" ошибка! "},

@@ -12,6 +12,20 @@
 
 namespace verstak::testing {
 
+// Under AddressSanitizer the peak is mostly the sanitizer's own: freed memory
+// is held back in quarantine.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
 // In KiB; -1 when the work did not end normally.
 template <class Work>
 long PeakKiBOf(Work&& work) {
