@@ -32,7 +32,8 @@ int WriteOut(const std::string& bytes, std::string_view failed, Streams streams)
 
 int ExportOne(const Options& options, const ScanwordDocument& document, Streams streams) {
   const CorelScriptWriter writer(document, options.settings);
-  if (IsStandardOutput(options.output)) return WriteOut(writer.write(options.choice), kMacroWriteFailedMessage, streams);
+  if (IsStandardOutput(options.output))
+    return WriteOut(writer.write(options.choice), kMacroWriteFailedMessage, streams);
   const Failure failure = writer.writeFile(options.output, options.choice);
   return failure ? Fail({*failure}, streams) : kExitDone;
 }

@@ -187,7 +187,8 @@ class PuzzlePairing {
  public:
   PuzzlePairing(const std::optional<std::filesystem::path>& definitions, std::size_t keptClueBytes,
                 const EveryPuzzleHandlers& handlers)
-      : withDefinitions_(definitions.has_value()), handlers_(handlers),
+      : withDefinitions_(definitions.has_value()),
+        handlers_(handlers),
         clues_(definitions.value_or(std::filesystem::path{}), keptClueBytes) {}
 
   // Numbers out of range are reported at each header, not remembered.

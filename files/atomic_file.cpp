@@ -133,7 +133,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 // An unnamed file (O_TMPFILE) is named only when complete, so that a kill
 // while it is written leaves nothing behind; where the file system cannot,
 // the name is there from the start. Empty when anything failed.
-std::string WriteTemporary(int folder, std::string_view bytes, const struct stat* replaced, bool unnamed, SyncMode sync) {
+std::string WriteTemporary(int folder, std::string_view bytes, const struct stat* replaced, bool unnamed,
+                           SyncMode sync) {
   std::string name;
   Descriptor file;
   if (unnamed) {
@@ -183,7 +184,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   if (!replacing && errno != ENOENT) return false;
   // Only a regular file is replaced, and only one its owner may write: a
   // read-only file is refused as an editor would refuse it.
-  if (replacing && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0)) {
+  if (replacing &&
+      (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0)) {
     return false;
   }
 

@@ -50,14 +50,16 @@ void DefinitionsFileResult::applyTo(ScanwordDocument& document) const {
   clues.copyInto(document.definitions);
 }
 
-void ScanDefinitionsFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted, DefinitionsFileScanner::ResultHandler onResult,
-        DefinitionsFileScanner::HeaderHandler onHeader) {
+void ScanDefinitionsFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,
+                         DefinitionsFileScanner::ResultHandler onResult,
+                         DefinitionsFileScanner::HeaderHandler onHeader) {
   PuzzleLineReader reader(path, ClueTextsReading::kTracked);
   ScanPuzzleLines<ClueTextsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
 
-void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted, DefinitionsFileScanner::ResultHandler onResult,
-        DefinitionsFileScanner::HeaderHandler onHeader, std::size_t blockBytes) {
+void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted,
+                         DefinitionsFileScanner::ResultHandler onResult, DefinitionsFileScanner::HeaderHandler onHeader,
+                         std::size_t blockBytes) {
   PuzzleLineReader reader(source, ClueTextsReading::kTracked, blockBytes);
   ScanPuzzleLines<ClueTextsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
@@ -70,7 +72,8 @@ DefinitionsFileResult ReadDefinitionsFile(const std::filesystem::path& path, int
 
 DefinitionsFileResult ReadDefinitionsFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes) {
   DefinitionsFileResult found{ClueTextsReading::NotFound(), {}};
-  ScanDefinitionsFile(source, {puzzleNumber}, [&](int, DefinitionsFileResult result) { found = std::move(result); }, {}, blockBytes);
+  ScanDefinitionsFile(
+      source, {puzzleNumber}, [&](int, DefinitionsFileResult result) { found = std::move(result); }, {}, blockBytes);
   return found;
 }
 

@@ -60,8 +60,11 @@ DefinitionsFileResult ReadDefinitionsFile(const std::filesystem::path& path, int
 
 // The same over bytes from memory or any other source, through the same
 // scanner; `blockBytes` is the reader's block size.
-void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted, DefinitionsFileScanner::ResultHandler onResult,
-        DefinitionsFileScanner::HeaderHandler onHeader = {}, std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
-DefinitionsFileResult ReadDefinitionsFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted,
+                         DefinitionsFileScanner::ResultHandler onResult,
+                         DefinitionsFileScanner::HeaderHandler onHeader = {},
+                         std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+DefinitionsFileResult ReadDefinitionsFile(ByteSource& source, int puzzleNumber,
+                                          std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
 
 }  // namespace verstak

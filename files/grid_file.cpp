@@ -48,14 +48,14 @@ void GridFileResult::applyTo(ScanwordDocument& document) const {
   }
 }
 
-void ScanGridFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted, GridFileScanner::ResultHandler onResult,
-        GridFileScanner::HeaderHandler onHeader) {
+void ScanGridFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,
+                  GridFileScanner::ResultHandler onResult, GridFileScanner::HeaderHandler onHeader) {
   PuzzleLineReader reader(path, GridRowsReading::kTracked);
   ScanPuzzleLines<GridRowsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
 
 void ScanGridFile(ByteSource& source, const PuzzleNumberSet& wanted, GridFileScanner::ResultHandler onResult,
-        GridFileScanner::HeaderHandler onHeader, std::size_t blockBytes) {
+                  GridFileScanner::HeaderHandler onHeader, std::size_t blockBytes) {
   PuzzleLineReader reader(source, GridRowsReading::kTracked, blockBytes);
   ScanPuzzleLines<GridRowsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
@@ -68,7 +68,8 @@ GridFileResult ReadGridFile(const std::filesystem::path& path, int puzzleNumber)
 
 GridFileResult ReadGridFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes) {
   GridFileResult found{GridRowsReading::NotFound(), {}};
-  ScanGridFile(source, {puzzleNumber}, [&](int, GridFileResult result) { found = std::move(result); }, {}, blockBytes);
+  ScanGridFile(
+      source, {puzzleNumber}, [&](int, GridFileResult result) { found = std::move(result); }, {}, blockBytes);
   return found;
 }
 

@@ -69,7 +69,9 @@ GridFileResult ReadGridFile(const std::filesystem::path& path, int puzzleNumber)
 // The same over bytes from memory or any other source, through the same
 // scanner; `blockBytes` is the reader's block size.
 void ScanGridFile(ByteSource& source, const PuzzleNumberSet& wanted, GridFileScanner::ResultHandler onResult,
-        GridFileScanner::HeaderHandler onHeader = {}, std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
-GridFileResult ReadGridFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+                  GridFileScanner::HeaderHandler onHeader = {},
+                  std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+GridFileResult ReadGridFile(ByteSource& source, int puzzleNumber,
+                            std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
 
 }  // namespace verstak

@@ -69,14 +69,19 @@ class LongLine {
 
 PuzzleLineReader::PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked, std::size_t blockBytes,
                                    std::uint64_t offset)
-    : file_(std::make_unique<InputFile>(path, offset)), source_(file_.get()), name_(path),
-      tracked_(tracked | kMarkNumberSign), capacity_(std::max<std::size_t>(blockBytes, 1)),
-      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)), bytesRead_(offset) {
+    : file_(std::make_unique<InputFile>(path, offset)),
+      source_(file_.get()),
+      name_(path),
+      tracked_(tracked | kMarkNumberSign),
+      capacity_(std::max<std::size_t>(blockBytes, 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)),
+      bytesRead_(offset) {
   nextAt_.fill(kUnknown);
 }
 
 PuzzleLineReader::PuzzleLineReader(ByteSource& source, LineMarks tracked, std::size_t blockBytes)
-    : source_(&source), tracked_(tracked | kMarkNumberSign),
+    : source_(&source),
+      tracked_(tracked | kMarkNumberSign),
       capacity_(BlockFor(source, blockBytes)),
       buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {
   nextAt_.fill(kUnknown);

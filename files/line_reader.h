@@ -7,10 +7,10 @@
 // it is never handed out, and failed() says why the lines ended.
 
 #include <array>
-#include <memory>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -46,8 +46,8 @@ class PuzzleLineReader {
 
   // `tracked`: the marks to report for each line ("№" is always tracked).
   // Reading starts `offset` bytes into the file, at the start of a line.
-  PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked,
-                   std::size_t blockBytes = kDefaultBlockBytes, std::uint64_t offset = 0);
+  PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked, std::size_t blockBytes = kDefaultBlockBytes,
+                   std::uint64_t offset = 0);
   // The same over bytes from elsewhere, which must outlive the reader.
   PuzzleLineReader(ByteSource& source, LineMarks tracked, std::size_t blockBytes = kDefaultBlockBytes);
 
@@ -92,7 +92,7 @@ class PuzzleLineReader {
   bool ended_ = false;      // no more bytes will come: end of file, Ctrl-Z or a read error
   bool failed_ = false;     // a read error before the end of the text
   bool pendingCr_ = false;  // a CR ended the buffer: an LF first in the next block belongs to it
-  std::uint64_t bytesRead_ = 0;  // file offset just past the buffer's bytes, up to a Ctrl-Z
+  std::uint64_t bytesRead_ = 0;                   // file offset just past the buffer's bytes, up to a Ctrl-Z
   std::array<std::size_t, kByteCount> nextAt_{};  // cached next offset of each byte, kUnknown or filled_ for none
   std::array<char, kLineHeadBytes> longHead_{};
 };

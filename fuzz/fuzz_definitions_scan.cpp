@@ -8,9 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::CheckScan<DefinitionsFileResult>(
       data, size,
       [](ByteSource& source, const PuzzleNumberSet& wanted, DefinitionsFileScanner::ResultHandler onResult,
-         DefinitionsFileScanner::HeaderHandler onHeader, std::size_t block) {
-        ScanDefinitionsFile(source, wanted, std::move(onResult), std::move(onHeader), block);
-      },
+         DefinitionsFileScanner::HeaderHandler onHeader,
+         std::size_t block) { ScanDefinitionsFile(source, wanted, std::move(onResult), std::move(onHeader), block); },
       [](ByteSource& source, int number, std::size_t block) { return ReadDefinitionsFile(source, number, block); },
       [](const DefinitionsFileResult& a, const DefinitionsFileResult& b) { return a.clues == b.clues; });
   return 0;

@@ -34,9 +34,9 @@ void ExpectUnchangedBy(const GridFileResult& refused) {
   refused.applyTo(document);
   // memcmp rather than ==: a compare instrumented cell by cell would take
   // most of the target's time.
-  Check(document.gridWidth == 7 && document.gridHeight == 5 &&
-            std::memcmp(&document.cells, &before, sizeof before) == 0,
-        "a refused grid changed the document");
+  Check(
+      document.gridWidth == 7 && document.gridHeight == 5 && std::memcmp(&document.cells, &before, sizeof before) == 0,
+      "a refused grid changed the document");
 }
 
 }  // namespace

@@ -74,7 +74,8 @@ FieldModel Millimetres(const std::string& typed, const std::string& name, const 
   const std::string error = " В поле \"" + name + "...\" ошибка! ";
   if (!AllDigits(whole.digits) || !AllDigits(fraction) || fraction.size() > 4) return {std::nullopt, error};
   long long value = Value(whole.digits);
-  for (std::size_t i = 0; i < 4; ++i) value = std::min(value * 10 + (i < fraction.size() ? fraction[i] - '0' : 0), 1LL << 40);
+  for (std::size_t i = 0; i < 4; ++i)
+    value = std::min(value * 10 + (i < fraction.size() ? fraction[i] - '0' : 0), 1LL << 40);
   if (whole.negative && value != 0) return {std::nullopt, error};
   if (value == 0) return {std::nullopt, zero};
   if (value > 1000000) return {std::nullopt, large};
@@ -92,7 +93,8 @@ FieldModel Percent(const std::string& typed, const std::string& name) {
 
 void CheckSettings(FuzzedDataProvider& input) {
   SettingsFieldTexts fields;
-  for (std::string* field : {&fields.width, &fields.height, &fields.cyan, &fields.magenta, &fields.yellow, &fields.black}) {
+  for (std::string* field :
+       {&fields.width, &fields.height, &fields.cyan, &fields.magenta, &fields.yellow, &fields.black}) {
     *field = input.ConsumeRandomLengthString(12);
   }
   const CellCorners corners = input.ConsumeBool() ? CellCorners::Rounded : CellCorners::Square;
@@ -126,7 +128,8 @@ void CheckSettings(FuzzedDataProvider& input) {
   Check((outcome.failure ? outcome.failure->text : "") == failure, "settings: another message than the model's");
   Check(outcome.settings == expected, "settings: other values than the model's");
   if (!outcome.failure) {
-    const SettingsOutcome again = ApplySettings(PrintSettings{}, outcome.savedFieldTexts, SettingsFieldTexts{}, corners);
+    const SettingsOutcome again =
+        ApplySettings(PrintSettings{}, outcome.savedFieldTexts, SettingsFieldTexts{}, corners);
     Check(!again.failure && again.settings == outcome.settings, "settings: the kept texts say something else");
   }
 }
@@ -203,10 +206,18 @@ void CheckHeader(FuzzedDataProvider& input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   switch (input.ConsumeIntegralInRange<int>(0, 3)) {
-    case 0: verstak::fuzz::CheckSettings(input); break;
-    case 1: verstak::fuzz::CheckNewGrid(input); break;
-    case 2: verstak::fuzz::CheckPuzzleNumber(input); break;
-    default: verstak::fuzz::CheckHeader(input); break;
+    case 0:
+      verstak::fuzz::CheckSettings(input);
+      break;
+    case 1:
+      verstak::fuzz::CheckNewGrid(input);
+      break;
+    case 2:
+      verstak::fuzz::CheckPuzzleNumber(input);
+      break;
+    default:
+      verstak::fuzz::CheckHeader(input);
+      break;
   }
   return 0;
 }

@@ -1,3 +1,5 @@
+#include "files/atomic_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -7,8 +9,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "files/atomic_file.h"
 
 namespace fs = std::filesystem;
 

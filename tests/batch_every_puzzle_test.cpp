@@ -66,7 +66,8 @@ std::pair<int, int> ExpectEveryPuzzleAsByNumber(const TempFolder& folder, const 
   for (int n : reference::HeaderNumbers(reference::Lines(gridText))) {
     headers.insert(n);
     // Reported at each such header, the same number as often as it stands.
-    if (!PuzzleNumberSet::InRange(n)) skipLines.insert("№ " + std::to_string(n) + " пропущен: номер кроссворда вне 1..10000");
+    if (!PuzzleNumberSet::InRange(n))
+      skipLines.insert("№ " + std::to_string(n) + " пропущен: номер кроссворда вне 1..10000");
   }
   std::vector<std::string> written;
   for (int n : headers) {
@@ -189,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
         TrickyFiles{"DuplicateHeaders", {"№ 2", "\t", "", "№ 2", "\t\t\t", "", "№ 3", "\t", ""}, kThreeClueSets},
         // Every number not yet found fails at a malformed header, those whose
         // header comes after it included.
-        TrickyFiles{"MalformedGridHeader", {"№ 2", "\t", "", "№ 3x", "\t", "", "№ 3", "\t", "№ 7", "\t"}, kThreeClueSets},
+        TrickyFiles{
+            "MalformedGridHeader", {"№ 2", "\t", "", "№ 3x", "\t", "", "№ 3", "\t", "№ 7", "\t"}, kThreeClueSets},
         TrickyFiles{"MalformedDefinitionsHeader",
                     {"№ 1", "\t", "№ 2", "\t", "№ 3", "\t"},
                     std::vector<std::string>{"№ 1", "* a", "№ 2 ?", "* b", "№ 3", "* c", ""}},

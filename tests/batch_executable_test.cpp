@@ -127,8 +127,7 @@ class BatchReadError : public BatchExecutable {
 
 // The grid's fourth row starts in the first block and ends in the second.
 TEST_F(BatchReadError, AGridCutShortIsNotReadAsASmallerGrid) {
-  const std::string grid =
-      brokenFile("№ 1\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ", "\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\n\r\n");
+  const std::string grid = brokenFile("№ 1\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ", "\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\n\r\n");
   const ProcessRun info = runBroken(grid, "info --grid '" + grid + "'");
   EXPECT_EQ(info.status, 1);
   EXPECT_EQ(info.out, "");

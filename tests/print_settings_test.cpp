@@ -19,7 +19,8 @@ TEST(MillimetreTextToUnits, PadsTheFractionToFourDigits) {
   for (const auto& [text, units] : cases) EXPECT_EQ(MillimetreTextToUnits(text), units) << text;
   // Only digits follow the comma: a sign or a blank there would pass as part
   // of the number once the comma is gone.
-  for (const char* text : {",+6", ", 16", "1,-5", "1, 5", "1,5 ", "1,+"}) EXPECT_EQ(MillimetreTextToUnits(text), std::nullopt) << text;
+  for (const char* text : {",+6", ", 16", "1,-5", "1, 5", "1,5 ", "1,+"})
+    EXPECT_EQ(MillimetreTextToUnits(text), std::nullopt) << text;
 }
 
 const std::string kWidthError = " В поле \"Ширина...\" ошибка! ";

@@ -52,7 +52,8 @@ TEST(ReadError, NoLineCutOffByAReadErrorIsHandedOut) {
   for (int round = 0; round < 40; ++round) {
     std::string text;
     const int size = std::uniform_int_distribution<int>(0, 80)(random);
-    for (int i = 0; i < size; ++i) text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+    for (int i = 0; i < size; ++i)
+      text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
     if (round % 5 == 0) text += std::string(300, 'x') + "\r\n" + std::string(300, ' ');  // lines longer than a block
     if (round % 7 == 0) text.insert(text.size() / 2, "\x1A");
     for (std::size_t good = 0; good <= text.size(); ++good) {
@@ -64,10 +65,12 @@ TEST(ReadError, NoLineCutOffByAReadErrorIsHandedOut) {
           PuzzleLineReader reader(source, kMarkTab, block);
           std::vector<std::pair<std::string, std::size_t>> got;  // each line's head and length
           TextLine line;
-          while (skipping ? reader.nextHolding(line, kMarkTab) : reader.next(line)) got.emplace_back(line.head, line.length);
+          while (skipping ? reader.nextHolding(line, kMarkTab) : reader.next(line))
+            got.emplace_back(line.head, line.length);
           std::vector<std::pair<std::string, std::size_t>> expected;
           for (const std::string& l : want) {
-            if (!skipping || l.find('\t') != std::string::npos) expected.emplace_back(l.substr(0, kLineHeadBytes), l.size());
+            if (!skipping || l.find('\t') != std::string::npos)
+              expected.emplace_back(l.substr(0, kLineHeadBytes), l.size());
           }
           EXPECT_EQ(got, expected) << "round " << round << ", error after " << good << " bytes, block " << block;
           EXPECT_EQ(reader.failed(), failed) << "round " << round << ", error after " << good << " bytes";
@@ -78,10 +81,10 @@ TEST(ReadError, NoLineCutOffByAReadErrorIsHandedOut) {
 }
 
 // Three puzzles; the wanted one is read from the part after its header.
-const std::string kGrids = Lines({"Сканворд № 3", "К\tО\tТ", "\tО\t\t", "", "Кроссворд № 7", "\t\tА", "Б\t\t", "Я\tЯ",
-                                  "\tЯ", "", "№ 12", "\t", ""});
-const std::string kClues =
-    Lines({"№ 3", "* Столица", "Франции", "* Река", "", "№ 7", "* Нил", "* Кот", "мурлыка", "", "* Пёс", "№ 12", "* Я", ""});
+const std::string kGrids = Lines(
+    {"Сканворд № 3", "К\tО\tТ", "\tО\t\t", "", "Кроссворд № 7", "\t\tА", "Б\t\t", "Я\tЯ", "\tЯ", "", "№ 12", "\t", ""});
+const std::string kClues = Lines(
+    {"№ 3", "* Столица", "Франции", "* Река", "", "№ 7", "* Нил", "* Кот", "мурлыка", "", "* Пёс", "№ 12", "* Я", ""});
 
 // Where the bytes a read of `number` cannot do without begin: its header, or
 // for puzzle 1 without a header the first start line; a puzzle not in the
@@ -121,9 +124,9 @@ void ExpectFullReadOrReadError(const std::string& text, char startMark, const st
 }
 
 TEST(ReadError, AGridIsReadWholeOrNotAtAll) {
-  ExpectFullReadOrReadError<GridFileResult>(kGrids, '\t', {3, 7, 12, 1, 5}, [](ByteSource& source, int number, std::size_t block) {
-    return ReadGridFile(source, number, block);
-  });
+  ExpectFullReadOrReadError<GridFileResult>(
+      kGrids, '\t', {3, 7, 12, 1, 5},
+      [](ByteSource& source, int number, std::size_t block) { return ReadGridFile(source, number, block); });
 }
 
 TEST(ReadError, CluesAreReadWholeOrNotAtAll) {
@@ -181,8 +184,8 @@ TEST(ReadError, AFileThatCannotBeReadIsNamedInTheMessage) {
   document.cells.at(2, 2).kind = CellKind::Picture;
   document.definitions.slot(7).line(1).assign("old");
   const ScanwordDocument before = document;
-  for (const OpenFileNames& names : {OpenFileNames{broken, clues, {}}, OpenFileNames{grid, broken, {}},
-                                      OpenFileNames{{}, {}, broken}}) {
+  for (const OpenFileNames& names :
+       {OpenFileNames{broken, clues, {}}, OpenFileNames{grid, broken, {}}, OpenFileNames{{}, {}, broken}}) {
     ScanwordDocument whole = before;
     const OpenOutcome outcome = OpenFiles(whole, names, 1, OpenMode::WholeOrNothing);
     EXPECT_EQ(outcome.messages, std::vector<UserMessage>{message});
