@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-fuzz}
 seconds=${FUZZ_SECONDS:-30}
+command -v clang++ > /dev/null || { echo "fuzz/run_ci.sh needs clang and libclang-rt-14-dev" >&2; exit 1; }
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVERSTAK_FUZZ=ON -DVERSTAK_BENCHMARKS=OFF > /dev/null
