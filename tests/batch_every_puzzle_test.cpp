@@ -138,6 +138,26 @@ TEST(BatchEveryPuzzle, AMissingGridFileIsReportedAndNoFolderMade) {
   EXPECT_FALSE(fs::exists(folder / "out"));
 }
 
+// A file that opens but cannot be read (as /proc/self/mem) is not a file
+// without headers: the read error is said and the run fails.
+TEST(BatchEveryPuzzle, AnUnreadableFileIsReported) {
+  TempFolder folder;
+  const std::string grid = folder.write("g.txt", testing::SmallGrids()).string();
+  const BatchRun unreadableGrid =
+      RunBatchWith({"export", "--all", "--grid", "/proc/self/mem", "-o", (folder / "out").string()});
+  EXPECT_EQ(unreadableGrid.status, kExitFailed);
+  EXPECT_EQ(unreadableGrid.err, " Не удалось прочитать файл! \n/proc/self/mem\n");
+  EXPECT_EQ(unreadableGrid.out, "");
+
+  const BatchRun unreadableClues = RunBatchWith(
+      {"export", "--all", "--grid", grid, "--definitions", "/proc/self/mem", "-o", (folder / "out2").string()});
+  EXPECT_EQ(unreadableClues.status, kExitFailed);
+  EXPECT_EQ(unreadableClues.err,
+            "№ 1 пропущен: Не удалось прочитать файл!\n№ 2 пропущен: Не удалось прочитать файл!\n"
+            "№ 3 пропущен: Не удалось прочитать файл!\n Не удалось прочитать файл! \n/proc/self/mem\n");
+  EXPECT_EQ(unreadableClues.out, "Записано: 0, пропущено: 3 (Не удалось прочитать файл! — 3)\n");
+}
+
 TEST(BatchEveryPuzzle, WithoutFailuresTheStatusSaysDone) {
   TempFolder folder;
   const std::string grid = folder.write("g.txt", testing::SmallGrids()).string();
