@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace verstak {
 
@@ -40,8 +41,11 @@ int ClueTexts::lineCount(int clue) const {
 
 std::string_view ClueTexts::line(int clue, int number) const {
   if (number < 1 || number > lineCount(clue)) return {};
+  return lineAt(firstLineOf(clue) + static_cast<std::size_t>(number - 1));
+}
+
+std::string_view ClueTexts::lineAt(std::size_t index) const {
   const std::vector<std::uint32_t>& ends = data_->lineEnds;
-  const std::size_t index = firstLineOf(clue) + static_cast<std::size_t>(number - 1);
   const std::size_t begin = index == 0 ? 0 : ends[index - 1];
   return std::string_view(data_->bytes).substr(begin, ends[index] - begin);
 }
@@ -65,11 +69,24 @@ void ClueTexts::copyInto(DefinitionTable& table) const {
   }
 }
 
+// Clue by clue, each line looked up once: the fuzz targets compare whole
+// puzzles of thousands of clues after every read.
 bool operator==(const ClueTexts& a, const ClueTexts& b) {
   if (a.size() != b.size()) return false;
+  // A clue's lines as indices into all lines, without the empty ones at its
+  // end, which read like no line.
+  const auto lines = [](const ClueTexts& texts, int clue) {
+    const std::size_t first = texts.firstLineOf(clue);
+    std::size_t end = first + static_cast<std::size_t>(texts.lineCount(clue));
+    while (end > first && texts.lineAt(end - 1).empty()) --end;
+    return std::pair{first, end};
+  };
   for (int clue = 1; clue <= a.size(); ++clue) {
-    for (int n = 1; n <= kDefinitionLines; ++n) {
-      if (a.line(clue, n) != b.line(clue, n)) return false;
+    const auto [firstA, endA] = lines(a, clue);
+    const auto [firstB, endB] = lines(b, clue);
+    if (endA - firstA != endB - firstB) return false;
+    for (std::size_t i = 0; i < endA - firstA; ++i) {
+      if (a.lineAt(firstA + i) != b.lineAt(firstB + i)) return false;
     }
   }
   return true;

@@ -51,6 +51,7 @@ class ClueTexts {
   };
 
   std::size_t firstLineOf(int clue) const;
+  std::string_view lineAt(std::size_t index) const;  // of all lines, from 0
   Data& ownData();
 
   std::shared_ptr<Data> data_;  // null while there is no clue
