@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core strace
           qt6-translations-l10n qt6-pdf-dev fonts-paratype libhpdf-dev libfontconfig-dev poppler-utils libxml2-utils
           qt6-svg-dev desktop-file-utils man-db)
 missing=()

@@ -22,18 +22,32 @@ int Fail(const std::vector<UserMessage>& messages, Streams streams) {
   return kExitFailed;
 }
 
+// "-" and /dev/stdout are written straight to the standard output: a file
+// renamed over /dev/stdout would replace the link, not write to the output.
+bool IsStandardOutput(const std::filesystem::path& output) { return output == "-" || output == "/dev/stdout"; }
+
+int WriteOut(const std::string& bytes, std::string_view failed, Streams streams) {
+  streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  streams.out.flush();
+  return streams.out ? kExitDone : Fail({UserMessage::Error(std::string(failed))}, streams);
+}
+
 // A print file whose clues do not all fit is still written; the count is
 // reported, and fails the export only when asked to.
 int ExportOne(const Options& options, const PuzzleOutput& output, const ScanwordDocument& document,
               Streams streams) {
-  const PuzzleWritten written = output.write(document, options.output, PuzzleTitle(options.input, options.input.number));
+  const std::string title = PuzzleTitle(options.input, options.input.number);
+  const bool toOutput = IsStandardOutput(options.output);
+  const PuzzleWritten written = toOutput ? output.make(document, title) : output.write(document, options.output, title);
   if (written.failure) return Fail({*written.failure}, streams);
+  if (toOutput && WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) return kExitFailed;
   if (written.notFitting == 0) return kExitDone;
   streams.err << NotFittingLine(written.notFitting) << '\n';
   return options.strictFit ? kExitFailed : kExitDone;
 }
 
 int Save(const Options& options, const ScanwordDocument& document, Streams streams) {
+  if (IsStandardOutput(options.output)) return WriteOut(ScanwordFileBytes(document), kWriteFailedMessage, streams);
   const Failure failure = WriteScanwordFile(options.output, document);
   return failure ? Fail({*failure}, streams) : kExitDone;
 }

@@ -7,6 +7,8 @@
 #include "cli/message_text.h"
 #include "cli/progress_bar.h"
 #include "cli/puzzle_output.h"
+#include "document/blanks.h"
+#include "files/atomic_file.h"
 
 namespace verstak::batch {
 namespace {
@@ -77,10 +79,14 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
     std::vector<UserMessage> failures = reads.failures();
     if (failures.empty()) {
       reads.applyTo(document);
-      PuzzleWritten written =
-          output->write(document, OutputPath(options.output, number, output->extension()), PuzzleTitle(input, number));
-      if (written.failure) failures.push_back(std::move(*written.failure));
-      notFitting += written.notFitting;
+      // Synced once for the whole run, at its end.
+      PuzzleWritten made = output->make(document, PuzzleTitle(input, number));
+      if (!made.failure && !WriteFileAtomically(OutputPath(options.output, number, output->extension()), made.bytes,
+                                                SyncMode::Deferred)) {
+        made.failure = UserMessage::Error(std::string(output->writeFailedMessage()));
+      }
+      if (made.failure) failures.push_back(std::move(*made.failure));
+      notFitting += made.notFitting;
     }
     if (failures.empty()) {
       tally.written();
@@ -90,9 +96,15 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   };
   handlers.numberOutOfRange = [&](int number) { skip(number, "номер кроссворда вне 1..10000"); };
   handlers.progress = [&](double done) { bar.update(done, tally.writtenCount(), tally.skippedCount()); };
-  ReadEveryPuzzle(*input.grid, input.definitions, handlers);
+  const std::vector<UserMessage> unread = ReadEveryPuzzle(*input.grid, input.definitions, handlers);
   bar.clear();
+  if (tally.writtenCount() > 0 && !SyncWritten(options.output)) {
+    streams.err << TrimBlanks(output->writeFailedMessage()) << '\n';
+    return kExitFailed;
+  }
+  for (const UserMessage& message : unread) streams.err << message.text << '\n';
 
+  if (!unread.empty() && tally.writtenCount() + tally.skippedCount() == 0) return kExitFailed;
   if (tally.writtenCount() + tally.skippedCount() == 0) {
     streams.err << "В файле сеток нет ни одного заголовка с номером кроссворда.\n";
     return kExitFailed;
@@ -100,7 +112,7 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   streams.out << tally.summary() << '\n';
   if (notFitting > 0) streams.err << NotFittingLine(notFitting) << '\n';
   const bool fitFailed = options.strictFit && notFitting > 0;
-  return tally.skippedCount() > 0 || fitFailed ? kExitFailed : kExitDone;
+  return tally.skippedCount() > 0 || !unread.empty() || fitFailed ? kExitFailed : kExitDone;
 }
 
 }  // namespace verstak::batch

@@ -8,7 +8,8 @@ std::string JoinedMessages(const std::vector<UserMessage>& messages) {
   std::string joined;
   for (const UserMessage& message : messages) {
     if (!joined.empty()) joined += "; ";
-    joined += TrimBlanks(message.text);
+    const std::string_view text = message.text;
+    joined += TrimBlanks(text.substr(0, text.find('\n')));
   }
   return joined;
 }

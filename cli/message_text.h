@@ -10,7 +10,8 @@
 
 namespace verstak::batch {
 
-// "first; second".
+// "first; second", each message by its first line: a read error names its
+// file on a second line, which a run of many puzzles says once at its end.
 std::string JoinedMessages(const std::vector<UserMessage>& messages);
 
 }  // namespace verstak::batch

@@ -1,5 +1,6 @@
 #include "cli/puzzle_output.h"
 
+#include "files/atomic_file.h"
 #include "print/print_writer.h"
 #include "script/corel_script_writer.h"
 
@@ -24,16 +25,28 @@ std::string_view PuzzleOutput::extension() const {
   return "csc";
 }
 
-PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
-                                  std::string_view title) const {
+PuzzleWritten PuzzleOutput::make(const ScanwordDocument& document, std::string_view title) const {
   const Options& options = *options_;
   if (format_ == OutputFormat::Csc) {
-    return {CorelScriptWriter(document, options.settings).writeFile(path, options.choice)};
+    return {std::nullopt, 0, CorelScriptWriter(document, options.settings).write(options.choice)};
   }
   const PrintWriter writer(document, options.settings, options.typeset, *font_);
-  const PrintFormat format = format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg;
-  PrintWritten written = writer.writeFile(path, format, options.choice, title);
-  return {std::move(written.failure), written.fit.overflowing()};
+  PrintMade made = writer.make(format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, options.choice, title);
+  return {std::move(made.failure), made.fit.overflowing(), std::move(made.bytes)};
+}
+
+std::string_view PuzzleOutput::writeFailedMessage() const {
+  return format_ == OutputFormat::Csc ? kMacroWriteFailedMessage : kPrintWriteFailedMessage;
+}
+
+PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
+                                  std::string_view title) const {
+  PuzzleWritten written = make(document, title);
+  if (!written.failure && !WriteFileAtomically(path, written.bytes)) {
+    written.failure = UserMessage::Error(std::string(writeFailedMessage()));
+  }
+  written.bytes.clear();
+  return written;
 }
 
 std::string PuzzleTitle(const PuzzleInput& input, int number) {

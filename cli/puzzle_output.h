@@ -17,6 +17,7 @@ namespace verstak::batch {
 struct PuzzleWritten {
   Failure failure;
   int notFitting = 0;  // clues set at the minimum size and still too large
+  std::string bytes;   // what make() made; write() leaves it empty
 };
 
 class PuzzleOutput {
@@ -31,6 +32,10 @@ class PuzzleOutput {
   // `title` (UTF-8) is the print output's title.
   PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path,
                       std::string_view title) const;
+  // The same file's bytes, made in memory.
+  PuzzleWritten make(const ScanwordDocument& document, std::string_view title) const;
+  // The message of a file that could not be written.
+  std::string_view writeFailedMessage() const;
 
  private:
   PuzzleOutput(const Options& options, std::optional<TypesetFont> font)

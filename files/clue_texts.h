@@ -3,9 +3,11 @@
 // each up to 16 lines of at most 32 bytes (cp1251), kept back to back in one
 // string. A puzzle of 150 clues takes a few kilobytes instead of the 80 that
 // as many DefinitionText records would, so results stay cheap to pass on and
-// to keep while a pass goes on.
+// to keep while a pass goes on. Copies share the bytes until one of them
+// changes: the numbers under one block of clues all get the same bytes.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +18,8 @@ namespace verstak {
 
 class ClueTexts {
  public:
-  int size() const { return static_cast<int>(firstLine_.size()); }
-  bool empty() const { return firstLine_.empty(); }
+  int size() const { return data_ ? static_cast<int>(data_->firstLine.size()) : 0; }
+  bool empty() const { return size() == 0; }
 
   // A new clue, without lines yet.
   void startClue();
@@ -38,12 +40,21 @@ class ClueTexts {
   // The same clues with the same lines (an empty line kept at the end or not).
   friend bool operator==(const ClueTexts& a, const ClueTexts& b);
 
- private:
-  std::size_t firstLineOf(int clue) const;
+  // The memory the clues take, shared by all copies.
+  std::size_t bytesHeld() const;
 
-  std::string bytes_;                     // every line, back to back
-  std::vector<std::uint32_t> lineEnds_;   // where each line ends in bytes_
-  std::vector<std::uint32_t> firstLine_;  // each clue's first line in lineEnds_
+ private:
+  struct Data {
+    std::string bytes;                     // every line, back to back
+    std::vector<std::uint32_t> lineEnds;   // where each line ends in bytes
+    std::vector<std::uint32_t> firstLine;  // each clue's first line in lineEnds
+  };
+
+  std::size_t firstLineOf(int clue) const;
+  std::string_view lineAt(std::size_t index) const;  // of all lines, from 0
+  Data& ownData();
+
+  std::shared_ptr<Data> data_;  // null while there is no clue
 };
 
 }  // namespace verstak

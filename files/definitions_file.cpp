@@ -10,7 +10,7 @@ UserMessage ClueTextsReading::HeaderError() {
   return UserMessage::Error(" В файле определений после номера кроссворда лишние символы! ");
 }
 UserMessage ClueTextsReading::NotFound() { return UserMessage::Error("Такого кроссворда нет!"); }
-UserMessage ClueTextsReading::Unreadable() { return UserMessage::Error(std::string(kNoDefinitionsFileMessage)); }
+UserMessage ClueTextsReading::Missing() { return UserMessage::Error(std::string(kNoDefinitionsFileMessage)); }
 
 // The clues of a puzzle end at the next header line.
 ReadingStep ClueTextsReading::take(const TextLine& line) {
@@ -53,12 +53,27 @@ void DefinitionsFileResult::applyTo(ScanwordDocument& document) const {
 void ScanDefinitionsFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,
                          DefinitionsFileScanner::ResultHandler onResult,
                          DefinitionsFileScanner::HeaderHandler onHeader) {
-  ScanPuzzleFile<ClueTextsReading>(path, wanted, std::move(onResult), std::move(onHeader));
+  PuzzleLineReader reader(path, ClueTextsReading::kTracked);
+  ScanPuzzleLines<ClueTextsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
+}
+
+void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted,
+                         DefinitionsFileScanner::ResultHandler onResult, DefinitionsFileScanner::HeaderHandler onHeader,
+                         std::size_t blockBytes) {
+  PuzzleLineReader reader(source, ClueTextsReading::kTracked, blockBytes);
+  ScanPuzzleLines<ClueTextsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
 
 DefinitionsFileResult ReadDefinitionsFile(const std::filesystem::path& path, int puzzleNumber) {
   DefinitionsFileResult found{ClueTextsReading::NotFound(), {}};
   ScanDefinitionsFile(path, {puzzleNumber}, [&](int, DefinitionsFileResult result) { found = std::move(result); });
+  return found;
+}
+
+DefinitionsFileResult ReadDefinitionsFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes) {
+  DefinitionsFileResult found{ClueTextsReading::NotFound(), {}};
+  ScanDefinitionsFile(
+      source, {puzzleNumber}, [&](int, DefinitionsFileResult result) { found = std::move(result); }, {}, blockBytes);
   return found;
 }
 

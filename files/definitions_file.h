@@ -31,7 +31,7 @@ class ClueTextsReading {
   static constexpr LineMarks kTracked = kMarkAsterisk;
   static UserMessage HeaderError();
   static UserMessage NotFound();
-  static UserMessage Unreadable();
+  static UserMessage Missing();
 
   ReadingStep take(const TextLine& line);
   UserMessage refusal() const { return refusal_; }
@@ -57,5 +57,14 @@ void ScanDefinitionsFile(const std::filesystem::path& path, const PuzzleNumberSe
 
 // The clues of puzzle `puzzleNumber` (1..10000).
 DefinitionsFileResult ReadDefinitionsFile(const std::filesystem::path& path, int puzzleNumber);
+
+// The same over bytes from memory or any other source, through the same
+// scanner; `blockBytes` is the reader's block size.
+void ScanDefinitionsFile(ByteSource& source, const PuzzleNumberSet& wanted,
+                         DefinitionsFileScanner::ResultHandler onResult,
+                         DefinitionsFileScanner::HeaderHandler onHeader = {},
+                         std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+DefinitionsFileResult ReadDefinitionsFile(ByteSource& source, int puzzleNumber,
+                                          std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
 
 }  // namespace verstak

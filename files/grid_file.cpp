@@ -10,7 +10,7 @@ UserMessage GridRowsReading::HeaderError() {
   return UserMessage::Error(" В файле сеток после номера кроссворда лишние символы! ");
 }
 UserMessage GridRowsReading::NotFound() { return UserMessage::Error("Такой сетки нет!"); }
-UserMessage GridRowsReading::Unreadable() { return UserMessage::Error(std::string(kNoGridFileMessage)); }
+UserMessage GridRowsReading::Missing() { return UserMessage::Error(std::string(kNoGridFileMessage)); }
 UserMessage GridRowsReading::refusal() const { return UserMessage::Error(" Сетка больше 99 на 99 клеток! "); }
 
 // A tab is a clue cell; any other character a letter cell followed by its
@@ -50,12 +50,26 @@ void GridFileResult::applyTo(ScanwordDocument& document) const {
 
 void ScanGridFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,
                   GridFileScanner::ResultHandler onResult, GridFileScanner::HeaderHandler onHeader) {
-  ScanPuzzleFile<GridRowsReading>(path, wanted, std::move(onResult), std::move(onHeader));
+  PuzzleLineReader reader(path, GridRowsReading::kTracked);
+  ScanPuzzleLines<GridRowsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
+}
+
+void ScanGridFile(ByteSource& source, const PuzzleNumberSet& wanted, GridFileScanner::ResultHandler onResult,
+                  GridFileScanner::HeaderHandler onHeader, std::size_t blockBytes) {
+  PuzzleLineReader reader(source, GridRowsReading::kTracked, blockBytes);
+  ScanPuzzleLines<GridRowsReading>(reader, wanted, std::move(onResult), std::move(onHeader));
 }
 
 GridFileResult ReadGridFile(const std::filesystem::path& path, int puzzleNumber) {
   GridFileResult found{GridRowsReading::NotFound(), {}};
   ScanGridFile(path, {puzzleNumber}, [&](int, GridFileResult result) { found = std::move(result); });
+  return found;
+}
+
+GridFileResult ReadGridFile(ByteSource& source, int puzzleNumber, std::size_t blockBytes) {
+  GridFileResult found{GridRowsReading::NotFound(), {}};
+  ScanGridFile(
+      source, {puzzleNumber}, [&](int, GridFileResult result) { found = std::move(result); }, {}, blockBytes);
   return found;
 }
 

@@ -45,7 +45,7 @@ class GridRowsReading {
   static constexpr LineMarks kTracked = kMarkTab;
   static UserMessage HeaderError();
   static UserMessage NotFound();
-  static UserMessage Unreadable();
+  static UserMessage Missing();
 
   ReadingStep take(const TextLine& line);
   UserMessage refusal() const;
@@ -65,5 +65,13 @@ void ScanGridFile(const std::filesystem::path& path, const PuzzleNumberSet& want
 
 // The grid of puzzle `puzzleNumber` (1..10000).
 GridFileResult ReadGridFile(const std::filesystem::path& path, int puzzleNumber);
+
+// The same over bytes from memory or any other source, through the same
+// scanner; `blockBytes` is the reader's block size.
+void ScanGridFile(ByteSource& source, const PuzzleNumberSet& wanted, GridFileScanner::ResultHandler onResult,
+                  GridFileScanner::HeaderHandler onHeader = {},
+                  std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
+GridFileResult ReadGridFile(ByteSource& source, int puzzleNumber,
+                            std::size_t blockBytes = PuzzleLineReader::kDefaultBlockBytes);
 
 }  // namespace verstak

@@ -17,6 +17,13 @@ constexpr std::array<MarkByte, 3> kMarkBytes = {{{kMarkTab, 2}, {kMarkNumberSign
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
+// A block larger than all the bytes would only cost its allocation.
+std::size_t BlockFor(const ByteSource& source, std::size_t blockBytes) {
+  const std::size_t limit = source.sizeLimit();
+  if (limit < blockBytes) blockBytes = limit + 1;
+  return std::max<std::size_t>(blockBytes, 1);
+}
+
 // The facts of a line too long for the buffer, gathered block by block.
 class LongLine {
  public:
@@ -60,9 +67,22 @@ class LongLine {
 
 }  // namespace
 
-PuzzleLineReader::PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked, std::size_t blockBytes)
-    : file_(path), tracked_(tracked | kMarkNumberSign),
+PuzzleLineReader::PuzzleLineReader(const std::filesystem::path& path, LineMarks tracked, std::size_t blockBytes,
+                                   std::uint64_t offset)
+    : file_(std::make_unique<InputFile>(path, offset)),
+      source_(file_.get()),
+      name_(path),
+      tracked_(tracked | kMarkNumberSign),
       capacity_(std::max<std::size_t>(blockBytes, 1)),
+      buffer_(std::make_unique_for_overwrite<char[]>(capacity_)),
+      bytesRead_(offset) {
+  nextAt_.fill(kUnknown);
+}
+
+PuzzleLineReader::PuzzleLineReader(ByteSource& source, LineMarks tracked, std::size_t blockBytes)
+    : source_(&source),
+      tracked_(tracked | kMarkNumberSign),
+      capacity_(BlockFor(source, blockBytes)),
       buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {
   nextAt_.fill(kUnknown);
 }
@@ -78,11 +98,15 @@ void PuzzleLineReader::refill() {
   if (ended_ || filled_ == capacity_) return;
   const std::size_t wanted = capacity_ - filled_;
   char* const fresh = buffer_.get() + filled_;
-  std::size_t got = file_.read(fresh, wanted);
-  if (got < wanted) ended_ = true;
-  if (const void* stop = std::memchr(fresh, kCtrlZ, got)) {
+  std::size_t got = isOpen() ? source_->read(fresh, wanted) : 0;
+  if (got < wanted) {
+    ended_ = true;
+    failed_ = isOpen() && source_->failed();
+  }
+  if (const void* stop = std::memchr(fresh, kCtrlZ, got)) {  // the text ended before any error
     got = static_cast<std::size_t>(static_cast<const char*>(stop) - fresh);
     ended_ = true;
+    failed_ = false;
   }
   filled_ += got;
   bytesRead_ += got;
@@ -126,6 +150,7 @@ void PuzzleLineReader::consumeBreakAt(std::size_t at) {
 }
 
 void PuzzleLineReader::describe(TextLine& line, std::size_t begin, std::size_t end) {
+  line.offset = offsetOf(begin);
   line.head = {buffer_.get() + begin, std::min(end - begin, kLineHeadBytes)};
   line.length = end - begin;
   line.marks = 0;
@@ -142,22 +167,28 @@ void PuzzleLineReader::describe(TextLine& line, std::size_t begin, std::size_t e
 }
 
 // The buffer is full and holds no line break: the line is gathered block by
-// block, keeping only its facts.
-void PuzzleLineReader::readLongLine(TextLine& line) {
+// block, keeping only its facts. False when a read error cut it off.
+bool PuzzleLineReader::readLongLine(TextLine& line) {
+  const std::uint64_t offset = offsetOf(pos_);
   LongLine facts(tracked_, longHead_);
   facts.add({buffer_.get() + pos_, filled_ - pos_});
   pos_ = filled_;
-  while (!ended_) {
+  bool broken = false;
+  while (!ended_ && !broken) {
     refill();
     const std::size_t end = lineEnd(pos_);
     facts.add({buffer_.get() + pos_, end - pos_});
-    if (end < filled_) {
+    broken = end < filled_;
+    if (broken) {
       consumeBreakAt(end);
-      break;
+    } else {
+      pos_ = filled_;
     }
-    pos_ = filled_;
   }
+  if (!broken && failed_) return false;
   facts.describe(line);
+  line.offset = offset;
+  return true;
 }
 
 bool PuzzleLineReader::next(TextLine& line) {
@@ -173,17 +204,17 @@ bool PuzzleLineReader::next(TextLine& line) {
       consumeBreakAt(end);
       return true;
     }
-    if (ended_) {  // the last line, without a line break
-      describe(line, pos_, filled_);
+    if (ended_) {  // the last line, without a line break, unless a read error cut it off
+      const bool whole = !failed_;
+      if (whole) describe(line, pos_, filled_);
       pos_ = filled_;
-      return true;
+      return whole;
     }
     if (pos_ > 0 || filled_ < capacity_) {
       refill();
       continue;
     }
-    readLongLine(line);
-    return true;
+    return readLongLine(line);
   }
 }
 
@@ -207,7 +238,7 @@ bool PuzzleLineReader::nextHolding(TextLine& line, LineMarks marks) {
       return false;
     }
     if (pos_ == 0 && filled_ == capacity_) {
-      readLongLine(line);
+      if (!readLongLine(line)) return false;
       if (line.holds(marks)) return true;
       continue;
     }

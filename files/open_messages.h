@@ -2,7 +2,11 @@
 // The messages of opening files, shared by the readers, the open dialog and
 // verstak-batch.
 
+#include <filesystem>
+#include <string>
 #include <string_view>
+
+#include "document/user_message.h"
 
 namespace verstak {
 
@@ -10,5 +14,14 @@ inline constexpr std::string_view kNoGridFileMessage = "Такого файла 
 inline constexpr std::string_view kNoDefinitionsFileMessage = "Такого файла определений нет!";
 inline constexpr std::string_view kNoScanwordFileMessage = "Такого файла сканворда нет!";
 inline constexpr std::string_view kNoFileChosenMessage = "Ни один файл не выбран!";
+inline constexpr std::string_view kReadFailedMessage = " Не удалось прочитать файл! ";
+
+// A file that is there but could not be read to its end: the message with
+// the file's name on a second line (no second line for bytes without a name).
+inline UserMessage ReadFailedMessage(const std::filesystem::path& file) {
+  std::string text(kReadFailedMessage);
+  if (!file.empty()) text += "\n" + file.string();
+  return UserMessage::Error(std::move(text));
+}
 
 }  // namespace verstak

@@ -21,17 +21,20 @@
 //   using Result = ...;                    // Failure failure + the puzzle
 //   static constexpr LineMarks kStartMark; // the mark of a start line
 //   static constexpr LineMarks kTracked;   // the marks its lines need
-//   static UserMessage HeaderError(), NotFound(), Unreadable();
+//   static UserMessage HeaderError(), NotFound(), Missing();
 //   ReadingStep take(const TextLine&);     // first the start line, then the lines after it
 //   UserMessage refusal() const;           // after a Refused step
 //   Result takeResult();                   // the complete puzzle, taken once at its end
 
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "document/user_message.h"
 #include "files/line_reader.h"
+#include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
 
 namespace verstak {
@@ -56,9 +59,14 @@ class PuzzleScanner {
   using ResultHandler = std::function<void(int number, Result result)>;
   // Called for each header line with a well-formed number, in file order.
   using HeaderHandler = std::function<void(int number)>;
+  // Called when a reading starts, with the numbers that share it and the
+  // offset of its start line: enough to read that puzzle again on its own.
+  using StartHandler = std::function<void(const std::vector<int>& numbers, std::uint64_t offset)>;
 
   PuzzleScanner(const PuzzleNumberSet& wanted, ResultHandler onResult, HeaderHandler onHeader = {})
       : lookedFor_(wanted), onResult_(std::move(onResult)), onHeader_(std::move(onHeader)) {}
+
+  void onStart(StartHandler handler) { onStart_ = std::move(handler); }
 
   LineInterest interest() const {
     if (!readings_.empty()) return {true, 0};
@@ -137,6 +145,7 @@ class PuzzleScanner {
   }
 
   void startReading(std::vector<int> numbers, const TextLine& line) {
+    if (onStart_) onStart_(numbers, line.offset);
     Group group{std::move(numbers), Reading{}};
     if (!step(group, line)) readings_.push_back(std::move(group));
   }
@@ -164,8 +173,15 @@ class PuzzleScanner {
   std::vector<Group> readings_;
   ResultHandler onResult_;
   HeaderHandler onHeader_;
+  StartHandler onStart_;
   bool finished_ = false;
 };
+
+// Why the reader gives no more lines when its text has not ended.
+template <class Reading>
+UserMessage UnreadableMessage(const PuzzleLineReader& reader) {
+  return reader.missing() ? Reading::Missing() : ReadFailedMessage(reader.name());
+}
 
 // One step of a pass: reads the next line the scanner needs and hands it over,
 // or ends the pass. False once the pass is over and every result delivered.
@@ -177,7 +193,7 @@ bool ScanNextLine(PuzzleLineReader& reader, PuzzleScanner<Reading>& scanner) {
     return false;
   }
   if (!reader.isOpen()) {
-    scanner.abandon(Reading::Unreadable());
+    scanner.abandon(UnreadableMessage<Reading>(reader));
     return false;
   }
   const LineInterest interest = scanner.interest();
@@ -188,22 +204,46 @@ bool ScanNextLine(PuzzleLineReader& reader, PuzzleScanner<Reading>& scanner) {
     return true;
   }
   if (reader.failed()) {
-    scanner.abandon(Reading::Unreadable());
+    scanner.abandon(UnreadableMessage<Reading>(reader));
   } else {
     scanner.finish();
   }
   return false;
 }
 
-// A whole pass over the file at `path`.
+// A whole pass over the reader's lines.
 template <class Reading>
-void ScanPuzzleFile(const std::filesystem::path& path, const PuzzleNumberSet& wanted,
-                    typename PuzzleScanner<Reading>::ResultHandler onResult,
-                    typename PuzzleScanner<Reading>::HeaderHandler onHeader = {}) {
-  PuzzleLineReader reader(path, Reading::kTracked);
+void ScanPuzzleLines(PuzzleLineReader& reader, const PuzzleNumberSet& wanted,
+                     typename PuzzleScanner<Reading>::ResultHandler onResult,
+                     typename PuzzleScanner<Reading>::HeaderHandler onHeader = {}) {
   PuzzleScanner<Reading> scanner(wanted, std::move(onResult), std::move(onHeader));
   while (ScanNextLine(reader, scanner)) {
   }
+}
+
+// One puzzle read by its Reading from the line at `offset` on, as the pass
+// that started it there read it: the result of a reading whose start a
+// pass noted and whose result was not kept.
+template <class Reading>
+typename Reading::Result ReadPuzzleAt(const std::filesystem::path& path, std::uint64_t offset) {
+  PuzzleLineReader reader(path, Reading::kTracked, PuzzleLineReader::kDefaultBlockBytes, offset);
+  Reading reading;
+  TextLine line;
+  while (reader.isOpen() && reader.next(line)) {
+    const ReadingStep step = reading.take(line);
+    if (step == ReadingStep::Complete) return reading.takeResult();
+    if (step == ReadingStep::Refused) {
+      typename Reading::Result refused;
+      refused.failure = reading.refusal();
+      return refused;
+    }
+  }
+  if (!reader.isOpen() || reader.failed()) {
+    typename Reading::Result failed;
+    failed.failure = UnreadableMessage<Reading>(reader);
+    return failed;
+  }
+  return reading.takeResult();
 }
 
 }  // namespace verstak

@@ -14,7 +14,7 @@ namespace {
 
 UserMessage NotScanword() { return UserMessage::Error(" Это не файл сканворда! "); }
 UserMessage Damaged() { return UserMessage::Error(" Файл сканворда повреждён! "); }
-UserMessage Unreadable() { return UserMessage::Error(std::string(kNoScanwordFileMessage)); }
+UserMessage Missing() { return UserMessage::Error(std::string(kNoScanwordFileMessage)); }
 
 template <class Visit>
 void ForEachCellOfFile(const ScanwordDocument& document, Visit&& visit) {
@@ -34,7 +34,7 @@ void AppendBlock(std::string& out, const DefinitionText& text) {
 // The file's bytes through a block buffer, one byte or a run at a time.
 class ByteStream {
  public:
-  explicit ByteStream(InputFile& file) : file_(file) {}
+  explicit ByteStream(ByteSource& source) : source_(source) {}
 
   bool get(std::uint8_t& byte) {
     char c;
@@ -43,7 +43,7 @@ class ByteStream {
     return true;
   }
 
-  // Up to `size` bytes; fewer only at the end of the file.
+  // Up to `size` bytes; fewer only at the end of the bytes or on a read error.
   std::size_t read(char* into, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
@@ -64,11 +64,11 @@ class ByteStream {
  private:
   bool refill() {
     pos_ = 0;
-    filled_ = file_.read(buffer_.data(), buffer_.size());
+    filled_ = source_.read(buffer_.data(), buffer_.size());
     return filled_ > 0;
   }
 
-  InputFile& file_;
+  ByteSource& source_;
   std::array<char, 1 << 16> buffer_{};
   std::size_t pos_ = 0;
   std::size_t filled_ = 0;
@@ -129,25 +129,39 @@ std::string ScanwordFileBytes(const ScanwordDocument& document) {
 
 Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document) {
   if (WriteFileAtomically(path, ScanwordFileBytes(document))) return std::nullopt;
-  return UserMessage::Error(" Не удалось записать файл! ");
+  return UserMessage::Error(std::string(kWriteFailedMessage));
 }
 
-ScanwordFileResult ReadScanwordFile(const std::filesystem::path& path) {
-  InputFile file(path);
-  if (!file.isOpen()) return Refused(Unreadable());
-  ByteStream in(file);
+namespace {
+
+// Every short read is checked for a read error first: bytes a failing
+// source did not give say nothing about the file.
+ScanwordFileResult ReadScanwordBytes(ByteSource& source, const std::filesystem::path& name) {
+  ByteStream in(source);
+  const auto refused = [&](UserMessage message) {
+    return Refused(source.failed() ? ReadFailedMessage(name) : std::move(message));
+  };
   ScanwordFileResult result;
   std::array<char, ScanwordMagic.size()> magic{};
   const bool magicRead = in.read(magic.data(), magic.size()) == magic.size();
-  if (file.failed()) return Refused(Unreadable());
-  if (!magicRead || std::string_view(magic.data(), magic.size()) != ScanwordMagic) return Refused(NotScanword());
-  if (!in.get(result.width) || !in.get(result.height)) return Refused(file.failed() ? Unreadable() : Damaged());
-  if (result.width > kMaxGridSide || result.height > kMaxGridSide) return Refused(Damaged());
-  if (!ReadCells(in, result)) return Refused(file.failed() ? Unreadable() : Damaged());
-  if (Failure damage = ReadDefinitionBlocks(in, result.definitions)) return Refused(file.failed() ? Unreadable() : *damage);
-  if (file.failed()) return Refused(Unreadable());
+  if (!magicRead || std::string_view(magic.data(), magic.size()) != ScanwordMagic) return refused(NotScanword());
+  if (!in.get(result.width) || !in.get(result.height)) return refused(Damaged());
+  if (result.width > kMaxGridSide || result.height > kMaxGridSide) return refused(Damaged());
+  if (!ReadCells(in, result)) return refused(Damaged());
+  if (Failure damage = ReadDefinitionBlocks(in, result.definitions)) return refused(*damage);
+  if (source.failed()) return Refused(ReadFailedMessage(name));
   return result;
 }
+
+}  // namespace
+
+ScanwordFileResult ReadScanwordFile(const std::filesystem::path& path) {
+  InputFile file(path);
+  if (!file.isOpen()) return Refused(file.missing() ? Missing() : ReadFailedMessage(path));
+  return ReadScanwordBytes(file, path);
+}
+
+ScanwordFileResult ReadScanwordFile(ByteSource& source) { return ReadScanwordBytes(source, {}); }
 
 void ScanwordFileResult::applyTo(ScanwordDocument& document) const {
   if (!found()) return;

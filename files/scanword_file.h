@@ -17,6 +17,7 @@
 
 #include "document/scanword_document.h"
 #include "document/user_message.h"
+#include "files/byte_source.h"
 #include "files/clue_texts.h"
 
 namespace verstak {
@@ -30,8 +31,10 @@ static_assert(ScanwordMagic.size() == 47);
 // matched by clue cells survive a save.
 std::string ScanwordFileBytes(const ScanwordDocument& document);
 
+inline constexpr std::string_view kWriteFailedMessage = " Не удалось записать файл! ";
+
 // Writes the file through a temporary file renamed over the target, so a
-// failed save leaves an existing file intact. Fails with " Не удалось записать файл! ".
+// failed save leaves an existing file intact. Fails with kWriteFailedMessage.
 Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document);
 
 struct ScanwordFileResult {
@@ -54,6 +57,10 @@ struct ScanwordFileResult {
 // more than 16 lines in a slot, a line for slot 10001 or later. A file may
 // end after the cell arrays, between blocks, after a complete line or inside
 // the zero bytes; it then reads as that shorter file.
+// A file that is there but cannot be read to its end is refused with the
+// read error (ReadFailedMessage), whatever it held before the error.
 ScanwordFileResult ReadScanwordFile(const std::filesystem::path& path);
+// The same over bytes from memory or any other source.
+ScanwordFileResult ReadScanwordFile(ByteSource& source);
 
 }  // namespace verstak

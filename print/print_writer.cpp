@@ -4,19 +4,24 @@
 
 namespace verstak {
 
+PrintMade PrintWriter::make(PrintFormat format, const ExportChoice& choice, std::string_view title) const {
+  const Drawing made = drawing(choice);
+  PrintMade result{{}, std::nullopt, MakeFitReport(made)};
+  if (format == PrintFormat::Pdf) {
+    PrintBytes pdf = PdfBytes(made, font_, title);
+    result.bytes = std::move(pdf.bytes);
+    result.failure = std::move(pdf.failure);
+  } else {
+    result.bytes = SvgBytes(made, font_, title);
+  }
+  return result;
+}
+
 PrintWritten PrintWriter::writeFile(const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
                                     std::string_view title) const {
-  const Drawing made = drawing(choice);
-  PrintWritten written{std::nullopt, MakeFitReport(made)};
-  PrintBytes bytes;
-  if (format == PrintFormat::Pdf) {
-    bytes = PdfBytes(made, font_, title);
-  } else {
-    bytes.bytes = SvgBytes(made, font_, title);
-  }
-  if (bytes.failure) {
-    written.failure = std::move(bytes.failure);
-  } else if (!WriteFileAtomically(path, bytes.bytes)) {
+  PrintMade made = make(format, choice, title);
+  PrintWritten written{std::move(made.failure), std::move(made.fit)};
+  if (!written.failure && !WriteFileAtomically(path, made.bytes)) {
     written.failure = UserMessage::Error(std::string(kPrintWriteFailedMessage));
   }
   return written;

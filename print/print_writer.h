@@ -29,6 +29,13 @@ struct PrintWritten {
   FitReport fit;
 };
 
+// A print file made in memory, with the fit of its drawing.
+struct PrintMade {
+  std::string bytes;
+  Failure failure;
+  FitReport fit;
+};
+
 class PrintWriter {
  public:
   // Only reads the document, which must outlive the writer; the settings and
@@ -47,6 +54,8 @@ class PrintWriter {
   std::string svg(const ExportChoice& choice, std::string_view title) const {
     return SvgBytes(drawing(choice), font_, title);
   }
+
+  PrintMade make(PrintFormat format, const ExportChoice& choice, std::string_view title) const;
 
   // Writes the file through a temporary file renamed when complete; the
   // file that was there before is left as it was when anything fails.

@@ -1,5 +1,6 @@
 #include "script/clue_emitters.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "document/definition_text.h"
@@ -21,12 +22,20 @@ constexpr EmitterShape kEmitterShapes[] = {
     {2, kCornerTail, true, 2},    // WriteRotatedCluePair
 };
 
-// A double quote would end the macro's string: close it, add CHR(34), reopen.
+// Bytes that would end the macro's string (the double quote) or its line
+// (CR, LF, and NUL and Ctrl-Z, where a reader may take the text to end) are
+// written outside the string: close it, add CHR(n), reopen it.
+bool NeedsChr(char c) { return c == '"' || c == '\r' || c == '\n' || c == '\0' || c == '\x1A'; }
+
 void AppendQuoted(MacroText& out, std::string_view text) {
-  for (std::size_t quote = text.find('"'); quote != std::string_view::npos; quote = text.find('"')) {
-    out.append(text.substr(0, quote));
-    out.append("\"+CHR(34)+\"");
-    text.remove_prefix(quote + 1);
+  for (auto special = std::ranges::find_if(text, NeedsChr); special != text.end();
+       special = std::ranges::find_if(text, NeedsChr)) {
+    const std::size_t at = static_cast<std::size_t>(special - text.begin());
+    out.append(text.substr(0, at));
+    out.append("\"+CHR(");
+    out.append(static_cast<unsigned>(static_cast<unsigned char>(*special)));
+    out.append(")+\"");
+    text.remove_prefix(at + 1);
   }
   out.append(text);
 }

@@ -70,6 +70,8 @@ std::optional<std::int64_t> ParseNonNegative(std::string_view text) {
   return integer->magnitude;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 UserMessage Error(std::string_view text) { return UserMessage::Error(std::string(text)); }
 
 // An empty field leaves the length as it is.
@@ -105,7 +107,8 @@ std::optional<std::string> MillimetreTextToUnits(std::string_view text) {
   const std::size_t comma = text.find(',');
   if (comma == std::string_view::npos) return std::string(text) + std::string(kUnitDigits, '0');
   const std::string_view fraction = text.substr(comma + 1);
-  if (fraction.size() > kUnitDigits) return std::nullopt;
+  // A sign or a blank there would be taken into the number once the comma is gone.
+  if (fraction.size() > kUnitDigits || !std::ranges::all_of(fraction, IsDigit)) return std::nullopt;
   return std::string(text.substr(0, comma)) + std::string(fraction) + std::string(kUnitDigits - fraction.size(), '0');
 }
 

@@ -38,7 +38,7 @@ struct SettingsOutcome {
 
 // A millimetre text with a decimal comma as the text of an integer in units
 // of 0.0001 mm: "12,636" gives "126360", "12" gives "120000". nullopt when
-// more than four characters follow the comma, which no unit can hold.
+// anything but up to four digits follows the comma.
 std::optional<std::string> MillimetreTextToUnits(std::string_view text);
 
 // The field texts that show `settings`, as the dialog shows them at start

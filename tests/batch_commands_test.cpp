@@ -107,6 +107,18 @@ TEST_F(BatchCommands, SaveWritesTheScanwordFileOfTheOpenedPuzzle) {
   EXPECT_EQ(TempFolder::Read(path("one.skw")), ScanwordFileBytes(opened(1)));
 }
 
+// "-" and /dev/stdout stand for the standard output, written directly.
+TEST_F(BatchCommands, SaveAndExportWriteToTheStandardOutput) {
+  for (const char* output : {"-", "/dev/stdout"}) {
+    const BatchRun saved = RunBatchWith({"save", "--grid", grid, "--definitions", definitions, "-o", output});
+    EXPECT_EQ(saved.status, kExitDone) << saved.err;
+    EXPECT_EQ(saved.out, ScanwordFileBytes(opened(1))) << output;
+    const BatchRun exported = RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "-o", output});
+    EXPECT_EQ(exported.status, kExitDone) << exported.err;
+    EXPECT_EQ(exported.out, CorelScriptWriter(opened(1), PrintSettings{}).write(ExportChoice{})) << output;
+  }
+}
+
 struct CheckCase {
   const char* name;
   std::vector<std::string> input;  // "grid" and "definitions" stand for the files

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "document/cp1251.h"
+#include "files/line_reader.h"
 #include "temp_folder.h"
 
 namespace verstak {
@@ -25,9 +27,9 @@ class BatchExecutable : public ::testing::Test {
  protected:
   TempFolder folder;
 
-  // `arguments` as typed in a shell.
-  ProcessRun run(const std::string& arguments) const {
-    const std::string command = std::string("'") + VERSTAK_BATCH_EXECUTABLE + "' " + arguments + " > '" +
+  // `arguments` as typed in a shell; `prefix` runs the program under another.
+  ProcessRun run(const std::string& arguments, const std::string& prefix = "") const {
+    const std::string command = prefix + "'" + VERSTAK_BATCH_EXECUTABLE + "' " + arguments + " > '" +
                                 (folder / "stdout").string() + "' 2> '" + (folder / "stderr").string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, TempFolder::Read(folder / "stdout"),
@@ -87,6 +89,68 @@ TEST_F(BatchExecutable, TheExamplesCheckAndExport) {
   EXPECT_EQ(one.out + one.err, "");
   const std::string macro = TempFolder::Read(folder / "three.csc");
   EXPECT_NE(macro.find("CorelDraw.Automation.7"), std::string::npos);
+}
+
+// The output of a pipe or a redirection, not a file renamed over the link.
+TEST_F(BatchExecutable, DevStdoutAndDashWriteToTheStandardOutput) {
+  const ProcessRun toFile = run("save " + examples() + " --number 2 -o '" + (folder / "two.skw").string() + "'");
+  ASSERT_EQ(toFile.status, 0) << toFile.err;
+  for (const char* output : {"/dev/stdout", "-"}) {
+    const ProcessRun piped = run("save " + examples() + " --number 2 -o " + output);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, TempFolder::Read(folder / "two.skw")) << output;
+  }
+}
+
+// A disk error on the second read of an input file, injected by strace: the
+// file is built so that the first read, one block of the line reader, ends
+// right after `before`; `after` would come in the second.
+class BatchReadError : public BatchExecutable {
+ protected:
+  void SetUp() override {
+    if (std::system("strace -o /dev/null true > /dev/null 2>&1") != 0) GTEST_SKIP() << "strace cannot trace here";
+  }
+
+  std::string brokenFile(const std::string& before, const std::string& after) const {
+    const std::string head = Utf8ToCp1251(before);
+    std::string filler;
+    const std::size_t fill = PuzzleLineReader::kDefaultBlockBytes - head.size();
+    while (filler.size() + 82 <= fill) filler += std::string(80, '-') + "\r\n";
+    filler += std::string(fill - filler.size() - 2, '-') + "\r\n";
+    return folder.write("grid.txt", filler + head + Utf8ToCp1251(after)).string();
+  }
+
+  ProcessRun runBroken(const std::string& file, const std::string& arguments) const {
+    return run(arguments, "strace -o /dev/null -e trace=read -e inject=read:error=EIO:when=2 -P '" + file + "' ");
+  }
+};
+
+// The grid's fourth row starts in the first block and ends in the second.
+TEST_F(BatchReadError, AGridCutShortIsNotReadAsASmallerGrid) {
+  const std::string grid = brokenFile("№ 1\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\nЯ", "\tЯ\tЯ\r\nЯ\tЯ\tЯ\r\n\r\n");
+  const ProcessRun info = runBroken(grid, "info --grid '" + grid + "'");
+  EXPECT_EQ(info.status, 1);
+  EXPECT_EQ(info.out, "");
+  EXPECT_EQ(info.err, " Не удалось прочитать файл! \n" + grid + "\n");
+}
+
+TEST_F(BatchReadError, AHeaderCutAfterItsSignIsNoHeaderError) {
+  const std::string grid = brokenFile("Кроссворд №", " 25\r\n\t\r\n");
+  const ProcessRun info = runBroken(grid, "info --grid '" + grid + "' --number 25");
+  EXPECT_EQ(info.status, 1);
+  EXPECT_EQ(info.err, " Не удалось прочитать файл! \n" + grid + "\n");
+}
+
+// Puzzle 1 lies wholly in the first block, puzzle 2 in the second: what was
+// written stays, but the run must not end as if the file had ended.
+TEST_F(BatchReadError, ExportOfEveryPuzzleReportsTheErrorAndFails) {
+  const std::string grid = brokenFile("№ 1\r\n\tЯ\r\n\r\n", "№ 2\r\n\t\t\r\n\r\n");
+  const std::string out = (folder / "macros").string();
+  const ProcessRun all = runBroken(grid, "export --all --grid '" + grid + "' -o '" + out + "'");
+  EXPECT_EQ(all.status, 1);
+  EXPECT_EQ(all.err, " Не удалось прочитать файл! \n" + grid + "\n");
+  EXPECT_EQ(all.out, "Записано: 1, пропущено: 0\n");
+  EXPECT_TRUE(std::filesystem::exists(folder / "macros" / "1.csc"));
 }
 
 }  // namespace

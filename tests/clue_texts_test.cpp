@@ -54,5 +54,31 @@ TEST(ClueTexts, EqualWhenTheyReadTheSame) {
   EXPECT_NE(a, ClueTexts{});
 }
 
+// Copies share their bytes, as the numbers under one block of clues do, but
+// a change to one of them is its own.
+TEST(ClueTexts, ACopyChangedLeavesTheOriginal) {
+  ClueTexts original;
+  original.startClue();
+  original.addLine("Нил");
+  const std::size_t held = original.bytesHeld();
+  ClueTexts copy = original;
+  EXPECT_EQ(copy, original);
+  copy.addLine("река");
+  copy.startClue();
+  copy.addLine("Кот");
+  EXPECT_EQ(original.size(), 1);
+  EXPECT_EQ(original.lineCount(1), 1);
+  EXPECT_EQ(original.line(1, 2), "");
+  EXPECT_EQ(original.bytesHeld(), held);
+  EXPECT_EQ(copy.size(), 2);
+  EXPECT_EQ(copy.line(1, 2), "река");
+
+  ClueTexts third = copy;
+  third.startClue();  // a new clue without lines changes nothing the others see
+  EXPECT_EQ(copy.size(), 2);
+  EXPECT_EQ(third.size(), 3);
+  EXPECT_EQ(ClueTexts{}.bytesHeld(), 0u);
+}
+
 }  // namespace
 }  // namespace verstak

@@ -116,7 +116,8 @@ TEST(PuzzleLineReader, LineBreaksOfEveryKindGiveTheSameLines) {
 }
 
 // Progress reports: after each line, how far into the file it and its break
-// reach (an LF that waits in the next block may not be counted yet).
+// reach (an LF that waits in the next block may not be counted yet); and
+// where each line starts, which a later read may start from.
 TEST(PuzzleLineReader, BytesPassedReachThePastLineAndItsBreak) {
   TempFolder folder;
   std::mt19937 random(3);
@@ -128,6 +129,7 @@ TEST(PuzzleLineReader, BytesPassedReachThePastLineAndItsBreak) {
       PuzzleLineReader reader(path, kMarkTab, block);
       std::size_t start = 0;
       for (TextLine line; reader.next(line);) {
+        EXPECT_EQ(line.offset, start) << "round " << round << " block " << block;
         const std::size_t end = start + line.length;  // where the line's break begins
         std::size_t after = end;
         if (after < text.size()) after += text.compare(after, 2, "\r\n") == 0 ? 2 : 1;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <random>
 #include <set>
 
 #include "document/slot_numbering.h"
@@ -123,6 +125,50 @@ TEST(MacroObjects, LayeredTextPassPairsTextsAndDeletesOnlyPlacementRectangles) {
     EXPECT_EQ(runner.deletions(), SlotTotal(doc));
     for (const MacroObject& object : runner.objects()) {
       EXPECT_FALSE(object.deleted && object.type != MacroObject::Type::Rectangle);
+    }
+  }
+}
+
+// A text line stands for its command and its placement tail; what lies
+// between the quotes is the clue's.
+std::string LineShape(const std::string& line) {
+  if (!line.starts_with(" .CreateArtisticText \"")) return line;
+  return " .CreateArtisticText" + line.substr(line.rfind('"') + 1);
+}
+
+// No clue text, whatever its bytes, can change the number or the kind of the
+// macro's lines: every byte that would end or cut a line is written as
+// CHR(n), like the double quote, and the texts read back as the clue bytes.
+TEST(MacroObjects, ClueBytesOfAnyKindStayInsideTheirTexts) {
+  const ScanwordDocument grid = RichGrid();
+  const int slots = SlotTotal(grid);
+  const std::string risky = std::string("\0\n\r\x1A\"\r\n", 7);
+  std::mt19937 random(21);
+  for (int round = 0; round < 12; ++round) {
+    ScanwordDocument doc = grid;
+    ScanwordDocument plain = grid;
+    for (int slot = 1; slot <= slots; ++slot) {
+      for (int n = 1; n <= kDefinitionLines; ++n) {
+        std::string line;
+        for (int length = std::uniform_int_distribution<int>(0, 30)(random); length > 0; --length) {
+          const int pick = std::uniform_int_distribution<int>(0, 511)(random);
+          line += pick < 256 ? static_cast<char>(pick) : risky[static_cast<std::size_t>(pick) % risky.size()];
+        }
+        if (n == 1) line = std::to_string(slot) + "." + line;  // every text its own
+        doc.definitions.slot(slot).line(n).assign(line);
+      }
+      plain.definitions.slot(slot).line(1).assign(std::to_string(slot));
+    }
+    for (const ExportChoice& choice : {Choice(CorelVersion::Draw7, LayerMode::OneLayer),
+                                       Choice(CorelVersion::Draw9, LayerMode::SeparatelyOnOneLayer),
+                                       Choice(CorelVersion::Draw10, LayerMode::ByLayers)}) {
+      const std::string macro = MacroOf(doc, choice);
+      EXPECT_EQ(std::count(macro.begin(), macro.end(), '\0') + std::count(macro.begin(), macro.end(), '\x1A'), 0);
+      std::vector<std::string> shapes, plainShapes;
+      for (const std::string& line : SplitLines(macro)) shapes.push_back(LineShape(line));
+      for (const std::string& line : SplitLines(MacroOf(plain, choice))) plainShapes.push_back(LineShape(line));
+      EXPECT_EQ(shapes, plainShapes) << "round " << round;
+      RunAndCheckAlignments(doc, choice, PrintSettings{});
     }
   }
 }

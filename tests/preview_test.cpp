@@ -365,18 +365,19 @@ class PreviewTest : public QObject {
   }
 
   // A file that cannot be written is reported, and the file that was there
-  // is left as it was: here the temporary file beside it would need a name
-  // longer than a file system allows.
+  // is left as it was: here a read-only file, which a save refuses to
+  // replace (also for root).
   void aFailedWriteLeavesTheOldFile() {
     PreviewFixture f;
     QVERIFY(f.Start());
     f.OpenExample(1);
     f.preview.ShowPreview();
-    const QString name = f.Path(QString(245, QLatin1Char('x')) + QStringLiteral(".pdf"));
+    const QString name = f.Path(QStringLiteral("kept.pdf"));
     QFile old(name);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old contents");
     old.close();
+    QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     f.prompter.saveAnswers = {name};
     f.preview.SavePdfCommand();
     QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл! "});

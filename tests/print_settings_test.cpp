@@ -18,6 +18,10 @@ TEST(MillimetreTextToUnits, PadsTheFractionToFourDigits) {
                                                                                                 // never padded forever
   };
   for (const auto& [text, units] : cases) EXPECT_EQ(MillimetreTextToUnits(text), units) << text;
+  // Only digits follow the comma: a sign or a blank there would pass as part
+  // of the number once the comma is gone.
+  for (const char* text : {",+6", ", 16", "1,-5", "1, 5", "1,5 ", "1,+"})
+    EXPECT_EQ(MillimetreTextToUnits(text), std::nullopt) << text;
 }
 
 const std::string kWidthError = " В поле \"Ширина...\" ошибка! ";
@@ -55,6 +59,9 @@ TEST(ApplySettings, WidthTextsAreConvertedCheckedAndKept) {
       {"1,2,3", 55555, kWidthError},
       {"-5", 55555, kWidthError},       // negative: refused as no width
       {"0,12345", 55555, kWidthError},  // five digits after the comma
+      {",+6", 55555, kWidthError},      // a sign after the comma
+      {", 16", 55555, kWidthError},     // a blank after the comma
+      {"1,-5", 55555, kWidthError},
   };
   for (const Case& c : cases) {
     const SettingsOutcome outcome = ApplyWidth(c.typed);

@@ -149,6 +149,20 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(f.settings.cellHeight, 5000);
   }
 
+  // A sign or a blank after the comma is no millimetre text.
+  void signOrBlankAfterTheCommaIsRefused() {
+    SettingsFixture f;
+    f.dialog.show();
+    for (const char* typed : {",+6", ", 16"}) {
+      f.prompter.messages.clear();
+      f.Field("MaskEdit1").setText(QString::fromUtf8(typed));
+      f.Ok();
+      QCOMPARE(f.prompter.texts(), std::vector<std::string>{" В поле \"Ширина...\" ошибка! "});
+      QVERIFY(f.dialog.isVisible());
+      QCOMPARE(f.settings.cellWidth, PrintSettings{}.cellWidth);
+    }
+  }
+
   // The width is taken over before the height fails; Cancel keeps it, and
   // the close shows the accepted width and the height as it was.
   void partialOkThenCancelKeepsTheAppliedFields() {

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Fuzzing for CI: builds the libFuzzer targets with clang, replays each
+# target's seed corpus (fuzz/corpus/ and the files in examples/), then fuzzes
+# each target for FUZZ_SECONDS seconds (30 by default) from its seeds.
+# Inputs found on the way go to a scratch folder, not into the tree; an input
+# that breaks a target is kept in <build>/fuzz-artifacts/.
+#
+#   fuzz/run_ci.sh [build folder]      (default: build-fuzz)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-fuzz}
+seconds=${FUZZ_SECONDS:-30}
+command -v clang++ > /dev/null || { echo "fuzz/run_ci.sh needs clang and libclang-rt-14-dev" >&2; exit 1; }
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVERSTAK_FUZZ=ON -DVERSTAK_BENCHMARKS=OFF > /dev/null
+cmake --build "$build" --target fuzz_targets --parallel "$(nproc)"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+artifacts="$build/fuzz-artifacts"
+mkdir -p "$artifacts"
+
+# target, seed folder, example files that are seeds too
+targets=(
+  "fuzz_grid_file grid examples/setki.txt"
+  "fuzz_grid_scan grid examples/setki.txt"
+  "fuzz_definitions_file definitions examples/opredeleniya.txt"
+  "fuzz_definitions_scan definitions examples/opredeleniya.txt"
+  "fuzz_scanword_file scanword"
+  "fuzz_text_parsers text"
+)
+for entry in "${targets[@]}"; do
+  read -r name seeds examples <<< "$entry"
+  corpus="$scratch/$name"
+  mkdir -p "$corpus"
+  cp fuzz/corpus/"$seeds"/* "$corpus"/
+  [ -z "${examples:-}" ] || cp $examples "$corpus"/
+  options=(-timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/$name-")
+  echo "== $name: replaying $(ls "$corpus" | wc -l) seeds, then fuzzing ${seconds} s"
+  "$build/fuzz/$name" "${options[@]}" -runs=0 "$corpus" 2> "$scratch/$name.replay" \
+    || { tail -n 60 "$scratch/$name.replay"; exit 1; }
+  "$build/fuzz/$name" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2> "$scratch/$name.log" \
+    || { tail -n 60 "$scratch/$name.log"; exit 1; }
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$scratch/$name.log"
+done
+echo "fuzzing: no target broke"
