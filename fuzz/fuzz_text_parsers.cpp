@@ -136,9 +136,9 @@ void CheckSettings(FuzzedDataProvider& input) {
 
 FieldModel GridSide(const std::string& typed, const std::string& name) {
   const std::string_view text = Trimmed(typed);
-  if (text.empty()) return {};
   const Signed number = SplitSign(text);
   const long long value = Value(number.digits);
+  // An empty field is refused like a word.
   if (number.digits.empty() || !AllDigits(number.digits) || (number.negative && value != 0)) {
     return {std::nullopt, " В поле \"" + name + "...\" ошибка! "};
   }

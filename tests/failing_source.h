@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "files/byte_source.h"
@@ -13,19 +14,21 @@ namespace verstak::testing {
 
 class FailingBytes final : public ByteSource {
  public:
+  // A copy: callers may pass a temporary.
   FailingBytes(std::string_view bytes, std::size_t good) : bytes_(bytes.substr(0, good)) {}
 
   std::size_t read(char* into, std::size_t size) override {
-    const std::size_t got = std::min(size, bytes_.size());
-    if (got > 0) std::memcpy(into, bytes_.data(), got);
-    bytes_.remove_prefix(got);
+    const std::size_t got = std::min(size, bytes_.size() - at_);
+    if (got > 0) std::memcpy(into, bytes_.data() + at_, got);
+    at_ += got;
     if (got < size) failed_ = true;
     return got;
   }
   bool failed() const override { return failed_; }
 
  private:
-  std::string_view bytes_;
+  std::string bytes_;
+  std::size_t at_ = 0;
   bool failed_ = false;
 };
 

@@ -87,9 +87,9 @@ class PrintOutput : public ::testing::Test {
       if (block == nullptr) continue;
       for (const SetLine& line : block->lines) {
         const std::vector<std::string> wanted = Words(Cp1251ToUtf8(line.text));
-        const auto found = std::ranges::search(words, wanted);
-        EXPECT_FALSE(found.empty() && !wanted.empty()) << Cp1251ToUtf8(line.text);
-        for (std::string& word : found) word.clear();
+        const auto found = std::search(words.begin(), words.end(), wanted.begin(), wanted.end());
+        EXPECT_FALSE(found == words.end() && !wanted.empty()) << Cp1251ToUtf8(line.text);
+        if (found != words.end()) std::fill_n(found, wanted.size(), std::string());
         ++checked;
       }
     }
