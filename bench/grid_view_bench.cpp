@@ -17,11 +17,11 @@
 #include <memory>
 #include <vector>
 
-#include "document/overlay_rule.h"
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
 #include "widgets/prompter.h"
 #include "silent_prompter.h"
+#include "tests/every_kind_grid.h"
 
 namespace verstak {
 namespace {
@@ -40,22 +40,7 @@ class PaintMeter : public QObject {
   }
 };
 
-// Every kind, its missing variants and every kind with each mark it may carry,
-// repeated over the largest grid.
-void FillEveryKind(ScanwordDocument& document) {
-  std::vector<GridCell> pattern;
-  for (int kind = 0; kind <= 25; ++kind) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-  for (int kind : {102, 104, 105, 106, 109}) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-  for (const OverlayRuleRow& row : kOverlayRule) {
-    for (std::uint8_t kind : row.kinds) pattern.push_back({KindFromCode(kind), row.overlay});
-  }
-  document.gridWidth = kMaxGridSide;
-  document.gridHeight = kMaxGridSide;
-  std::size_t next = 0;
-  for (int y = 1; y <= kMaxGridSide; ++y) {
-    for (int x = 1; x <= kMaxGridSide; ++x) document.cells.at(x, y) = pattern[next++ % pattern.size()];
-  }
-}
+using testing::FillEveryKind;
 
 struct Program {
   ScanwordDocument document;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "document/overlay_rule.h"
 #include "document/scanword_document.h"
+#include "tests/every_kind_grid.h"
 
 namespace verstak::bench {
 
@@ -23,19 +23,8 @@ inline void FillEverySlot(ScanwordDocument& doc) {
 
 inline const ScanwordDocument& EveryKindGrid() {
   static const ScanwordDocument document = [] {
-    std::vector<GridCell> pattern;
-    for (int kind = 0; kind <= 25; ++kind) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-    for (int kind : {102, 104, 105, 106, 109}) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-    for (const OverlayRuleRow& row : kOverlayRule) {
-      for (std::uint8_t kind : row.kinds) pattern.push_back({KindFromCode(kind), row.overlay});
-    }
     ScanwordDocument doc;
-    doc.gridWidth = kMaxGridSide;
-    doc.gridHeight = kMaxGridSide;
-    std::size_t next = 0;
-    for (int y = 1; y <= kMaxGridSide; ++y) {
-      for (int x = 1; x <= kMaxGridSide; ++x) doc.cells.at(x, y) = pattern[next++ % pattern.size()];
-    }
+    testing::FillEveryKind(doc);
     FillEverySlot(doc);
     return doc;
   }();

@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "document/cp1251.h"
-#include "document/overlay_rule.h"
 #include "document/slot_numbering.h"
+#include "every_kind_grid.h"
 #include "files/definitions_file.h"
 #include "files/grid_file.h"
 #include "print/print_writer.h"
@@ -164,19 +164,11 @@ ScanwordDocument ExamplePuzzle(int number) {
 // 99 x 99 cells using every kind and second mark; clues of a few short lines
 // that fit, so that no clue's text lies over another's.
 ScanwordDocument LargestGrid(bool allSplit) {
-  std::vector<GridCell> pattern;
-  for (int kind = 0; kind <= 25; ++kind) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-  for (int kind : {102, 104, 105, 106, 109}) pattern.push_back({KindFromCode(static_cast<std::uint8_t>(kind)), 0});
-  for (const OverlayRuleRow& row : kOverlayRule) {
-    for (std::uint8_t kind : row.kinds) pattern.push_back({KindFromCode(kind), row.overlay});
-  }
   ScanwordDocument doc;
-  doc.gridWidth = kMaxGridSide;
-  doc.gridHeight = kMaxGridSide;
-  std::size_t next = 0;
-  for (int y = 1; y <= kMaxGridSide; ++y) {
-    for (int x = 1; x <= kMaxGridSide; ++x) {
-      doc.cells.at(x, y) = allSplit ? GridCell{CellKind::ClueSplitHorizontal, 0} : pattern[next++ % pattern.size()];
+  testing::FillEveryKind(doc);
+  if (allSplit) {
+    for (int y = 1; y <= kMaxGridSide; ++y) {
+      for (int x = 1; x <= kMaxGridSide; ++x) doc.cells.at(x, y) = GridCell{CellKind::ClueSplitHorizontal, 0};
     }
   }
   for (int slot = 1; slot <= kDefinitionSlots; ++slot) {
