@@ -22,8 +22,10 @@ void Autosave::documentEdited() {
   if (!timer_.isActive()) timer_.start();
 }
 
+// A write still under way is waited out with another interval, so that the
+// last change is not left out when no further change comes.
 void Autosave::Write() {
-  if (editor_.documentChanged) store_.write(document_);
+  if (editor_.documentChanged && store_.usable() && !store_.write(document_)) timer_.start();
 }
 
 }  // namespace verstak

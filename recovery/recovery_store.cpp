@@ -36,10 +36,11 @@ RecoveryStore::~RecoveryStore() {
   discard();
 }
 
-void RecoveryStore::write(ScanwordDocument document) {
-  if (!usable() || writing_.isRunning()) return;
+bool RecoveryStore::write(ScanwordDocument document) {
+  if (!usable() || writing_.isRunning()) return false;
   writing_ = QtConcurrent::run(
       [path = NativePath(path_), document = std::move(document)] { WriteScanwordFile(path, document); });
+  return true;
 }
 
 void RecoveryStore::discard() {

@@ -38,9 +38,9 @@ class RecoveryStore {
   QString path() const { return path_; }
 
   // Writes `document` (a copy the caller took) in the background, through a
-  // temporary file and a rename, as every save does. A write asked for while
-  // one is under way is dropped: the next change asks again.
-  void write(ScanwordDocument document);
+  // temporary file and a rename, as every save does. False, and nothing
+  // started, while one is under way or the store is not usable.
+  bool write(ScanwordDocument document);
   // This process's file removed (no unsaved work any more).
   void discard();
   // Waits for a write under way.
