@@ -15,14 +15,14 @@ ProgramRecovery::ProgramRecovery(ProgramWindows& windows, ScanwordDocument& docu
   connect(&windows.main, &MainWindow::startedUp, this, &ProgramRecovery::OfferLeftOverWork);
 }
 
-// Да opens the work as an unsaved document; Нет removes it; a box closed
-// without an answer keeps it for the next start. A damaged file is reported
-// and kept aside.
+// Да opens the work as an unsaved document; Нет removes it; Позже (Esc, the
+// close box) keeps it for the next start. A damaged file is reported and kept
+// aside.
 void ProgramRecovery::OfferLeftOverWork() {
   for (const RecoveryStore::Orphan& orphan : store_.orphans()) {
     const QString when = QLocale(QLocale::Russian).toString(orphan.written, QStringLiteral("dd.MM.yyyy, HH:mm"));
     const Prompter::Answer answer =
-        prompter_.ask(QStringLiteral("Найдена несохранённая работа от %1. Восстановить?").arg(when), false);
+        prompter_.ask(QStringLiteral("Найдена несохранённая работа от %1. Восстановить?").arg(when), QStringLiteral("Позже"));
     if (answer == Prompter::Answer::No) {
       RecoveryStore::remove(orphan);
       continue;

@@ -14,7 +14,8 @@ class SilentPrompter final : public Prompter {
   QString saveFileName(const QString&, const QString&, bool, QString*) override { return {}; }
   bool choosePrinter(QPrinter&) override { return false; }
   std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-  Answer ask(const QString&, bool) override { return Answer::Cancel; }
+  using Prompter::ask;
+  Answer ask(const QString&, const QString&) override { return Answer::Cancel; }
 };
 
 }  // namespace verstak::bench

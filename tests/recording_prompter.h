@@ -25,6 +25,7 @@ class RecordingPrompter final : public Prompter {
   std::deque<std::optional<QFont>> fontAnswers;
   std::deque<Answer> questionAnswers;
   std::vector<QString> questions;
+  std::vector<QString> thirdAnswers;  // the third button of each question
   int fileDialogs = 0;
   // What each file dialog was run with, in order.
   struct FileDialogCall {
@@ -66,8 +67,10 @@ class RecordingPrompter final : public Prompter {
     if (fontOffered) *fontOffered = initial;
     return Take(fontAnswers, std::optional<QFont>());
   }
-  Answer ask(const QString& question, bool = true) override {
+  using Prompter::ask;
+  Answer ask(const QString& question, const QString& third) override {
     questions.push_back(question);
+    thirdAnswers.push_back(third);
     return Take(questionAnswers, Answer::Cancel);
   }
 

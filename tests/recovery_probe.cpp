@@ -34,7 +34,8 @@ class ScriptedPrompter final : public Prompter {
   QString saveFileName(const QString&, const QString&, bool, QString*) override { return {}; }
   bool choosePrinter(QPrinter&) override { return false; }
   std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-  Answer ask(const QString& question, bool) override {
+  using Prompter::ask;
+  Answer ask(const QString& question, const QString&) override {
     std::cerr << "question: " << question.toStdString() << std::endl;
     return answer;
   }

@@ -77,12 +77,14 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& initial) {
   return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
-Prompter::Answer QtPrompter::ask(const QString& question, bool cancel) {
+Prompter::Answer QtPrompter::ask(const QString& question, const QString& third) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("VERSTAK"), question,
-                  QMessageBox::Yes | QMessageBox::No | (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
   box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  if (cancel) box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  box.button(QMessageBox::Cancel)->setText(third);
+  // Without a button of its own Esc would answer Нет.
+  box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -34,9 +34,11 @@ class Prompter {
   // The print dialog: false when the user cancels; otherwise `printer` is set up as chosen.
   virtual bool choosePrinter(QPrinter& printer) = 0;
   virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
-  // Да / Нет / Отмена question, caption "VERSTAK"; without `cancel` only
-  // Да / Нет.
-  virtual Answer ask(const QString& question, bool cancel = true) = 0;
+  // Да / Нет / `third` question, caption "VERSTAK". The third answer
+  // (Отмена, or Позже where putting it off is the answer) is what Esc and the
+  // close box give: it leaves everything as it is.
+  virtual Answer ask(const QString& question, const QString& third) = 0;
+  Answer ask(const QString& question) { return ask(question, QStringLiteral("Отмена")); }
 };
 
 // The real boxes and dialogs. Each file dialog (known by its filter)
@@ -51,7 +53,8 @@ class QtPrompter final : public Prompter {
                        QString* chosenFilter) override;
   bool choosePrinter(QPrinter& printer) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
-  Answer ask(const QString& question, bool cancel = true) override;
+  using Prompter::ask;
+  Answer ask(const QString& question, const QString& third) override;
 
  private:
   QHash<QString, QString> lastChosen_;  // filter -> the file last chosen with it
