@@ -13,7 +13,10 @@ const GridCell& CellGrid::at(int x, int y) const {
 
 GridCell& CellGrid::at(int x, int y) { return const_cast<GridCell&>(std::as_const(*this).at(x, y)); }
 
-void ClearCells(ScanwordDocument& document) { document.cells.clear(); }
+void ClearCells(ScanwordDocument& document) {
+  document.cells.clear();
+  document.letters.clear();
+}
 
 void ClearDefinitions(ScanwordDocument& document) { document.definitions.clear(); }
 

@@ -8,10 +8,12 @@
 
 #include "document/cell_kind.h"
 #include "document/definition_text.h"
+#include "document/letter_grid.h"
 
 namespace verstak {
 
 inline constexpr int kMaxGridSide = 99;
+static_assert(LetterGrid::kSide == kMaxGridSide);
 
 // The macro's page position of the grid's top-left corner, in 0.0001 mm.
 // Fixed values: nothing in the program changes them.
@@ -47,6 +49,7 @@ struct ScanwordDocument {
   std::uint8_t gridWidth = 0;   // 0 before any grid, else 1..99
   std::uint8_t gridHeight = 0;  // 0 before any grid, else 1..99
   CellGrid cells;
+  LetterGrid letters;  // the grid file's answers, cell by cell
   DefinitionTable definitions;
 
   bool insideGrid(int x, int y) const { return x >= 1 && y >= 1 && x <= gridWidth && y <= gridHeight; }
@@ -54,7 +57,8 @@ struct ScanwordDocument {
   friend bool operator==(const ScanwordDocument&, const ScanwordDocument&) = default;
 };
 
-// Every cell of the 99 x 99 array to kind 0 and overlay 0; the size stays.
+// Every cell of the 99 x 99 array to kind 0 and overlay 0 and without a
+// letter; the size stays.
 void ClearCells(ScanwordDocument& document);
 // Every line of all 10000 slots made empty.
 void ClearDefinitions(ScanwordDocument& document);

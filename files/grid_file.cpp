@@ -20,17 +20,21 @@ ReadingStep GridRowsReading::take(const TextLine& line) {
   if (grid_.height == kMaxGridSide) return ReadingStep::Refused;
   // Without branches on the letters, which follow no pattern a predictor could learn.
   std::uint64_t clueWords[2] = {0, 0};
+  std::array<char, kMaxGridSide> letters{};
   int column = 0;
   // A line cut to its head is longer than 256 bytes, so more than 99 cells:
   // the head alone already overflows.
   for (std::size_t position = 0; position < line.head.size(); ++column) {
     if (column == kMaxGridSide) return ReadingStep::Refused;
-    const bool tab = line.head[position] == '\t';
+    const char field = line.head[position];
+    const bool tab = field == '\t';
     clueWords[column >> 6] |= std::uint64_t{tab} << (column & 63);
+    letters[static_cast<std::size_t>(column)] = tab ? '\0' : field;
     position += tab ? 1 : 2;
   }
   grid_.clueRows[static_cast<std::size_t>(grid_.height)] =
       (std::bitset<kMaxGridSide>(clueWords[1]) << 64) | std::bitset<kMaxGridSide>(clueWords[0]);
+  grid_.letterRows.append(letters.data(), letters.size());
   ++grid_.height;
   grid_.width = std::max(grid_.width, column);
   return ReadingStep::Continue;
@@ -44,6 +48,7 @@ void GridFileResult::applyTo(ScanwordDocument& document) const {
   for (int y = 1; y <= grid.height; ++y) {
     for (int x = 1; x <= grid.width; ++x) {
       if (grid.isClue(x, y)) document.cells.at(x, y).kind = CellKind::Clue;
+      document.letters.set(x, y, grid.letter(x, y));
     }
   }
 }

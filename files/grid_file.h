@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <filesystem>
+#include <string>
 
 #include "document/scanword_document.h"
 #include "document/user_message.h"
@@ -13,11 +14,20 @@
 
 namespace verstak {
 
-// The grid of one puzzle as the file gives it: its size and its clue cells.
+// The grid of one puzzle as the file gives it: its size, its clue cells and
+// the letters of its letter cells.
 struct PuzzleGrid {
   int width = 0;
   int height = 0;
   std::array<std::bitset<kMaxGridSide>, kMaxGridSide> clueRows{};  // [y - 1][x - 1]
+  // kMaxGridSide bytes a row, row 1 first: each letter cell's byte, 0 for
+  // clue cells and for the cells past the end of a shorter row.
+  std::string letterRows;
+
+  std::uint8_t letter(int x, int y) const {
+    if (x < 1 || y < 1 || x > width || y > height) return kNoLetter;
+    return static_cast<std::uint8_t>(letterRows[static_cast<std::size_t>((y - 1) * kMaxGridSide + (x - 1))]);
+  }
 
   bool isClue(int x, int y) const {
     return x >= 1 && y >= 1 && x <= width && y <= height &&
@@ -33,7 +43,7 @@ struct GridFileResult {
 
   bool found() const { return !failure; }
   // A found grid replaces the document's cells: all cleared, the size set, the
-  // clue cells marked. A failed read leaves the document as it was.
+  // clue cells marked, the letters kept. A failed read leaves the document as it was.
   void applyTo(ScanwordDocument& document) const;
 };
 

@@ -16,7 +16,11 @@ namespace {
 std::string GridText(const PuzzleGrid& grid, int number) {
   std::string text = "\xB9 " + std::to_string(number) + "\r\n";
   for (int y = 1; y <= grid.height; ++y) {
-    for (int x = 1; x <= grid.width; ++x) text += grid.isClue(x, y) ? "\t" : "A\t";
+    for (int x = 1; x <= grid.width; ++x) {
+      // A cell without a letter as a NUL field, which reads back as none.
+      if (!grid.isClue(x, y)) text += static_cast<char>(grid.letter(x, y));
+      text += '\t';
+    }
     text += "\r\n";
   }
   return text;

@@ -60,9 +60,24 @@ TEST_F(GridFileTest, WorkedExample) {
   EXPECT_EQ(read(file, 9).failure, kNotFound);
 }
 
+// The letters of a grid's rows in UTF-8: '-' for a cell without one.
+std::vector<std::string> Letters(const PuzzleGrid& grid) {
+  std::vector<std::string> rows;
+  for (int y = 1; y <= grid.height; ++y) {
+    std::string row;
+    for (int x = 1; x <= grid.width; ++x) {
+      const std::uint8_t letter = grid.letter(x, y);
+      row += letter == kNoLetter ? std::string("-") : Cp1251ToUtf8(std::string(1, static_cast<char>(letter)));
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
 struct RowCase {
   const char* row;
   const char* picture;
+  const char* letters;
 
   // One ASCII line, so that test names stay readable: T for a tab, L for a letter.
   friend void PrintTo(const RowCase& c, std::ostream* out) {
@@ -76,21 +91,26 @@ TEST_P(GridRowTest, FieldsAreOneCharacterWithTabsForClueCells) {
   const GridFileResult result = read(File({"№ 1", GetParam().row}), 1);
   ASSERT_TRUE(result.found());
   EXPECT_EQ(Picture(result.grid), std::vector<std::string>{GetParam().picture}) << GetParam().row;
+  EXPECT_EQ(Letters(result.grid), std::vector<std::string>{GetParam().letters}) << GetParam().row;
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, GridRowTest,
-                         ::testing::Values(RowCase{"К\tО\tТ", "..."}, RowCase{"\tО\t\t", "#.#"},
-                                           RowCase{"А\tБ\t", ".."},     // a trailing tab adds no cell
-                                           RowCase{"А\tБ\t\t", "..#"},  // each tab of a run is a clue cell
-                                           RowCase{"А\t\t\t", ".##"}, RowCase{"\t", "#"}, RowCase{"\t\t\t", "###"},
-                                           RowCase{"АБВ\tГ", "..."},  // a second character is taken as the separator
-                                           RowCase{" \t ", ".."}));
+                         ::testing::Values(RowCase{"К\tО\tТ", "...", "КОТ"}, RowCase{"\tО\t\t", "#.#", "-О-"},
+                                           RowCase{"А\tБ\t", "..", "АБ"},     // a trailing tab adds no cell
+                                           RowCase{"А\tБ\t\t", "..#", "АБ-"},  // each tab of a run is a clue cell
+                                           RowCase{"А\t\t\t", ".##", "А--"}, RowCase{"\t", "#", "-"},
+                                           RowCase{"\t\t\t", "###", "---"},
+                                           // a second character is taken as the separator
+                                           RowCase{"АБВ\tГ", "...", "АВГ"},
+                                           // whatever the compiler put in a letter cell is kept
+                                           RowCase{" \t ", "..", "  "}, RowCase{"1\t-\t?", "...", "1-?"}));
 
 TEST_F(GridFileTest, WidthIsTheLongestRowAndShortRowsEndInLetterCells) {
   const GridFileResult result = read(File({"№ 2", "А\tБ", "\t\t\t\t", "\t"}), 2);
   ASSERT_TRUE(result.found());
   EXPECT_EQ(result.grid.width, 4);
   EXPECT_EQ(Picture(result.grid), (std::vector<std::string>{"....", "####", "#..."}));
+  EXPECT_EQ(Letters(result.grid), (std::vector<std::string>{"АБ--", "----", "----"}));
 }
 
 TEST_F(GridFileTest, HeaderRules) {
@@ -186,6 +206,13 @@ TEST_F(GridFileTest, AFoundGridReplacesTheCellsAndAFailedReadChangesNothing) {
     EXPECT_EQ(document, before);
   }
 
+  document.letters.set(50, 50, 'X');
+  const ScanwordDocument withLetter = document;
+  for (const std::string& file : {File({"№ x", "\t"}), File({"№ 1", Row(100)})}) {
+    read(file, 1).applyTo(document);
+    EXPECT_EQ(document, withLetter);
+  }
+
   read(File({"№ 1", "А\t\t", "\tБ"}), 1).applyTo(document);
   EXPECT_EQ(document.gridWidth, 2);
   EXPECT_EQ(document.gridHeight, 2);
@@ -193,6 +220,10 @@ TEST_F(GridFileTest, AFoundGridReplacesTheCellsAndAFailedReadChangesNothing) {
   EXPECT_EQ(document.cells.at(2, 1).kind, CellKind::Clue);
   EXPECT_EQ(document.cells.at(1, 2).kind, CellKind::Clue);
   EXPECT_EQ(document.cells.at(50, 50), GridCell{});
+  EXPECT_EQ(document.letters.at(1, 1), 0xC0);  // А
+  EXPECT_EQ(document.letters.at(2, 2), 0xC1);  // Б
+  EXPECT_EQ(document.letters.at(2, 1), kNoLetter);
+  EXPECT_EQ(document.letters.at(50, 50), kNoLetter);
   EXPECT_EQ(document.definitions, before.definitions);
 }
 

@@ -87,6 +87,7 @@ inline GridFileResult ReadGrid(const std::vector<std::string>& lines, int number
     const std::string& line = lines[row];
     if (result.grid.height == 99) return tooBig;
     ++result.grid.height;
+    std::string letters(99, '\0');
     int column = 1;
     for (std::size_t position = 0; position < line.size(); ++column) {
       if (line[position] == '\t') {
@@ -94,9 +95,11 @@ inline GridFileResult ReadGrid(const std::vector<std::string>& lines, int number
         result.grid.clueRows[static_cast<std::size_t>(result.grid.height - 1)].set(static_cast<std::size_t>(column - 1));
         position += 1;
       } else {
+        if (column <= 99) letters[static_cast<std::size_t>(column - 1)] = line[position];
         position += 2;
       }
     }
+    result.grid.letterRows += letters;
     if (column - 1 > 99) return tooBig;
     result.grid.width = std::max(result.grid.width, column - 1);
   }

@@ -19,6 +19,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
   doc.gridHeight = 2;
   doc.cells.at(99, 99) = {CellKind::Picture, 0};
   doc.cells.at(50, 1) = {CellKind::ArrowFromTopRight, 18};
+  doc.letters.set(99, 98, 0xC0);
   SetText(doc, 10000, 16, "x");
   SetText(doc, 1, 1, "y");
   editor.mode = EditorMode::ClueEditing;
@@ -36,6 +37,7 @@ TEST(DocumentModel, ResetClearsAllCellsAndSlotsWhateverTheGridSize) {
   for (int y = 1; y <= kMaxGridSide; ++y) {
     for (int x = 1; x <= kMaxGridSide; ++x) ASSERT_EQ(doc.cells.at(x, y), GridCell{}) << x << "," << y;
   }
+  EXPECT_EQ(doc.letters, LetterGrid{});
   EXPECT_EQ(doc.definitions.lastSlotWithText(), 0);
   EXPECT_EQ(editor.mode, EditorMode::Idle);
   EXPECT_EQ(editor.currentTool, 23);
