@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzing for CI: builds the libFuzzer targets with clang, replays each
-# target's seed corpus (fuzz/corpus/ and the files in examples/), then fuzzes
+# target's seed corpus (fuzz/corpus/ and the files in examples/; for the font
+# target the installed TrueType fonts of fonts-paratype and fonts-dejavu), then fuzzes
 # each target for FUZZ_SECONDS seconds (30 by default) from its seeds.
 # Inputs found on the way go to a scratch folder, not into the tree; an input
 # that breaks a target is kept in <build>/fuzz-artifacts/.
@@ -29,12 +30,18 @@ targets=(
   "fuzz_definitions_scan definitions examples/opredeleniya.txt"
   "fuzz_scanword_file scanword"
   "fuzz_text_parsers text"
+  "fuzz_font_file fonts"
 )
 for entry in "${targets[@]}"; do
   read -r name seeds examples <<< "$entry"
   corpus="$scratch/$name"
   mkdir -p "$corpus"
-  cp fuzz/corpus/"$seeds"/* "$corpus"/
+  if [ "$seeds" = fonts ]; then
+    # The TrueType fonts of the packages the build installs: no font files in the tree.
+    cp /usr/share/fonts/truetype/paratype/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf "$corpus"/
+  else
+    cp fuzz/corpus/"$seeds"/* "$corpus"/
+  fi
   [ -z "${examples:-}" ] || cp $examples "$corpus"/
   options=(-timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/$name-")
   echo "== $name: replaying $(ls "$corpus" | wc -l) seeds, then fuzzing ${seconds} s"

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "print/typeset_font.h"
+
 namespace verstak {
 namespace {
 
@@ -26,7 +28,7 @@ TypesetSettings TypesetStore::load() const {
   const TypesetSettings defaults;
   TypesetSettings typeset;
   const QString font = settings_->value(QLatin1String(kFont)).toString();
-  if (!font.trimmed().isEmpty()) typeset.font = font.toStdString();
+  if (!font.trimmed().isEmpty() && !FontRefused(font.toStdString())) typeset.font = font.toStdString();
   using L = TypesetLimits;
   typeset.size = Number(*settings_, kSize, defaults.size, L::kSmallestSize, L::kLargestSize);
   typeset.minimumSize = Number(*settings_, kMinimumSize, defaults.minimumSize, L::kSmallestSize, L::kLargestSize);
@@ -38,7 +40,8 @@ TypesetSettings TypesetStore::load() const {
   return typeset;
 }
 
-void TypesetStore::save(const TypesetSettings& typeset) {
+void TypesetStore::save(TypesetSettings typeset) {
+  if (FontRefused(typeset.font)) typeset.font = load().font;
   kept_ = typeset;
   if (!settings_) return;
   settings_->setValue(QLatin1String(kFont), QString::fromStdString(typeset.font));

@@ -26,9 +26,11 @@ class TypesetStore {
   // outlive the store.
   explicit TypesetStore(QSettings* settings = nullptr) : settings_(settings) {}
 
-  // What was kept, or the defaults; a value outside its range is its default.
+  // What was kept, or the defaults; a value outside its range is its
+  // default, and so is a font that is there but refused.
   TypesetSettings load() const;
-  void save(const TypesetSettings& typeset);
+  // A refused font is never kept: the one kept before stays.
+  void save(TypesetSettings typeset);
 
  private:
   QSettings* settings_;

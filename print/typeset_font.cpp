@@ -67,23 +67,30 @@ std::optional<std::filesystem::path> FontFileOfFamily(std::string_view font) {
   return std::filesystem::path(file);
 }
 
-FontOutcome LoadTypesetFont(std::string_view font) {
-  std::filesystem::path file;
-  if (IsFontPath(font)) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(font, error)) return {std::nullopt, NotFound(font)};
-    file = font;
-  } else if (const auto found = FontFileOfFamily(font)) {
-    file = *found;
-  } else {
-    return {std::nullopt, NotFound(font)};
-  }
+std::optional<std::filesystem::path> FontFile(std::string_view font) {
+  if (!IsFontPath(font)) return FontFileOfFamily(font);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(font, error)) return std::nullopt;
+  return std::filesystem::path(font);
+}
 
+bool FontRefused(std::string_view font) {
+  const auto file = FontFile(font);
+  return file && TrueTypeFault(*file);
+}
+
+FontOutcome LoadTypesetFont(std::string_view font) {
+  const std::optional<std::filesystem::path> found = FontFile(font);
+  if (!found) return {std::nullopt, NotFound(font)};
+  const std::filesystem::path& file = *found;
+
+  // libhpdf is given only a file whose tables it can read safely.
+  const std::optional<std::string> fault = TrueTypeFault(file);
   HpdfDocument pdf;
-  HPDF_Font loaded = LooksLikeTrueType(file) ? pdf.loadCp1251Font(file, false) : nullptr;
+  HPDF_Font loaded = fault ? nullptr : pdf.loadCp1251Font(file, false);
   if (loaded == nullptr) {
     return {std::nullopt, UserMessage::Error("Шрифт " + std::string(font) + " (" + file.string() +
-                                             ") не читается: нужен шрифт TrueType")};
+                                             ") не читается: " + fault.value_or("нужен шрифт TrueType"))};
   }
   TypesetFont typeset;
   typeset.file = file;

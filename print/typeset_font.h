@@ -41,6 +41,13 @@ struct FontOutcome {
 // .ttc is taken as a path.
 FontOutcome LoadTypesetFont(std::string_view font);
 
+// The file `font` names, as LoadTypesetFont finds it; nullopt when there is none.
+std::optional<std::filesystem::path> FontFile(std::string_view font);
+
+// True when `font` names a file that is there but is no font libhpdf may
+// read: damaged, or not TrueType.
+bool FontRefused(std::string_view font);
+
 // The file fontconfig picks for a family name (a style may follow a colon);
 // nullopt unless that file is of the family asked for.
 std::optional<std::filesystem::path> FontFileOfFamily(std::string_view font);

@@ -539,6 +539,45 @@ class PreviewTest : public QObject {
     QVERIFY(prompter.messages.empty());
   }
 
+  // A damaged font (PT Sans Narrow with more metrics than glyphs) is never
+  // the preview's: kept from before, it is the default; chosen, the font
+  // kept before stays.
+  void aRefusedFontIsNeverKept() {
+    QTemporaryDir folder;
+    QFile original(QStringLiteral("/usr/share/fonts/truetype/paratype/PTN57F.ttf"));
+    if (!original.open(QIODevice::ReadOnly)) QSKIP("fonts-paratype is not installed");
+    QByteArray bytes = original.readAll();
+    bytes[422] = '\x7F';
+    bytes[423] = '\xFF';
+    const QString damaged = folder.filePath(QStringLiteral("damaged.ttf"));
+    QFile out(damaged);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+
+    QSettings kept(folder.filePath(QStringLiteral("kept.ini")), QSettings::IniFormat);
+    kept.setValue(QStringLiteral("typesetting/font"), damaged);
+    ScanwordDocument document;
+    document.gridWidth = document.gridHeight = 2;
+    PrintSettings settings;
+    RecordingPrompter prompter;
+    PreviewWindow preview(document, settings, prompter, &kept);
+    QCOMPARE(preview.typesetting().font, TypesetSettings{}.font);
+    QCOMPARE(preview.controls().font->findData(damaged), -1);
+    preview.Render();
+    QVERIFY(preview.pageView().hasPage());
+
+    TypesetStore store(&kept);
+    TypesetSettings chosen;
+    chosen.font = "PT Sans";
+    store.save(chosen);
+    chosen.font = damaged.toStdString();
+    store.save(chosen);
+    QCOMPARE(kept.value(QStringLiteral("typesetting/font")).toString(), QStringLiteral("PT Sans"));
+    TypesetStore forTheRun;
+    forTheRun.save(chosen);
+    QCOMPARE(forTheRun.load().font, TypesetSettings{}.font);
+  }
+
   // The font box lists the print library's faces by caption; the smallest
   // size never goes above the size.
   void boxesOfferOnlyWhatCanBeSet() {
