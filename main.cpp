@@ -12,6 +12,7 @@
 #include "editor/editor_state.h"
 #include "program_recovery.h"
 #include "program_windows.h"
+#include "session/document_session.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -29,11 +30,13 @@ int main(int argc, char* argv[]) {
   verstak::EditorState editor;
   verstak::PrintSettings settings;
   verstak::QtPrompter prompter;
+  // Its history, unsaved mark and name, under every window.
+  verstak::DocumentSession session(document, settings);
 
   // The preview's typesetting, kept between runs.
   QSettings kept(QStringLiteral("VERSTAK"), QStringLiteral("VERSTAK"));
-  verstak::ProgramWindows windows(document, editor, settings, prompter, verstak::StartupSplash::Show, &kept);
-  verstak::ProgramRecovery recovery(windows, document, editor, prompter);
+  verstak::ProgramWindows windows(session, editor, settings, prompter, verstak::StartupSplash::Show, &kept);
+  verstak::ProgramRecovery recovery(session, windows.main, prompter);
   windows.main.showMaximized();
   return QApplication::exec();
 }

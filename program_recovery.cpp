@@ -2,17 +2,17 @@
 
 #include <QLocale>
 
-#include "editor/document_history.h"
-#include "program_windows.h"
+#include "editor/osnova.h"
+#include "session/document_session.h"
 #include "widgets/prompter.h"
 
 namespace verstak {
 
-ProgramRecovery::ProgramRecovery(ProgramWindows& windows, ScanwordDocument& document, EditorState& editor,
-                                 Prompter& prompter, const QString& folder, std::chrono::milliseconds interval)
-    : windows_(windows), prompter_(prompter), store_(folder), autosave_(store_, document, editor, interval) {
-  connect(&windows.main.history(), &DocumentHistory::changed, &autosave_, &Autosave::documentEdited);
-  connect(&windows.main, &MainWindow::startedUp, this, &ProgramRecovery::OfferLeftOverWork);
+ProgramRecovery::ProgramRecovery(DocumentSession& session, MainWindow& main, Prompter& prompter, const QString& folder,
+                                 std::chrono::milliseconds interval)
+    : session_(session), prompter_(prompter), store_(folder), autosave_(store_, session, interval) {
+  connect(&session, &DocumentSession::changed, &autosave_, &Autosave::documentEdited);
+  connect(&main, &MainWindow::startedUp, this, &ProgramRecovery::OfferLeftOverWork);
 }
 
 // Да opens the work as an unsaved document; Нет removes it; Позже (Esc, the
@@ -34,10 +34,16 @@ void ProgramRecovery::OfferLeftOverWork() {
       RecoveryStore::setAside(orphan);
       continue;
     }
-    windows_.main.OpenRecoveredWork(read);
+    OpenRecoveredWork(read);
     RecoveryStore::remove(orphan);
     return;
   }
+}
+
+void ProgramRecovery::OpenRecoveredWork(const ScanwordFileResult& read) {
+  read.applyTo(session_.document());
+  session_.setName({QStringLiteral("восстановленная работа"), {}, 0});
+  session_.restart(true);
 }
 
 }  // namespace verstak

@@ -11,16 +11,18 @@
 
 namespace verstak {
 
+class DocumentSession;
+class MainWindow;
 class Prompter;
-struct ProgramWindows;
 
 class ProgramRecovery : public QObject {
   Q_OBJECT
 
  public:
-  // `folder` empty: the user's application data folder.
-  ProgramRecovery(ProgramWindows& windows, ScanwordDocument& document, EditorState& editor, Prompter& prompter,
-                  const QString& folder = {}, std::chrono::milliseconds interval = Autosave::kInterval);
+  // The question comes once `main` has started up. `folder` empty: the
+  // user's application data folder.
+  ProgramRecovery(DocumentSession& session, MainWindow& main, Prompter& prompter, const QString& folder = {},
+                  std::chrono::milliseconds interval = Autosave::kInterval);
 
   RecoveryStore& store() { return store_; }
 
@@ -29,7 +31,10 @@ class ProgramRecovery : public QObject {
   void OfferLeftOverWork();
 
  private:
-  ProgramWindows& windows_;
+  // The work read back, as an unsaved document.
+  void OpenRecoveredWork(const ScanwordFileResult& read);
+
+  DocumentSession& session_;
   Prompter& prompter_;
   RecoveryStore store_;
   Autosave autosave_;

@@ -2,13 +2,13 @@
 
 namespace verstak {
 
-ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings,
+ProgramWindows::ProgramWindows(DocumentSession& session, EditorState& editor, PrintSettings& settings,
                                Prompter& prompter, StartupSplash startupSplash, QSettings* kept)
-    : main(document, editor, settings, prompter),
+    : main(session, editor, settings, prompter),
       open(prompter),
       newGrid(prompter),
       settingsDialog(prompter),
-      preview(document, settings, prompter, kept, &main) {
+      preview(session.document(), settings, prompter, kept, &main) {
   main.setDialogs({
       .splash = startupSplash == StartupSplash::Show ? &splash : nullptr,
       .open = &open,
@@ -18,6 +18,12 @@ ProgramWindows::ProgramWindows(ScanwordDocument& document, EditorState& editor, 
       .about = &about,
       .preview = &preview,
   });
+  // Every step, undone or redone too, and every new or opened document
+  // shows in the preview, under the document's print title.
+  QObject::connect(&session, &DocumentSession::changed, &preview, &PreviewWindow::ScheduleRender);
+  QObject::connect(&session, &DocumentSession::nameChanged, &preview,
+                   [&session, this] { preview.setTitle(session.printTitle()); });
+  preview.setTitle(session.printTitle());
 }
 
 }  // namespace verstak

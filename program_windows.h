@@ -12,6 +12,7 @@
 #include "files/otkritie.h"
 #include "preview/preview_window.h"
 #include "script/makros.h"
+#include "session/document_session.h"
 
 namespace verstak {
 
@@ -21,7 +22,7 @@ enum class StartupSplash { Show, Skip };
 struct ProgramWindows {
   // The preview's typesetting is kept in `kept` between runs; without it,
   // for the run only.
-  ProgramWindows(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
+  ProgramWindows(DocumentSession& session, EditorState& editor, PrintSettings& settings, Prompter& prompter,
                  StartupSplash startupSplash = StartupSplash::Show, QSettings* kept = nullptr);
 
   MainWindow main;

@@ -19,6 +19,7 @@
 
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
+#include "session/document_session.h"
 #include "widgets/prompter.h"
 #include "silent_prompter.h"
 #include "tests/every_kind_grid.h"
@@ -47,7 +48,8 @@ struct Program {
   EditorState editor;
   PrintSettings settings;
   bench::SilentPrompter prompter;
-  MainWindow main{document, editor, settings, prompter};
+  DocumentSession session{document, settings};
+  MainWindow main{session, editor, settings, prompter};
   PaintMeter meter;
 
   Program() {

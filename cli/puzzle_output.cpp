@@ -1,5 +1,6 @@
 #include "cli/puzzle_output.h"
 
+#include "document/print_title.h"
 #include "files/atomic_file.h"
 #include "print/print_writer.h"
 #include "script/corel_script_writer.h"
@@ -50,8 +51,7 @@ PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::f
 }
 
 std::string PuzzleTitle(const PuzzleInput& input, int number) {
-  if (input.scanword) return input.scanword->filename().string();
-  return "Сканворд " + std::to_string(number);
+  return PrintTitle(input.scanword.value_or(std::filesystem::path{}), number);
 }
 
 std::string NotFittingLine(int notFitting) {

@@ -1,6 +1,6 @@
 #include "editor/apply_tool.h"
 
-#include "editor/document_history.h"
+#include "session/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/tool_rule.h"
 #include "editor/view_cells.h"

@@ -8,7 +8,7 @@
 #include <QPoint>
 
 #include "document/scanword_document.h"
-#include "editor/edit_steps.h"
+#include "session/edit_steps.h"
 #include "editor/editor_state.h"
 
 namespace verstak {

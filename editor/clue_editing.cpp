@@ -14,7 +14,7 @@
 #include "document/slot_numbering.h"
 #include "editor/clue_memo_checks.h"
 #include "editor/clue_navigation.h"
-#include "editor/document_history.h"
+#include "session/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/tool_palette.h"
 #include "editor/view_cells.h"

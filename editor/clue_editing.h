@@ -9,7 +9,7 @@
 
 #include "document/scanword_document.h"
 #include "document/user_message.h"
-#include "editor/edit_steps.h"
+#include "session/edit_steps.h"
 #include "editor/editor_state.h"
 #include "editor/view_cells.h"
 

@@ -10,7 +10,6 @@ void EditorState::Reset() {
   selectedCellX = selectedCellY = 1;
   viewOriginX = viewOriginY = 1;
   cellPixelWidth = cellPixelHeight = 40;
-  documentChanged = false;
 }
 
 }  // namespace verstak

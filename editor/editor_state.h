@@ -1,7 +1,8 @@
 #pragma once
 // The editing state the editor window's parts share: interaction mode, tool,
 // cursor, view origin, clue-editing selection. Plain data without Qt, so that
-// ResetDocument and the tests reach it.
+// the tests reach it. Whether the document has unsaved changes is the
+// document session's.
 
 namespace verstak {
 
@@ -31,9 +32,6 @@ struct EditorState {
   int selectedCellX = 1;
   int selectedCellY = 1;
   bool GridPainted = true;  // false after the open or settings dialog closed
-  // Set by every edit of the document (tools, stored clue texts; not the
-  // check's marks), cleared by a successful save or open and by a reset.
-  bool documentChanged = false;
 
   // The values ResetDocument gives (the document is then unchanged).
   // cellClueCount, selectedHalf, the visible counts and

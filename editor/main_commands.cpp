@@ -3,14 +3,12 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "dialogs/Help1.h"
 #include "dialogs/Ustan.h"
 #include "editor/clue_editing.h"
-#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/osnova.h"
 #include "files/novi.h"
@@ -20,6 +18,7 @@
 #include "preview/print_export.h"
 #include "script/corel_script_writer.h"
 #include "script/makros.h"
+#include "session/document_session.h"
 #include "widgets/file_filter.h"
 #include "widgets/prompter.h"
 
@@ -42,16 +41,13 @@ void MainWindow::OpenCommand() {
   if (request && (ChooseFiles(request->names) == OpenChoice::None || MayDiscardChanges())) {
     const OpenOutcome outcome = OpenFiles(document_, request->names, request->puzzleNumber);
     if (outcome.choice == OpenChoice::ScanwordFile && outcome.fileDone) {
-      const QString path = QFile::decodeName(request->names.scanword.c_str());
-      SetDocumentName(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath());
+      session_.setName(DocumentName::OfScanwordFile(QFile::decodeName(request->names.scanword.c_str())));
     } else if (outcome.gridRead) {
-      SetDocumentName(QStringLiteral("кроссворд %1").arg(request->puzzleNumber), {}, request->puzzleNumber);
+      session_.setName(DocumentName::OfPuzzle(request->puzzleNumber));
     }
     // Edits are no longer at stake once grid and clue texts both came from
     // files; with only one part read the other may still hold them.
-    if (outcome.fileDone) history_->restart(!outcome.wholeDocumentReplaced && editor_.documentChanged);
-    if (outcome.fileDone) FitViewToGrid();
-    UpdateTitle();
+    if (outcome.fileDone) session_.restart(!outcome.wholeDocumentReplaced && session_.modified());
     // The messages show over what was read.
     grid_->RepaintGrid();
     for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
@@ -67,7 +63,7 @@ void MainWindow::OpenCommand() {
 // Only a complete file replaces the old one; a failed save is reported and
 // leaves the file as it was.
 bool MainWindow::SaveDocument(bool reuseName) {
-  QString name = reuseName ? scanwordFile_ : QString();
+  QString name = reuseName ? session_.name().scanwordFile : QString();
   if (name.isEmpty()) {
     name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kScanwordFilter)), QStringLiteral("skw"), true);
   }
@@ -76,8 +72,7 @@ bool MainWindow::SaveDocument(bool reuseName) {
     if (Failure failure = WriteScanwordFile(QFile::encodeName(name).toStdString(), document_)) {
       prompter_.showMessage(*failure);
     } else {
-      history_->markSaved();
-      SetDocumentName(QFileInfo(name).fileName(), QFileInfo(name).absoluteFilePath());
+      session_.markSaved(name);
       saved = true;
     }
   }
@@ -87,7 +82,7 @@ bool MainWindow::SaveDocument(bool reuseName) {
 }
 
 bool MainWindow::MayDiscardChanges() {
-  if (!editor_.documentChanged) return true;
+  if (!session_.modified()) return true;
   switch (prompter_.ask(QStringLiteral("Сохранить изменения?"))) {
     case Prompter::Answer::Yes: return SaveDocument(true);
     case Prompter::Answer::No: return true;
@@ -96,20 +91,7 @@ bool MainWindow::MayDiscardChanges() {
   return false;
 }
 
-void MainWindow::SetDocumentName(const QString& name, const QString& scanwordFile, int puzzleNumber) {
-  documentName_ = name;
-  scanwordFile_ = scanwordFile;
-  puzzleNumber_ = puzzleNumber;
-  UpdateTitle();
-  if (dialogs_.preview) dialogs_.preview->setTitle(PrintTitle());
-}
-
-void MainWindow::UpdateTitle() {
-  QString title = QStringLiteral("VERSTAK");
-  if (!documentName_.isEmpty()) title += QStringLiteral(" — ") + documentName_;
-  if (editor_.documentChanged) title += QLatin1Char('*');
-  setWindowTitle(title);
-}
+void MainWindow::UpdateTitle() { setWindowTitle(session_.windowTitle()); }
 
 void MainWindow::SettingsCommand() {
   grid_->ClearPaintArea();
@@ -156,19 +138,9 @@ void MainWindow::NewGridCommand() {
     document_.gridWidth = static_cast<std::uint8_t>(size->width);
     document_.gridHeight = static_cast<std::uint8_t>(size->height);
     ResetDocument();
-    SetDocumentName({});
-    FitViewToGrid();
   }
   grid_->RepaintGrid();
   FocusScrollBar1();
-}
-
-void MainWindow::OpenRecoveredWork(const ScanwordFileResult& read) {
-  read.applyTo(document_);
-  history_->restart(true);
-  SetDocumentName(QStringLiteral("восстановленная работа"));
-  FitViewToGrid();
-  grid_->RepaintGrid();
 }
 
 void MainWindow::AboutCommand() {

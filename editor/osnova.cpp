@@ -16,11 +16,10 @@
 #include "dialogs/logo.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
-#include "editor/document_history.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
 #include "editor/tool_palette.h"
-#include "reset_document.h"
+#include "session/document_session.h"
 #include "widgets/ui_font.h"
 #include "widgets/window_look.h"
 
@@ -102,9 +101,14 @@ QScrollBar* AddScrollBar(QWidget& parent, const char* name, Qt::Orientation orie
 
 }  // namespace
 
-MainWindow::MainWindow(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
+MainWindow::MainWindow(DocumentSession& session, EditorState& editor, PrintSettings& settings, Prompter& prompter,
                        QWidget* parent)
-    : QWidget(parent), document_(document), editor_(editor), settings_(settings), prompter_(prompter) {
+    : QWidget(parent),
+      session_(session),
+      document_(session.document()),
+      editor_(editor),
+      settings_(settings),
+      prompter_(prompter) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("VERSTAK"));
   setFont(WindowFont());
@@ -197,12 +201,14 @@ void MainWindow::CreateGridView() {
 
 void MainWindow::CreateEditing() {
   palette_ = new ToolPalette(*panel1_, editor_);
-  history_ = new DocumentHistory(document_, editor_, DocumentHistory::kDefaultLimit, this);
-  connect(history_, &DocumentHistory::markChanged, this, &MainWindow::UpdateTitle);
-  connect(history_, &DocumentHistory::cellsRestored, this, [this](const std::vector<CellChange>& changes) {
+  DocumentHistory& history = session_.history();
+  connect(&session_, &DocumentSession::modifiedChanged, this, &MainWindow::UpdateTitle);
+  connect(&session_, &DocumentSession::nameChanged, this, &MainWindow::UpdateTitle);
+  connect(&session_, &DocumentSession::replaced, this, &MainWindow::ShowReplacedDocument);
+  connect(&history, &DocumentHistory::cellsRestored, this, [this](const std::vector<CellChange>& changes) {
     for (const CellChange& change : changes) grid_->RepaintCell({change.x, change.y});
   });
-  new MouseEditing(document_, editor_, *grid_, *history_);
+  new MouseEditing(document_, editor_, *grid_, history);
   ClueEditorControls controls;
   controls.memo = memo_;
   controls.shownWhileEditing = {memo_,      panel4_,    panel5_,         nextClue_,      previousClue_, pgUpLabel_,
@@ -216,7 +222,7 @@ void MainWindow::CreateEditing() {
   controls.back = commands_.back;
   controls.next = nextClue_;
   controls.previous = previousClue_;
-  clueEditing_ = new ClueEditing(document_, editor_, *grid_, *history_, controls, *palette_, prompter_, this);
+  clueEditing_ = new ClueEditing(document_, editor_, *grid_, history, controls, *palette_, prompter_, this);
   connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
   connect(clueEditing_, &ClueEditing::revealCell, this, &MainWindow::RevealCell);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
@@ -283,14 +289,19 @@ void MainWindow::FirstActivation() {
 }
 
 void MainWindow::ResetDocument() {
-  verstak::ResetDocument(document_, editor_, settings_);
-  history_->restart(false);
+  editor_.Reset();
+  session_.startEmpty();
   ResetScrollBars();
   // The button that is down always shows the tool a click applies.
   palette_->SelectTool(editor_.currentTool);
 }
 
 void MainWindow::FocusScrollBar1() { scrollBar1_->setFocus(); }
+
+void MainWindow::ShowReplacedDocument() {
+  FitViewToGrid();
+  grid_->RepaintGrid();
+}
 
 void MainWindow::DeferredRepaint() {
   if (editor_.GridPainted) return;
@@ -343,14 +354,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::UndoCommand() {
   if (editor_.mode == EditorMode::Painting) return;
-  if (editor_.mode == EditorMode::ClueEditing && history_->undoChangesCells()) return;
-  history_->undo();
+  DocumentHistory& history = session_.history();
+  if (editor_.mode == EditorMode::ClueEditing && history.undoChangesCells()) return;
+  history.undo();
 }
 
 void MainWindow::RedoCommand() {
   if (editor_.mode == EditorMode::Painting) return;
-  if (editor_.mode == EditorMode::ClueEditing && history_->redoChangesCells()) return;
-  history_->redo();
+  DocumentHistory& history = session_.history();
+  if (editor_.mode == EditorMode::ClueEditing && history.redoChangesCells()) return;
+  history.redo();
 }
 
 // Keys typed into the focus-holding controls: the one-key commands first,

@@ -9,7 +9,6 @@
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
 #include "editor/view_cells.h"
-#include "files/scanword_file.h"
 #include "settings/print_settings.h"
 
 class QDialog;
@@ -26,7 +25,7 @@ namespace verstak {
 
 class AboutWindow;
 class ClueEditing;
-class DocumentHistory;
+class DocumentSession;
 class ExportDialog;
 class GridView;
 class NewGridDialog;
@@ -45,7 +44,8 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MainWindow(ScanwordDocument& document, EditorState& editor, PrintSettings& settings, Prompter& prompter,
+  // Shows the session's document and edits it through the session's history.
+  MainWindow(DocumentSession& session, EditorState& editor, PrintSettings& settings, Prompter& prompter,
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -110,10 +110,6 @@ class MainWindow : public QWidget {
   // The title: the document's name, "*" while there are unsaved changes.
   void UpdateTitle();
 
-  // Work left by a VERSTAK that ended without saving: the document it held,
-  // as an unsaved document.
-  void OpenRecoveredWork(const ScanwordFileResult& read);
-
  signals:
   // The first activation is over: the window and the document are ready.
   void startedUp();
@@ -125,7 +121,6 @@ class MainWindow : public QWidget {
   QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
   ToolPalette& toolPalette() { return *palette_; }
   ClueEditing& clueEditing() { return *clueEditing_; }
-  DocumentHistory& history() { return *history_; }
 
   // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z). In clue editing only the steps of
   // texts and marks: cells change in layout editing.
@@ -163,7 +158,6 @@ class MainWindow : public QWidget {
   // With changes not yet saved, asks "Сохранить изменения?": true to go on
   // (saved, or not wanted), false to stay with the document as it is.
   bool MayDiscardChanges();
-  void SetDocumentName(const QString& name, const QString& scanwordFile = {}, int puzzleNumber = 0);
   void SettingsCommand();
   void ExportCommand();
   void AboutCommand();
@@ -176,8 +170,6 @@ class MainWindow : public QWidget {
   // Clue editing on the clue of `slot` in cell (column, row), the memo
   // showing its text.
   void ShowClue(int column, int row, int slot);
-  // The print output's title: the scanword file's name, or "Сканворд N".
-  QString PrintTitle() const;
   // The export's PDF or SVG, set as the preview sets it.
   void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice);
 
@@ -188,15 +180,15 @@ class MainWindow : public QWidget {
   void WheelOverGrid(const QWheelEvent& wheel);
   bool ScrollBarKey(QScrollBar& bar, int key);
   void DeferredRepaint();
+  // Another document in the session: the view fitted to its grid, repainted.
+  void ShowReplacedDocument();
 
+  DocumentSession& session_;
   ScanwordDocument& document_;
   EditorState& editor_;
   PrintSettings& settings_;
   Prompter& prompter_;
   Dialogs dialogs_;
-  QString documentName_;  // "имя.skw", "кроссворд 107", or empty
-  QString scanwordFile_;  // where Ctrl+S saves; empty until saved or opened as .skw
-  int puzzleNumber_ = 0;  // of the grid file it was read from, while not saved as .skw
   bool firstActivationQueued_ = false;
   bool activated_ = false;
   int panel1Width_ = 212;
@@ -220,7 +212,6 @@ class MainWindow : public QWidget {
   QPlainTextEdit* memo_ = nullptr;
   ToolPalette* palette_ = nullptr;
   ClueEditing* clueEditing_ = nullptr;
-  DocumentHistory* history_ = nullptr;
   std::unique_ptr<OneKeyCommands> keys_;
 };
 

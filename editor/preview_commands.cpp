@@ -2,15 +2,14 @@
 // kept up to date with the document, a clue chosen in its list of clues
 // that do not fit, and the export's PDF and SVG.
 
-#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "editor/clue_editing.h"
-#include "editor/document_history.h"
 #include "editor/osnova.h"
 #include "preview/preview_window.h"
 #include "preview/print_export.h"
 #include "script/makros.h"
+#include "session/document_session.h"
 #include "widgets/prompter.h"
 
 namespace verstak {
@@ -18,10 +17,7 @@ namespace verstak {
 void MainWindow::ConnectPreview() {
   PreviewWindow* preview = dialogs_.preview;
   if (!preview) return;
-  // Every step, undone or redone too, and every new or opened document.
-  connect(history_, &DocumentHistory::changed, preview, &PreviewWindow::ScheduleRender, Qt::UniqueConnection);
   connect(preview, &PreviewWindow::clueChosen, this, &MainWindow::ShowClue, Qt::UniqueConnection);
-  preview->setTitle(PrintTitle());
 }
 
 // What is typed in the memo shows: it is stored first.
@@ -29,7 +25,6 @@ void MainWindow::PreviewCommand() {
   if (!dialogs_.preview || editor_.mode == EditorMode::Painting) return;
   clueEditing_->StoreClueText();
   if (dialogs_.exportDialog) dialogs_.preview->setExportChoice(dialogs_.exportDialog->choice());
-  dialogs_.preview->setTitle(PrintTitle());
   dialogs_.preview->ShowPreview();
 }
 
@@ -42,11 +37,6 @@ void MainWindow::ShowClue(int column, int row, int slot) {
   memo_->setFocus();
 }
 
-QString MainWindow::PrintTitle() const {
-  if (!scanwordFile_.isEmpty()) return QFileInfo(scanwordFile_).fileName();
-  return puzzleNumber_ > 0 ? QStringLiteral("Сканворд %1").arg(puzzleNumber_) : QStringLiteral("Сканворд");
-}
-
 void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice) {
   const TypesetSettings typeset = dialogs_.preview ? dialogs_.preview->typesetting() : TypesetSettings{};
   const FontOutcome font = LoadTypesetFont(typeset.font);
@@ -55,7 +45,7 @@ void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const 
     return;
   }
   const PrintFileWritten written =
-      WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, PrintTitle());
+      WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle());
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written.notFitting));
 }
 

@@ -1,12 +1,13 @@
 #include "recovery/autosave.h"
 
 #include "recovery/recovery_store.h"
+#include "session/document_session.h"
 
 namespace verstak {
 
-Autosave::Autosave(RecoveryStore& store, const ScanwordDocument& document, const EditorState& editor,
-                   std::chrono::milliseconds interval, QObject* parent)
-    : QObject(parent), store_(store), document_(document), editor_(editor) {
+Autosave::Autosave(RecoveryStore& store, const DocumentSession& session, std::chrono::milliseconds interval,
+                   QObject* parent)
+    : QObject(parent), store_(store), session_(session) {
   timer_.setSingleShot(true);
   timer_.setInterval(interval);
   connect(&timer_, &QTimer::timeout, this, &Autosave::Write);
@@ -14,7 +15,7 @@ Autosave::Autosave(RecoveryStore& store, const ScanwordDocument& document, const
 
 // The first change after a write starts the wait; later ones join it.
 void Autosave::documentEdited() {
-  if (!editor_.documentChanged) {
+  if (!session_.modified()) {
     timer_.stop();
     store_.discard();
     return;
@@ -25,7 +26,7 @@ void Autosave::documentEdited() {
 // A write still under way is waited out with another interval, so that the
 // last change is not left out when no further change comes.
 void Autosave::Write() {
-  if (editor_.documentChanged && store_.usable() && !store_.write(document_)) timer_.start();
+  if (session_.modified() && store_.usable() && !store_.write(session_.document())) timer_.start();
 }
 
 }  // namespace verstak

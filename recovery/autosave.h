@@ -7,11 +7,10 @@
 #include <QTimer>
 #include <chrono>
 
-#include "document/scanword_document.h"
-#include "editor/editor_state.h"
 
 namespace verstak {
 
+class DocumentSession;
 class RecoveryStore;
 
 class Autosave : public QObject {
@@ -20,8 +19,8 @@ class Autosave : public QObject {
  public:
   static constexpr std::chrono::milliseconds kInterval{10000};
 
-  Autosave(RecoveryStore& store, const ScanwordDocument& document, const EditorState& editor,
-           std::chrono::milliseconds interval = kInterval, QObject* parent = nullptr);
+  Autosave(RecoveryStore& store, const DocumentSession& session, std::chrono::milliseconds interval = kInterval,
+           QObject* parent = nullptr);
 
   // The document changed, or its mark of unsaved changes did.
   void documentEdited();
@@ -30,8 +29,7 @@ class Autosave : public QObject {
   void Write();
 
   RecoveryStore& store_;
-  const ScanwordDocument& document_;
-  const EditorState& editor_;
+  const DocumentSession& session_;
   QTimer timer_;
 };
 

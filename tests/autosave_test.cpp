@@ -20,7 +20,7 @@ class AutosaveTest : public QObject {
   void theFileFollowsTheUnsavedWork() {
     QTemporaryDir folder;
     ProgramFixture f;
-    ProgramRecovery recovery(f.windows, f.document, f.editor, f.prompter, folder.filePath(QStringLiteral("r")),
+    ProgramRecovery recovery(f.session, f.main, f.prompter, folder.filePath(QStringLiteral("r")),
                              std::chrono::milliseconds(100));
     QVERIFY(f.Start());
     NewGrid(f, 5, 5);
@@ -39,7 +39,7 @@ class AutosaveTest : public QObject {
     ClickCell(f, 3, 3);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 5000);
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);  // back to what was saved
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     QVERIFY(!QFile::exists(file));
   }
 };

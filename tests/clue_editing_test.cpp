@@ -31,7 +31,6 @@ void SetUpGrid(ProgramFixture& f, int width, int height, std::initializer_list<P
   for (const Placed& p : cells) f.document.cells.at(p.x, p.y).kind = p.kind;
   for (const auto& [slot, text] : texts) SetSlotLine(f, slot, 1, QString::fromUtf8(text));
   f.main.gridView().RepaintGrid();
-  f.editor.documentChanged = false;
 }
 
 void Enter(ProgramFixture& f) { QTest::mouseClick(Button(f, "Button6"), Qt::LeftButton); }
@@ -117,7 +116,7 @@ class ClueEditingTest : public QObject {
     QCOMPARE(MemoText(f), QStringLiteral("Река\n"));
     QCOMPARE(HalfColour(f, 2, 1, 1), kYellow);
     QCOMPARE(HalfColour(f, 2, 1, 2), kRed);
-    QVERIFY(!f.editor.documentChanged);  // the check's marks are no edit
+    QVERIFY(!f.session.modified());  // the check's marks are no edit
 
     // The mouse does nothing while the clue texts are edited.
     ClickCell(f, 1, 1);
@@ -172,7 +171,7 @@ class ClueEditingTest : public QObject {
         QVERIFY2(HalfColour(f, step.x, step.y, 3 - step.half) == kGrey, qPrintable(where));
       }
     }
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     for (int slot = 1; slot <= 4; ++slot) QCOMPARE(SlotLine(f, slot), QStringLiteral("определение %1").arg(slot));
   }
 
@@ -204,7 +203,7 @@ class ClueEditingTest : public QObject {
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Столица"));
     QCOMPARE(SlotLine(f, 1, 2), QStringLiteral("Франции"));
     QCOMPARE(MemoText(f), QStringLiteral("Столица\nФранции\n"));
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     f.main.memo().setPlainText(QStringLiteral("Париж"));
     PageUp(f);
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Париж"));
@@ -270,7 +269,7 @@ class ClueEditingTest : public QObject {
     Back(f);
 
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Слово"));
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     QCOMPARE(f.document.cells.at(1, 1).kind, CellKind::ClueSplitVertical);
     QCOMPARE(f.document.cells.at(3, 1).kind, CellKind::Clue);
     QCOMPARE(HalfColour(f, 1, 1, 1), kGrey);
@@ -344,7 +343,7 @@ class ClueEditingTest : public QObject {
     Back(f);
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Важное"));
     QVERIFY(f.document.definitions.slot(2).isEmpty());
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
   }
 
   // A 99 x 99 grid of split cells numbers 19602 slots; those past 10000
@@ -367,7 +366,7 @@ class ClueEditingTest : public QObject {
     QCOMPARE(f.editor.currentSlot, 10000);
     QCOMPARE(MemoText(f), QStringLiteral("последний\n"));
 
-    f.editor.documentChanged = false;
+    f.MarkSaved();
     const DefinitionTable before = f.document.definitions;
     PageDown(f);
     QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), QPoint(51, 51));
@@ -379,7 +378,7 @@ class ClueEditingTest : public QObject {
     PageUp(f);
     QVERIFY(MemoText(f).isEmpty());
     QVERIFY(f.document.definitions == before);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
   }
 
   // The font dialog opens on the face the memo really shows; OK without a
@@ -462,7 +461,7 @@ class ClueEditingTest : public QObject {
     QCOMPARE(f.prompter.questions, std::vector<QString>{QStringLiteral("Сохранить изменения?")});
     QVERIFY(!f.main.isVisible());
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Текст"));
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
   }
 
   // Scrolling repaints the grid: the selected clue shows in yellow again

@@ -107,7 +107,7 @@ class EditingSessionTest : public QObject {
     QCOMPARE(f.document.definitions.lastSlotWithText(), 6);
     QCOMPARE(f.editor.currentTool, 23);
     QCOMPARE(f.editor.mode, EditorMode::Idle);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
 
     // The check now finds a text for every clue.
     QTest::mouseClick(Button(f, "Button6"), Qt::LeftButton);

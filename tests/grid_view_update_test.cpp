@@ -11,7 +11,7 @@
 
 #include "document/overlay_rule.h"
 #include "editor/apply_tool.h"
-#include "editor/document_history.h"
+#include "session/document_history.h"
 #include "editor/grid_canvas.h"
 #include "editor/grid_view.h"
 #include "editing_support.h"
@@ -253,7 +253,7 @@ class GridViewUpdateTest : public QObject {
     ViewFixture f(12, 9);
     FillEveryKind(f.document, 30, 20);
     f.view.RepaintGrid();
-    DocumentHistory history(f.document, f.editor);
+    DocumentHistory history(f.document);
     MouseEditing editing(f.document, f.editor, f.view, history);
     const auto drag = [&](int tool, std::initializer_list<QPoint> cells) {
       f.editor.currentTool = tool;

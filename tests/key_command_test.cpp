@@ -105,14 +105,14 @@ class KeyCommandTest : public QObject {
     ClickCell(f, 1, 1);
     SetSlotLine(f, 1, 1, QStringLiteral("Река"));
     SetSlotLine(f, 2, 1, QStringLiteral("Озеро"));
-    f.editor.documentChanged = false;
+    f.MarkSaved();
     for (const char* step : {"'", "%", "'", "'"}) Type(&f.Bar1(), QString::fromLatin1(step));
     QCOMPARE(SlotLine(f, 1), QStringLiteral("Река"));
     QCOMPARE(SlotLine(f, 2), QStringLiteral("Озеро"));
     QCOMPARE(f.editor.cursorX, 1);
     QCOMPARE(f.editor.cursorY, 1);
     QCOMPARE(f.editor.selectedHalf, 1);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     QCOMPARE(f.editor.mode, EditorMode::Idle);
   }
 

@@ -31,7 +31,7 @@ struct CommandFixture : ProgramFixture {
     document.definitions.slot(1).line(1).assign("\xCD\xE8\xEB");  // Нил
     document.definitions.slot(1).line(2).assign("second line");
     document.definitions.slot(3).line(1).assign("third");
-    editor.documentChanged = true;
+    HoldUnsavedWork();
   }
 
   // Opens the scanword file `path` through "Открыть".
@@ -58,7 +58,7 @@ class MainCommandsTest : public QObject {
     f.prompter.saveAnswers = {f.Path("work.skw")};
     f.Click("Button4");
     QVERIFY(f.prompter.messages.empty());
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     QCOMPARE(f.prompter.fileDialogCalls.size(), std::size_t{1});
     QCOMPARE(f.prompter.fileDialogCalls[0].save, true);
     QCOMPARE(f.prompter.fileDialogCalls[0].filter, QStringLiteral("Файлы сканвордов: *.skw (*.skw)"));
@@ -87,11 +87,11 @@ class MainCommandsTest : public QObject {
     f.Click("Button4");
     QCOMPARE(TempFileBytes(f.Path("old.skw")), ScanwordFileBytes(f.document));
 
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     f.main.gridView().ClearPaintArea();
     f.Click("Button4");  // no answer queued: cancelled
     QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.skw")});
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     QCOMPARE(QColor(f.ViewPixel(100, 20)), QColor(255, 255, 255));  // the letter cell (3,1) repainted
     QVERIFY(f.prompter.messages.empty());
   }
@@ -109,7 +109,7 @@ class MainCommandsTest : public QObject {
     QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл! "});
     QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
     QVERIFY(f.document == before);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     QVERIFY(QFileInfo(f.Path("folder.skw")).isDir());
   }
 
@@ -154,7 +154,7 @@ class MainCommandsTest : public QObject {
     CommandFixture f;
     QVERIFY(f.Start());
     f.FillDocument();
-    f.editor.documentChanged = changed;
+    if (!changed) f.MarkSaved();
     f.prompter.questionAnswers = {static_cast<Prompter::Answer>(answer)};
     if (!saveName.isEmpty()) f.prompter.saveAnswers = {f.folder.filePath(saveName)};
 
@@ -188,17 +188,17 @@ class MainCommandsTest : public QObject {
     runNew();
     QCOMPARE(f.prompter.questions.size(), std::size_t{1});
     QVERIFY(f.document == before);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
 
     f.prompter.questionAnswers = {Prompter::Answer::Yes};
     f.prompter.saveAnswers = {f.Path("before-new.skw")};
     runNew();
     QCOMPARE(TempFileBytes(f.Path("before-new.skw")), ScanwordFileBytes(before));
     QCOMPARE(f.document.gridWidth, 9);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
 
     f.document.cells.at(1, 1).kind = CellKind::Clue;
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     f.prompter.questionAnswers = {Prompter::Answer::No};
     runNew();
     QCOMPARE(f.document.cells.at(1, 1).kind, CellKind::Letter);

@@ -76,7 +76,8 @@ class MainWindowTest : public QObject {
     EditorState editor;
     PrintSettings settings;
     RecordingPrompter prompter;
-    ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Show);
+    DocumentSession session(document, settings);
+    ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Show);
     bool splashShown = false;
     bool panelsHidden = false;
     QTimer poll;
@@ -104,7 +105,8 @@ class MainWindowTest : public QObject {
     EditorState editor;
     PrintSettings settings;
     RecordingPrompter prompter;
-    ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Show);
+    DocumentSession session(document, settings);
+    ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Show);
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &windows.splash, [&] {

@@ -228,7 +228,7 @@ class OpenDialogTest : public QObject {
     OpenFixture f;
     QVERIFY(f.Start());
     f.document.gridWidth = f.document.gridHeight = 2;
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     f.prompter.questionAnswers = {Prompter::Answer::No};
     f.main.gridView().RepaintGrid();
     const QString grid = f.Write("setki.txt", GridFile(30, 20));
@@ -256,7 +256,7 @@ class OpenDialogTest : public QObject {
     QCOMPARE(QColor(f.ViewPixel(60, 20)), QColor(255, 255, 255));  // letter cell (2,1)
     QCOMPARE(f.main.focusWidget(), &f.Bar1());
     QCOMPARE(f.dialog.LastPuzzleNumber, 3);
-    QVERIFY(!f.editor.documentChanged);  // grid and clue texts both from the files
+    QVERIFY(!f.session.modified());  // grid and clue texts both from the files
   }
 
   // However often files were opened before, nothing named reads nothing and
@@ -295,7 +295,7 @@ class OpenDialogTest : public QObject {
     const QString scanword = f.folder.filePath(QStringLiteral("saved.skw"));
     QVERIFY(!WriteScanwordFile(QFile::encodeName(scanword).toStdString(), saved));
     f.FillDocument();
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     f.prompter.questionAnswers = {Prompter::Answer::No};
     f.RunOpenCommand([&] {
       f.Field("Edit1").setText(f.Write("setki.txt", GridFile(5, 5)));
@@ -309,14 +309,14 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.document.definitions.slot(1).line(1).text(), std::string_view("one"));
     QCOMPARE(f.document.definitions.slot(2).line(1).text(), std::string_view("two"));  // moved up
     QVERIFY(f.document.definitions.slot(9).isEmpty());
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
   }
 
   void onlyDefinitionsKeepTheGrid() {
     OpenFixture f;
     QVERIFY(f.Start());
     f.FillDocument();
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     f.prompter.questionAnswers = {Prompter::Answer::No};
     const CellGrid cells = f.document.cells;
     f.RunOpenCommand([&] {
@@ -330,7 +330,7 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.document.definitions.slot(1).line(1).text(), std::string_view("Fifth"));
     QCOMPARE(f.document.definitions.lastSlotWithText(), 1);
     // The grid's edits are still not saved anywhere.
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
   }
 
   void onlyGridKeepsTheClueTexts() {
@@ -380,7 +380,7 @@ class OpenDialogTest : public QObject {
       });
     };
     f.FillDocument();
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     const ScanwordDocument before = f.document;
 
     f.RunOpenCommand([&] { QTest::mouseClick(&f.Button("Button5"), Qt::LeftButton); });
@@ -398,7 +398,7 @@ class OpenDialogTest : public QObject {
     f.prompter.saveAnswers = {QString()};  // the save dialog cancelled: nothing read
     open(grid);
     QVERIFY(f.document == before);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
 
     f.prompter.questionAnswers = {Prompter::Answer::Yes};
     f.prompter.saveAnswers = {f.folder.filePath(QStringLiteral("kept.skw"))};

@@ -274,18 +274,18 @@ class PaletteTest : public QObject {
     ProgramFixture f;
     QVERIFY(f.Start());
     NewGrid(f, 3, 3);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     ChooseTool(f, 1);
     ClickCell(f, 1, 1);
-    QVERIFY(f.editor.documentChanged);
-    f.editor.documentChanged = false;
+    QVERIFY(f.session.modified());
+    f.MarkSaved();
     ClickCell(f, 1, 1);  // arrow 1 on arrow 1: nothing changes
     ChooseTool(f, 15);
     ClickCell(f, 2, 2);  // clearing an empty cell
     ClickCell(f, 5, 5);  // outside the grid
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     ClickCell(f, 1, 1);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
   }
 };
 

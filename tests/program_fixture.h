@@ -16,7 +16,8 @@ struct ProgramFixture {
   EditorState editor;
   PrintSettings settings;
   RecordingPrompter prompter;
-  ProgramWindows windows{document, editor, settings, prompter, StartupSplash::Skip};
+  DocumentSession session{document, settings};
+  ProgramWindows windows{session, editor, settings, prompter, StartupSplash::Skip};
   MainWindow& main = windows.main;
 
   // Shows the main window at `size` and lets its first activation run.
@@ -34,6 +35,12 @@ struct ProgramFixture {
   QScrollBar& Bar1() { return *Child<QScrollBar>("ScrollBar1"); }
   QScrollBar& Bar2() { return *Child<QScrollBar>("ScrollBar2"); }
   QRgb ViewPixel(int x, int y) { return main.gridView().canvas().pixel(x, y) | 0xFF000000; }
+
+  // What the test wrote into the document counts as work not yet saved, as
+  // recovered work does: the session's mark, never a flag set by hand.
+  void HoldUnsavedWork() { session.restart(true); }
+  // As if the document had just been saved.
+  void MarkSaved() { session.history().markSaved(); }
 };
 
 }  // namespace verstak

@@ -69,8 +69,9 @@ int main(int argc, char* argv[]) {
   if (mode == QStringLiteral("restore") && args.size() > 4 && args[4] == QStringLiteral("yes")) {
     prompter.answer = Prompter::Answer::Yes;
   }
-  ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Skip);
-  ProgramRecovery recovery(windows, document, editor, prompter, folder, std::chrono::milliseconds(300));
+  DocumentSession session(document, settings);
+  ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Skip);
+  ProgramRecovery recovery(session, windows.main, prompter, folder, std::chrono::milliseconds(300));
   MainWindow& main = windows.main;
 
   QObject::connect(&main, &MainWindow::startedUp, &main, [&] {

@@ -68,8 +68,9 @@ class RecoveryQuestionTest : public QObject {
     EditorState editor;
     PrintSettings settings;
     QtPrompter prompter;
-    ProgramWindows windows(document, editor, settings, prompter, StartupSplash::Skip);
-    ProgramRecovery recovery(windows, document, editor, prompter, folder.path());
+    DocumentSession session(document, settings);
+    ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Skip);
+    ProgramRecovery recovery(session, windows.main, prompter, folder.path());
     QStringList buttons;
     bool answered = false;
     AnswerOnceShown(PressEscape, buttons, answered);
@@ -83,7 +84,7 @@ class RecoveryQuestionTest : public QObject {
     }
     QCOMPARE(Bytes(orphan), bytes);
     QCOMPARE(int(document.gridWidth), 0);  // not taken back either
-    QVERIFY(!editor.documentChanged);
+    QVERIFY(!session.modified());
 
     // Offered again at the next start; Нет is the answer that removes it.
     buttons.clear();

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "editing_support.h"
-#include "editor/document_history.h"
+#include "session/document_history.h"
 #include "files/scanword_file.h"
 
 using namespace verstak;
@@ -45,7 +45,7 @@ class UndoTest : public QObject {
     for (int x = 1; x <= 20; ++x) QCOMPARE(f.document.cells.at(x, 2).kind, CellKind::Clue);
     const ScanwordDocument after = f.document;
     const QImage pictureAfter = f.main.gridView().canvas();
-    QCOMPARE(f.main.history().count(), 1);
+    QCOMPARE(f.session.history().count(), 1);
 
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(f.document == before);
@@ -60,7 +60,7 @@ class UndoTest : public QObject {
 
     // A press that changes nothing adds no step.
     ClickCell(f, 3, 2);
-    QCOMPARE(f.main.history().count(), 1);
+    QCOMPARE(f.session.history().count(), 1);
   }
 
   // Ctrl with the key of Z is undo in either layout and never a tool, also
@@ -97,17 +97,17 @@ class UndoTest : public QObject {
     ClickCell(f, 1, 1);
     f.prompter.saveAnswers = {folder.filePath(QStringLiteral("a.skw"))};
     QTest::mouseClick(f.Child<QPushButton>("Button4"), Qt::LeftButton);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     ClickCell(f, 2, 1);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     QVERIFY(f.main.windowTitle().endsWith(QLatin1Char('*')));
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     QVERIFY(!f.main.windowTitle().endsWith(QLatin1Char('*')));
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);  // before the save
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
     QTest::keyClick(&f.Bar1(), Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(!f.editor.documentChanged);
+    QVERIFY(!f.session.modified());
     f.main.close();
     QVERIFY(f.prompter.questions.empty());
   }
@@ -148,7 +148,7 @@ class UndoTest : public QObject {
     ProgramFixture f;
     QVERIFY(f.Start({1280, 800}));
     NewGrid(f, 20, 15);
-    DocumentHistory history(f.document, f.editor, 20000);
+    DocumentHistory history(f.document, 20000);
     std::mt19937 random(11);
     const std::string start = ScanwordFileBytes(f.document);
     int edits = 0;
@@ -188,7 +188,7 @@ class UndoTest : public QObject {
     ProgramFixture f;
     QVERIFY(f.Start({1280, 800}));
     NewGrid(f, 99, 99);
-    DocumentHistory& history = f.main.history();
+    DocumentHistory& history = f.session.history();
     for (int i = 0; i < 1500; ++i) {
       CellChanges changes;
       for (int x = 1; x <= 99; ++x) {
@@ -202,7 +202,7 @@ class UndoTest : public QObject {
     QCOMPARE(history.count(), DocumentHistory::kDefaultLimit);
     qInfo("1000 steps of 99 cells each: %zu bytes", history.bytes());
     QVERIFY(history.bytes() < 1000u * (99 * sizeof(CellChange) + 200));
-    QVERIFY(f.editor.documentChanged);  // the saved state fell off the stack
+    QVERIFY(f.session.modified());  // the saved state fell off the stack
   }
 
   // Every step made, and every replaced document, says so: the preview
@@ -211,8 +211,7 @@ class UndoTest : public QObject {
   void changesAreAnnouncedButNotTheEnd() {
     ScanwordDocument document;
     document.gridWidth = document.gridHeight = 2;
-    EditorState editor;
-    auto history = std::make_unique<DocumentHistory>(document, editor);
+    auto history = std::make_unique<DocumentHistory>(document);
     int changed = 0;
     int marks = 0;
     QObject::connect(history.get(), &DocumentHistory::changed, [&] { ++changed; });

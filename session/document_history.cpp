@@ -1,9 +1,11 @@
-#include "editor/document_history.h"
+#include "session/document_history.h"
+
+#include <QSignalBlocker>
 
 namespace verstak {
 
-DocumentHistory::DocumentHistory(ScanwordDocument& document, EditorState& editor, int limit, QObject* parent)
-    : QObject(parent), document_(document), editor_(editor) {
+DocumentHistory::DocumentHistory(ScanwordDocument& document, int limit, QObject* parent)
+    : QObject(parent), document_(document) {
   stack_.setUndoLimit(limit);
   connect(&stack_, &QUndoStack::indexChanged, this, &DocumentHistory::UpdateMark);
   connect(&stack_, &QUndoStack::cleanChanged, this, &DocumentHistory::UpdateMark);
@@ -46,11 +48,14 @@ void DocumentHistory::markSaved() {
   emit changed();
 }
 
+// Said once, whether or not there were steps to clear.
 void DocumentHistory::restart(bool editsRemain) {
-  stack_.clear();
+  {
+    const QSignalBlocker quiet(stack_);
+    stack_.clear();
+  }
   editedBeforeHistory_ = editsRemain;
   UpdateMark();
-  // Clearing an empty history says nothing, but the document is another.
   emit changed();
 }
 
@@ -80,8 +85,8 @@ bool DocumentHistory::EditedSinceSave() const {
 
 void DocumentHistory::UpdateMark() {
   const bool edited = EditedSinceSave();
-  if (edited == editor_.documentChanged) return;
-  editor_.documentChanged = edited;
+  if (edited == edited_) return;
+  edited_ = edited;
   emit markChanged(edited);
 }
 

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "document/scanword_document.h"
-#include "editor/edit_steps.h"
-#include "editor/editor_state.h"
+#include "session/edit_steps.h"
 
 namespace verstak {
 
@@ -19,8 +18,7 @@ class DocumentHistory : public QObject {
  public:
   static constexpr int kDefaultLimit = 1000;
 
-  DocumentHistory(ScanwordDocument& document, EditorState& editor, int limit = kDefaultLimit,
-                  QObject* parent = nullptr);
+  explicit DocumentHistory(ScanwordDocument& document, int limit = kDefaultLimit, QObject* parent = nullptr);
   ~DocumentHistory() override;
 
   ScanwordDocument& document() { return document_; }
@@ -29,6 +27,9 @@ class DocumentHistory : public QObject {
   void pushCells(std::vector<CellChange> changes, bool marksOnly = false);
   void pushClueText(int slot, const DefinitionText& before, const DefinitionText& after,
                     std::vector<CellChange> cell);
+
+  // Changes not yet saved: the mark the title shows.
+  bool edited() const { return edited_; }
 
   bool canUndo() const { return stack_.canUndo(); }
   bool canRedo() const { return stack_.canRedo(); }
@@ -67,9 +68,9 @@ class DocumentHistory : public QObject {
   static bool IsMarksOnly(const QUndoCommand* command);
 
   ScanwordDocument& document_;
-  EditorState& editor_;
   QUndoStack stack_;
   bool editedBeforeHistory_ = false;
+  bool edited_ = false;  // EditedSinceSave() as last announced
 };
 
 }  // namespace verstak

@@ -1,8 +1,8 @@
-#include "editor/edit_steps.h"
+#include "session/edit_steps.h"
 
 #include <algorithm>
 
-#include "editor/document_history.h"
+#include "session/document_history.h"
 
 namespace verstak {
 

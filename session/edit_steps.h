@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "document/scanword_document.h"
-#include "editor/view_cells.h"
 
 namespace verstak {
 
