@@ -22,8 +22,8 @@ ProgramWindows::ProgramWindows(DocumentSession& session, EditorState& editor, Pr
   // shows in the preview, under the document's print title.
   QObject::connect(&session, &DocumentSession::changed, &preview, &PreviewWindow::ScheduleRender);
   QObject::connect(&session, &DocumentSession::nameChanged, &preview,
-                   [&session, this] { preview.setTitle(session.printTitle()); });
-  preview.setTitle(session.printTitle());
+                   [&session, this] { preview.setTitle(session.printTitle(), session.name().scanwordFile); });
+  preview.setTitle(session.printTitle(), session.name().scanwordFile);
 }
 
 }  // namespace verstak

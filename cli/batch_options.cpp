@@ -11,6 +11,7 @@
 #include "settings/apply_settings.h"
 #include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
+#include "print/output_condition.h"
 
 namespace verstak::batch {
 namespace {
@@ -57,6 +58,11 @@ constexpr KnownOption kOptions[] = {
     {"--line-width", true, Bit(Command::Export)},
     {"--no-arrowheads", false, Bit(Command::Export)},
     {"--strict-fit", false, Bit(Command::Export)},
+    {"--bleed", true, Bit(Command::Export)},
+    {"--marks", false, Bit(Command::Export)},
+    {"--page", true, Bit(Command::Export)},
+    {"--output-condition", true, Bit(Command::Export)},
+    {"--icc", true, Bit(Command::Export)},
     {"--fit", false, Bit(Command::Check)},
 };
 
@@ -283,6 +289,55 @@ Problem TakeTypeset(const RawArguments& raw, TypesetSettings& typeset) {
   return std::nullopt;
 }
 
+// A millimetre figure with a decimal point or comma, above 0 and at most 10 m.
+std::optional<double> PaperSide(std::string_view text) {
+  std::string typed(text);
+  std::ranges::replace(typed, ',', '.');
+  double side = 0;
+  const char* const end = typed.data() + typed.size();
+  const auto [stop, error] = std::from_chars(typed.data(), end, side);
+  if (typed.empty() || error != std::errc{} || stop != end || !std::isfinite(side) || side <= 0 || side > 10000)
+    return std::nullopt;
+  return side;
+}
+
+// A4, A5, A3 (any case) or WxH in millimetres.
+std::optional<PaperSize> PaperOf(std::string_view text) {
+  for (const NamedPaper& paper : kPaperSizes) {
+    if (text.size() == paper.name.size() && std::toupper(static_cast<unsigned char>(text[0])) == paper.name[0] &&
+        text.substr(1) == paper.name.substr(1))
+      return paper.size;
+  }
+  const std::size_t cross = text.find_first_of("xX");
+  if (cross == std::string_view::npos) return std::nullopt;
+  const std::optional<double> width = PaperSide(text.substr(0, cross));
+  const std::optional<double> height = PaperSide(text.substr(cross + 1));
+  if (!width || !height) return std::nullopt;
+  return PaperSize{*width, *height};
+}
+
+Problem TakePress(const RawArguments& raw, Options& options) {
+  PressSettings& press = options.press;
+  if (Problem problem = TakeNumberIn(raw, {"--bleed", 0, 50, false, "выпуск в мм от 0 до 50"}, press.bleed))
+    return problem;
+  press.cropMarks = raw.has("--marks");
+  if (const std::string* page = raw.value("--page")) {
+    press.paper = PaperOf(*page);
+    if (!press.paper) return "--page: A4, A5, A3 или ШxВ в мм (например 200x280), а не " + *page;
+  }
+  if (const std::string* icc = raw.value("--icc")) {
+    if (icc->empty()) return "--icc: нужен файл профиля ICC";
+    options.iccFile = *icc;
+  }
+  if (const std::string* condition = raw.value("--output-condition")) {
+    if (condition->empty()) return "--output-condition: нужно название условия печати, например FOGRA39";
+    press.outputCondition = *condition;
+  }
+  if (!options.iccFile && !FindRegisteredCondition(press.outputCondition))
+    return UnregisteredConditionMessage(press.outputCondition) + " (--icc ФАЙЛ)";
+  return std::nullopt;
+}
+
 Problem TakeFormat(const RawArguments& raw, Options& options) {
   if (const std::string* format = raw.value("--format")) {
     options.format = Lookup<OutputFormat>(kFormats, *format);
@@ -327,6 +382,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
   if (!problem) problem = TakeChoice(raw, options.choice);
   if (!problem) problem = TakeSettings(raw, options.settings);
   if (!problem) problem = TakeTypeset(raw, options.typeset);
+  if (!problem) problem = TakePress(raw, options);
   if (!problem) problem = TakeFormat(raw, options);
   if (problem) return UsageError{std::move(*problem)};
   return options;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "files/open_files.h"
+#include "print/press_settings.h"
 #include "print/typeset_settings.h"
 #include "settings/print_settings.h"
 #include "script/export_choice.h"
@@ -47,6 +48,10 @@ struct Options {
   PrintSettings settings;
   std::optional<OutputFormat> format;  // --format; otherwise by the extension of -o
   TypesetSettings typeset;
+  // The PDF's page and printing condition; the profile's bytes and the date
+  // are filled in when the export starts.
+  PressSettings press;
+  std::optional<std::filesystem::path> iccFile;  // --icc
   bool fit = false;        // check --fit
   bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export
 

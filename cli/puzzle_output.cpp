@@ -1,20 +1,52 @@
 #include "cli/puzzle_output.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
 #include "document/print_title.h"
 #include "files/atomic_file.h"
+#include "print/output_condition.h"
+#include "print/press_date.h"
 #include "print/print_writer.h"
 #include "script/corel_script_writer.h"
 
 namespace verstak::batch {
 
+std::optional<PressSettings> PressOf(const Options& options, std::vector<UserMessage>& failures) {
+  PressSettings press = options.press;
+  if (options.iccFile) {
+    std::ifstream file(*options.iccFile, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (!file || file.bad()) {
+      failures.push_back(UserMessage::Error("Не удалось прочитать профиль ICC " + options.iccFile->string()));
+      return std::nullopt;
+    }
+    press.iccProfile = std::move(bytes).str();
+    if (Failure fault = CheckOutputProfile(press.iccProfile, *options.iccFile)) {
+      failures.push_back(std::move(*fault));
+      return std::nullopt;
+    }
+  }
+  std::vector<std::filesystem::path> inputs;
+  for (const auto& file : {options.input.grid, options.input.definitions, options.input.scanword}) {
+    if (file) inputs.push_back(*file);
+  }
+  press.date = PressDate(std::getenv("SOURCE_DATE_EPOCH"), inputs).value_or(0);
+  return press;
+}
+
 std::optional<PuzzleOutput> PuzzleOutput::Prepare(const Options& options, std::vector<UserMessage>& failures) {
-  if (options.outputFormat() == OutputFormat::Csc) return PuzzleOutput(options, std::nullopt);
+  if (options.outputFormat() == OutputFormat::Csc) return PuzzleOutput(options, std::nullopt, {});
   FontOutcome font = LoadTypesetFont(options.typeset.font);
   if (font.failure) {
     failures.push_back(std::move(*font.failure));
     return std::nullopt;
   }
-  return PuzzleOutput(options, std::move(font.font));
+  std::optional<PressSettings> press = PressOf(options, failures);
+  if (!press) return std::nullopt;
+  return PuzzleOutput(options, std::move(font.font), std::move(*press));
 }
 
 std::string_view PuzzleOutput::extension() const {
@@ -31,7 +63,7 @@ PuzzleWritten PuzzleOutput::make(const ScanwordDocument& document, std::string_v
   if (format_ == OutputFormat::Csc) {
     return {std::nullopt, 0, CorelScriptWriter(document, options.settings).write(options.choice)};
   }
-  const PrintWriter writer(document, options.settings, options.typeset, *font_);
+  const PrintWriter writer(document, options.settings, options.typeset, *font_, press_);
   PrintMade made = writer.make(format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, options.choice, title);
   return {std::move(made.failure), made.fit.overflowing(), std::move(made.bytes)};
 }

@@ -22,7 +22,8 @@ struct PuzzleWritten {
 
 class PuzzleOutput {
  public:
-  // The font is loaded only for the print formats; its failure names it.
+  // The font and the ICC profile are loaded only for the print formats; a
+  // failure names the file.
   static std::optional<PuzzleOutput> Prepare(const Options& options, std::vector<UserMessage>& failures);
 
   OutputFormat format() const { return format_; }
@@ -38,13 +39,18 @@ class PuzzleOutput {
   std::string_view writeFailedMessage() const;
 
  private:
-  PuzzleOutput(const Options& options, std::optional<TypesetFont> font)
-      : options_(&options), format_(options.outputFormat()), font_(std::move(font)) {}
+  PuzzleOutput(const Options& options, std::optional<TypesetFont> font, PressSettings press)
+      : options_(&options), format_(options.outputFormat()), font_(std::move(font)), press_(std::move(press)) {}
 
   const Options* options_;
   OutputFormat format_;
   std::optional<TypesetFont> font_;
+  PressSettings press_;  // with the profile's bytes and the date
 };
+
+// The settings of the options with the bytes of the profile they name and
+// the date of the input files (or of SOURCE_DATE_EPOCH in the environment).
+std::optional<PressSettings> PressOf(const Options& options, std::vector<UserMessage>& failures);
 
 // "Сканворд N", or the name of the scanword file the puzzle came from.
 std::string PuzzleTitle(const PuzzleInput& input, int number);

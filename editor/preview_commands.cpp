@@ -45,7 +45,8 @@ void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const 
     return;
   }
   const PrintFileWritten written =
-      WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle());
+      WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle(),
+                     WindowPress(session_.name().scanwordFile));
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written.notFitting));
 }
 

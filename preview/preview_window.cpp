@@ -26,6 +26,7 @@
 #include "preview/print_export.h"
 #include "print/font_faces.h"
 #include "print/pdf_writer.h"
+#include "print/press_page.h"
 #include "widgets/file_filter.h"
 #include "widgets/prompter.h"
 #include "widgets/ui_font.h"
@@ -268,9 +269,10 @@ void PreviewWindow::setExportChoice(const ExportChoice& choice) {
   ScheduleRender();
 }
 
-void PreviewWindow::setTitle(const QString& title) {
-  if (title == title_) return;
+void PreviewWindow::setTitle(const QString& title, const QString& scanwordFile) {
+  if (title == title_ && scanwordFile == scanwordFile_) return;
   title_ = title;
+  scanwordFile_ = scanwordFile;
   ScheduleRender();
 }
 
@@ -318,7 +320,13 @@ void PreviewWindow::Render() {
   }
   const PrintWriter writer(document_, settings_, typeset_, *font.font);
   const Drawing drawing = writer.drawing(choice_);
-  const PrintBytes pdf = PdfBytes(drawing, *font.font, title_.toStdString());
+  const PressSettings press = WindowPress(scanwordFile_);
+  const PuzzlePageOutcome page = PuzzlePageOf(drawing, press);
+  if (page.failure) {
+    ShowProblem(QString::fromStdString(page.failure->text));
+    return;
+  }
+  const PrintBytes pdf = PdfBytes(drawing, *font.font, title_.toStdString(), press);
   if (pdf.failure) {
     ShowProblem(QString::fromStdString(pdf.failure->text));
     return;
@@ -330,14 +338,17 @@ void PreviewWindow::Render() {
   }
   // The layered layouts may leave the texts out; the list has every clue.
   fits_ = choice_.layerMode == LayerMode::OneLayer ? MakeFitReport(drawing) : writer.fitReport();
+  // The page holds the bleed (and crop marks) around the drawing.
+  const PagePoint origin = page.page->placed.origin;
   std::vector<QRectF> marks;
   for (const Shape& shape : drawing.shapes) {
     const auto* text = std::get_if<TextBlock>(&shape.form);
     if (text && !text->fit.fits) {
-      marks.emplace_back(QPointF(text->box.left, text->box.top), QPointF(text->box.right, text->box.bottom));
+      marks.emplace_back(QPointF(origin.x + text->box.left, origin.y + text->box.top),
+                         QPointF(origin.x + text->box.right, origin.y + text->box.bottom));
     }
   }
-  page_->setPage(pdf_, {drawing.pageWidth, drawing.pageHeight}, std::move(marks));
+  page_->setPage(pdf_, {page.page->page.mediaWidth, page.page->page.mediaHeight}, std::move(marks));
   ApplyZoom();
   FillFitList();
   emit rendered();
@@ -453,7 +464,8 @@ void PreviewWindow::SaveCommand(PrintFormat format) {
     return;
   }
   const PrintFileWritten written =
-      WritePrintFile(document_, settings_, typeset_, *font.font, LocalPath(name), format, choice_, title_);
+      WritePrintFile(document_, settings_, typeset_, *font.font, LocalPath(name), format, choice_, title_,
+                     WindowPress(scanwordFile_));
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written.notFitting));
 }
 

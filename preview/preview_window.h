@@ -56,8 +56,9 @@ class PreviewWindow : public QWidget {
 
   // The export dialog's layout and passes: the PDF is the one export writes.
   void setExportChoice(const ExportChoice& choice);
-  // "Сканворд N" or the scanword file's name: the PDF's title.
-  void setTitle(const QString& title);
+  // "Сканворд N" or the scanword file's name: the PDF's title; the
+  // scanword file (when there is one) dates it.
+  void setTitle(const QString& title, const QString& scanwordFile = {});
 
   // Shows the window in front, rendered.
   void ShowPreview();
@@ -136,6 +137,7 @@ class PreviewWindow : public QWidget {
   std::optional<FontOutcome> font_;  // for typeset_.font
   ExportChoice choice_;
   QString title_;
+  QString scanwordFile_;
   int zoom_ = 0;
   bool placed_ = false;
 

@@ -1,6 +1,10 @@
 #include "preview/print_export.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <cstdlib>
+
+#include "print/press_date.h"
 
 #include "widgets/file_filter.h"
 
@@ -24,10 +28,19 @@ ExportFormat ChosenExportFormat(const QString& fileName, const QString& chosenFi
 PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSettings& settings,
                                 const TypesetSettings& typeset, const TypesetFont& font,
                                 const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                                const QString& title) {
-  const PrintWriter writer(document, settings, typeset, font);
+                                const QString& title, const PressSettings& press) {
+  const PrintWriter writer(document, settings, typeset, font, press);
   PrintWritten written = writer.writeFile(path, format, choice, title.toStdString());
   return {std::move(written.failure), written.fit.overflowing()};
+}
+
+PressSettings WindowPress(const QString& scanwordFile) {
+  PressSettings press;
+  std::vector<std::filesystem::path> inputs;
+  if (!scanwordFile.isEmpty()) inputs.push_back(LocalPath(scanwordFile));
+  const std::optional<std::int64_t> date = PressDate(std::getenv("SOURCE_DATE_EPOCH"), inputs);
+  press.date = date.value_or(QDateTime::currentSecsSinceEpoch());
+  return press;
 }
 
 UserMessage PrintDoneMessage(int notFitting) {

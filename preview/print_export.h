@@ -38,7 +38,12 @@ struct PrintFileWritten {
 PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSettings& settings,
                                 const TypesetSettings& typeset, const TypesetFont& font,
                                 const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                                const QString& title);
+                                const QString& title, const PressSettings& press);
+
+// The press settings of the windows: the defaults, dated by
+// SOURCE_DATE_EPOCH or by the modification time of the document's scanword
+// file (so that its PDF is the one verstak-batch writes from it), else now.
+PressSettings WindowPress(const QString& scanwordFile);
 
 // "Выполнено!", with "Не помещается определений: N" under it when some
 // clues were set at the minimum size and still do not fit.

@@ -1,16 +1,14 @@
 #include "print/pdf_writer.h"
 
-#include <hpdf_objects.h>
-#include <hpdf_pages.h>
-#include <hpdf_streams.h>
-
 #include <algorithm>
 #include <bitset>
 #include <charconv>
 #include <cmath>
+#include <optional>
+#include <span>
 
 #include "document/cp1251.h"
-#include "print/hpdf_document.h"
+#include "print/press_pdf.h"
 #include "print/printable_text.h"
 
 namespace verstak {
@@ -34,6 +32,15 @@ class PdfContent {
   const std::string& bytes() const { return bytes_; }
   // The clue bytes shown, so that the embedded font keeps their glyphs.
   const std::bitset<256>& shown() const { return shown_; }
+
+  // The overprint of what follows; set only when it changes.
+  void overprint(Overprint state) {
+    if (overprint_ == state) return;
+    overprint_ = state;
+    bytes_ += '/';
+    bytes_ += OverprintStateName(state);
+    bytes_ += " gs\n";
+  }
 
   void lineWidth(double millimetres) {
     number(millimetres * kPointsPerMillimetre);
@@ -159,73 +166,36 @@ class PdfContent {
   // What the page's colours are set to; no colour is negative, so the first one is always set.
   Cmyk fill_{-1, -1, -1, -1};
   Cmyk stroke_{-1, -1, -1, -1};
+  std::optional<Overprint> overprint_;
 };
-
-// MediaBox and TrimBox alike: the page is the grid and its margin, nothing to trim.
-// Set directly, as libhpdf's own page size refuses pages below 3 pt or above 14400 pt.
-void SetPageBoxes(HPDF_Page page, const Drawing& drawing) {
-  const HPDF_Box box{0, 0, static_cast<HPDF_REAL>(drawing.pageWidth * kPointsPerMillimetre),
-                     static_cast<HPDF_REAL>(drawing.pageHeight * kPointsPerMillimetre)};
-  HPDF_Dict_Add(page, "MediaBox", HPDF_Box_Array_New(page->mmgr, box));
-  HPDF_Dict_Add(page, "TrimBox", HPDF_Box_Array_New(page->mmgr, box));
-}
-
-std::string Read(HPDF_Doc pdf) {
-  std::string bytes(HPDF_GetStreamSize(pdf), '\0');
-  HPDF_UINT32 size = static_cast<HPDF_UINT32>(bytes.size());
-  HPDF_ReadFromStream(pdf, reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
-  bytes.resize(size);
-  return bytes;
-}
 
 }  // namespace
 
-PrintBytes PdfBytes(const Drawing& drawing, const TypesetFont& font, std::string_view title) {
-  const UserMessage failed = UserMessage::Error("Не удалось составить PDF со шрифтом " + font.file.string());
-  HpdfDocument document;
-  HPDF_Doc pdf = document.get();
-  // The embedded font is compressed; the page content stays plain text.
-  HPDF_SetCompressionMode(pdf, HPDF_COMP_METADATA);
-  HPDF_Font clueFont = document.loadCp1251Font(font.file, true);
-  if (clueFont == nullptr) return {{}, failed};
-  HPDF_SetCurrentEncoder(pdf, "CP1251");
-  HPDF_SetInfoAttr(pdf, HPDF_INFO_TITLE, PrintableText(Utf8ToCp1251(title)).c_str());
-  HPDF_SetInfoAttr(pdf, HPDF_INFO_CREATOR, "VERSTAK");
-
-  HPDF_Page page = HPDF_AddPage(pdf);
-  if (page == nullptr) return {{}, failed};
-  SetPageBoxes(page, drawing);
-  // Puts the font among the page's resources under a name of its own.
-  HPDF_Page_BeginText(page);
-  HPDF_Page_SetFontAndSize(page, clueFont, 1);
-  HPDF_Page_EndText(page);
-  const char* fontName = HPDF_Page_GetLocalFontName(page, clueFont);
-  if (fontName == nullptr) return {{}, failed};
-
+PdfDrawingContent DrawingContent(const Drawing& drawing, const std::string& fontName) {
   PdfContent content(drawing, fontName);
   content.lineWidth(drawing.lineWidth);
   for (const Shape& shape : drawing.shapes) {
     if (const auto* rectangle = std::get_if<RectangleShape>(&shape.form)) {
+      content.overprint(Overprint::Lines);
       content.rectangle(shape, *rectangle);
     } else if (const auto* arrow = std::get_if<ArrowShape>(&shape.form)) {
+      content.overprint(Overprint::LinesAndFills);
       content.arrow(*arrow);
     } else {
+      content.overprint(shape.colour == kBlack ? Overprint::LinesAndFills : Overprint::Lines);
       content.text(shape, std::get<TextBlock>(shape.form));
     }
   }
-  const auto* attributes = static_cast<HPDF_PageAttr>(page->attr);
-  HPDF_Stream_Write(attributes->stream, reinterpret_cast<const HPDF_BYTE*>(content.bytes().data()),
-                    static_cast<HPDF_UINT>(content.bytes().size()));
-  // libhpdf embeds the glyphs it has measured.
-  std::string shown;
-  for (int byte = 1; byte < 256; ++byte) {
-    if (content.shown().test(static_cast<std::size_t>(byte))) shown += static_cast<char>(byte);
-  }
-  HPDF_Font_TextWidth(clueFont, reinterpret_cast<const HPDF_BYTE*>(shown.data()), static_cast<HPDF_UINT>(shown.size()));
-  if (document.failed() || HPDF_SaveToStream(pdf) != HPDF_OK) return {{}, failed};
-  std::string bytes = Read(pdf);
-  if (document.failed() || bytes.empty()) return {{}, failed};
-  return {std::move(bytes), std::nullopt};
+  return {content.bytes(), content.shown()};
+}
+
+PrintBytes PdfBytes(const Drawing& drawing, const TypesetFont& font, std::string_view title,
+                    const PressSettings& press) {
+  const PuzzlePageOutcome page = PuzzlePageOf(drawing, press);
+  if (page.failure) return {{}, page.failure};
+  PressPdf pdf(font, title, press);
+  pdf.addPage(page.page->page, std::span(&page.page->placed, 1));
+  return pdf.finish();
 }
 
 }  // namespace verstak

@@ -8,7 +8,7 @@ PrintMade PrintWriter::make(PrintFormat format, const ExportChoice& choice, std:
   const Drawing made = drawing(choice);
   PrintMade result{{}, std::nullopt, MakeFitReport(made)};
   if (format == PrintFormat::Pdf) {
-    PrintBytes pdf = PdfBytes(made, font_, title);
+    PrintBytes pdf = PdfBytes(made, font_, title, press_);
     result.bytes = std::move(pdf.bytes);
     result.failure = std::move(pdf.failure);
   } else {

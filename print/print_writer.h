@@ -10,6 +10,7 @@
 #include "document/user_message.h"
 #include "print/fit_report.h"
 #include "print/pdf_writer.h"
+#include "print/press_settings.h"
 #include "print/print_drawing.h"
 #include "print/svg_writer.h"
 #include "print/typeset_font.h"
@@ -40,8 +41,13 @@ class PrintWriter {
  public:
   // Only reads the document, which must outlive the writer; the settings and
   // the font are copied.
-  PrintWriter(const ScanwordDocument& document, PrintSettings settings, TypesetSettings typeset, TypesetFont font)
-      : document_(document), settings_(std::move(settings)), typeset_(std::move(typeset)), font_(std::move(font)) {}
+  PrintWriter(const ScanwordDocument& document, PrintSettings settings, TypesetSettings typeset, TypesetFont font,
+              PressSettings press = {})
+      : document_(document),
+        settings_(std::move(settings)),
+        typeset_(std::move(typeset)),
+        font_(std::move(font)),
+        press_(std::move(press)) {}
 
   Drawing drawing(const ExportChoice& choice) const {
     return PrintDrawing(document_, settings_, typeset_, font_, choice);
@@ -49,7 +55,7 @@ class PrintWriter {
 
   // `title` is UTF-8: "Сканворд N" or the file's name.
   PrintBytes pdf(const ExportChoice& choice, std::string_view title) const {
-    return PdfBytes(drawing(choice), font_, title);
+    return PdfBytes(drawing(choice), font_, title, press_);
   }
   std::string svg(const ExportChoice& choice, std::string_view title) const {
     return SvgBytes(drawing(choice), font_, title);
@@ -70,6 +76,7 @@ class PrintWriter {
   PrintSettings settings_;
   TypesetSettings typeset_;
   TypesetFont font_;
+  PressSettings press_;
 };
 
 }  // namespace verstak

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/cp1251.h"
+#include "print/press_page.h"
 #include "print/printable_text.h"
 
 namespace verstak {
@@ -75,11 +76,13 @@ class SvgPage {
 
   std::string write(std::string_view title) {
     out_.reserve(4096 + drawing_.shapes.size() * 256);
+    // The page takes in the outer half of the grid's frame too.
+    const PageBox extent = DrawingExtent(drawing_);
     out_ << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          << "<svg xmlns=\"http://www.w3.org/2000/svg\" "
             "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\""
-         << drawing_.pageWidth << "mm\" height=\"" << drawing_.pageHeight << "mm\" viewBox=\"0 0 " << drawing_.pageWidth
-         << " " << drawing_.pageHeight << "\">\n<title>";
+         << extent.width() << "mm\" height=\"" << extent.height() << "mm\" viewBox=\"" << extent.left << " "
+         << extent.top << " " << extent.width() << " " << extent.height() << "\">\n<title>";
     out_.escapedCp1251(PrintableText(Utf8ToCp1251(title)));
     out_ << "</title>\n";
     const bool layers = drawing_.layout == LayerMode::ByLayers;
@@ -163,7 +166,7 @@ class SvgPage {
     const PagePoint centre = block.box.centre();
     out_ << "<text font-family=\"";
     out_.escaped(font_.family);
-    out_ << "\" font-size=\"" << size << "\" text-anchor=\"middle\" xml:space=\"preserve\"";
+    out_ << ", sans-serif\" font-size=\"" << size << "\" text-anchor=\"middle\" xml:space=\"preserve\"";
     colour(shape.colour);
     cell(shape);
     out_ << " data-slot=\"" << block.fit.slot << "\"";

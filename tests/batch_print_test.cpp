@@ -1,10 +1,13 @@
 // verstak-batch's print output: the format by the output's extension or
-// --format, the typesetting options and their usage errors, a missing font,
-// check --fit, info --json's "fit", and clues that do not fit.
+// --format, the typesetting and press options and their usage errors, the
+// date, a missing font or profile, check --fit, info --json's "fit", and
+// clues that do not fit.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,6 +29,10 @@ namespace fs = std::filesystem;
 
 class BatchPrint : public testing::SmallPuzzleFiles {
  protected:
+  // The files' dates would date the PDFs; the writers' own default is 0.
+  BatchPrint() { setenv("SOURCE_DATE_EPOCH", "0", 1); }
+  ~BatchPrint() override { unsetenv("SOURCE_DATE_EPOCH"); }
+
   BatchRun exportPuzzle(int number, std::vector<std::string> more) const {
     std::vector<std::string> arguments = {
         "export", "--grid", grid, "--definitions", definitions, "--number", std::to_string(number)};
@@ -97,6 +104,79 @@ TEST_F(BatchPrint, TypesettingOptionsReachTheOutput) {
   const ScanwordDocument document = opened(1);
   EXPECT_EQ(TempFolder::Read(folder / "set.pdf"),
             PrintWriter(document, settings, typeset, testing::DefaultFont()).pdf({}, "Сканворд 1").bytes);
+}
+
+TEST_F(BatchPrint, PressOptionsReachTheOutput) {
+  const std::string profile = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
+  const BatchRun run = exportPuzzle(1, {"-o", path("press.pdf"), "--page", "a5", "--marks", "--bleed", "2,5",
+                                        "--output-condition", "Своя машина", "--icc", profile});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  PressSettings press;
+  press.paper = PaperSize{148, 210};
+  press.cropMarks = true;
+  press.bleed = 2.5;
+  press.outputCondition = "Своя машина";
+  press.iccProfile = TempFolder::Read(profile);
+  ASSERT_FALSE(press.iccProfile.empty());
+  EXPECT_EQ(TempFolder::Read(folder / "press.pdf"),
+            PrintWriter(opened(1), {}, {}, testing::DefaultFont(), press).pdf({}, "Сканворд 1").bytes);
+  ASSERT_EQ(exportPuzzle(1, {"-o", path("wxh.pdf"), "--page", "100x120.5"}).status, kExitDone);
+  press = PressSettings{};
+  press.paper = PaperSize{100, 120.5};
+  EXPECT_EQ(TempFolder::Read(folder / "wxh.pdf"),
+            PrintWriter(opened(1), {}, {}, testing::DefaultFont(), press).pdf({}, "Сканворд 1").bytes);
+}
+
+// Wrong values are usage errors; a profile that cannot be read or is of the
+// wrong kind, and a puzzle larger than the page, fail with nothing written.
+TEST_F(BatchPrint, PressOptionsRefusedAndFailures) {
+  struct Case {
+    std::vector<std::string> options;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--page", "B4"}, kExitUsage, "--page: A4, A5, A3 или ШxВ в мм (например 200x280), а не B4"},
+      {{"--page", "0x100"}, kExitUsage, "--page: A4, A5, A3 или ШxВ в мм (например 200x280), а не 0x100"},
+      {{"--bleed", "51"}, kExitUsage, "--bleed: выпуск в мм от 0 до 50, а не 51"},
+      {{"--output-condition", "FOGRA99"}, kExitUsage,
+       "Условия печати FOGRA99 нет в реестре ICC: нужен его профиль ICC (--icc ФАЙЛ)"},
+      {{"--icc", path("none.icc")}, kExitFailed, "Не удалось прочитать профиль ICC " + path("none.icc")},
+      {{"--icc", "/usr/share/color/icc/ghostscript/ps_cmyk.icc"}, kExitFailed,
+       "Профиль /usr/share/color/icc/ghostscript/ps_cmyk.icc: нужен профиль ICC версии 2"},
+      {{"--page", "20x20"}, kExitFailed, "Сканворд (50,7 × 25,5 мм) не помещается на страницу 20,0 × 20,0 мм"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> options = {"-o", path("refused.pdf")};
+    options.insert(options.end(), c.options.begin(), c.options.end());
+    const BatchRun run = exportPuzzle(1, options);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "refused.pdf")) << c.message;
+  }
+}
+
+// The date is SOURCE_DATE_EPOCH's, else the newest input file's.
+TEST_F(BatchPrint, DateOfTheNewestInputOrSourceDateEpoch) {
+  const auto at = [](std::int64_t seconds) {
+    return std::chrono::file_clock::from_sys(std::chrono::sys_seconds{std::chrono::seconds{seconds}});
+  };
+  fs::last_write_time(grid, at(1600000000));         // 2020-09-13 12:26:40
+  fs::last_write_time(definitions, at(1500000000));  // 2017-07-14 02:40:00
+  const auto dateOf = [&](const char* name) {
+    const std::string pdf = TempFolder::Read(folder / name);
+    const std::size_t at = pdf.find("/CreationDate (");
+    return at == std::string::npos ? std::string() : pdf.substr(at + 15, 16);
+  };
+  unsetenv("SOURCE_DATE_EPOCH");
+  ASSERT_EQ(exportPuzzle(1, {"-o", path("files.pdf")}).status, kExitDone);
+  EXPECT_EQ(dateOf("files.pdf"), "D:20200913122640");
+  setenv("SOURCE_DATE_EPOCH", "not a number", 1);
+  ASSERT_EQ(exportPuzzle(1, {"-o", path("bad.pdf")}).status, kExitDone);
+  EXPECT_EQ(dateOf("bad.pdf"), "D:20200913122640");
+  setenv("SOURCE_DATE_EPOCH", "1234567890", 1);
+  ASSERT_EQ(exportPuzzle(1, {"-o", path("epoch.pdf")}).status, kExitDone);
+  EXPECT_EQ(dateOf("epoch.pdf"), "D:20090213233130");
 }
 
 TEST_F(BatchPrint, TitleIsThePuzzleNumberOrTheScanwordFilesName) {

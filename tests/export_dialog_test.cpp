@@ -65,6 +65,9 @@ class ExportDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Dated as the export's writer dates by default.
+  void initTestCase() { qputenv("SOURCE_DATE_EPOCH", "0"); }
+
   void firstState() {
     ExportFixture f;
     QCOMPARE(f.dialog.findChild<QGroupBox*>(QStringLiteral("RadioGroup1"))->title(),

@@ -137,7 +137,11 @@ class PreviewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    // Dated as the export's writer dates by default.
+    qputenv("SOURCE_DATE_EPOCH", "0");
+  }
 
   // F5 opens the preview on the very PDF of the export, rendered: clue
   // backgrounds grey at K 20, letter cells white, frames dark, where the
@@ -173,8 +177,9 @@ class PreviewTest : public QObject {
     QVERIFY(clueSlot > 0);
     const QImage page = f.Page();
     QCOMPARE(page.devicePixelRatio(), 1.0);
+    // The drawing lies inside the bleed of 3 mm and the frame's half line.
     const auto pixelAt = [&](double xMm, double yMm) {
-      const QRectF at = view.markRect(QRectF(xMm, yMm, 0, 0));
+      const QRectF at = view.markRect(QRectF(xMm + 3.1, yMm + 3.1, 0, 0));
       return page.pixel(static_cast<int>(at.x()), static_cast<int>(at.y()));
     };
     const PageBox clue = *FrameOf(drawing, clueCell.x(), clueCell.y());
@@ -204,7 +209,8 @@ class PreviewTest : public QObject {
     QVERIFY(f.preview.renderPending());
     QVERIFY(f.WaitForRender());
     QVERIFY(f.preview.pdfBytes() != before);
-    QCOMPARE(f.preview.pageView().pageSize().width(), 4 * 20.0);
+    // The page: the grid, its frame's line and the bleed of 3 mm on each side.
+    QVERIFY(std::abs(f.preview.pageView().pageSize().width() - (4 * 20.0 + 0.2 + 6)) < 0.01);
 
     // A tool applied with the mouse is a step of the history.
     QTest::mouseClick(f.Child<QAbstractButton>("SpeedButton23"), Qt::LeftButton);
@@ -454,7 +460,7 @@ class PreviewTest : public QObject {
       QCOMPARE(columns.value(12), QStringLiteral("300"));  // x-ppi
     }
     // Rendered at 72 dpi, one pixel a point: the drawing's box is the page's
-    // true size, centred.
+    // true size less its white bleed, centred.
     QVERIFY(Run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
                                              QStringLiteral("-singlefile"), printed, f.Path(QStringLiteral("printed"))})
                 .isEmpty());
@@ -466,7 +472,7 @@ class PreviewTest : public QObject {
         if (qGray(paper.pixel(x, y)) < 250) inked |= QRect(x, y, 1, 1);
       }
     }
-    const QSizeF page = f.preview.pageView().pageSize() / kMillimetresPerPoint;
+    const QSizeF page = (f.preview.pageView().pageSize() - QSizeF(6, 6)) / kMillimetresPerPoint;
     QVERIFY2(std::abs(inked.width() - page.width()) <= 2, qPrintable(QString::number(inked.width())));
     QVERIFY(std::abs(inked.height() - page.height()) <= 2);
     QVERIFY(std::abs(inked.left() - (paper.width() - 1 - inked.right())) <= 2);
