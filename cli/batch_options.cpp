@@ -58,6 +58,7 @@ constexpr KnownOption kOptions[] = {
     {"--line-width", true, Bit(Command::Export)},
     {"--no-arrowheads", false, Bit(Command::Export)},
     {"--strict-fit", false, Bit(Command::Export)},
+    {"--strict", false, Bit(Command::Export)},
     {"--bleed", true, Bit(Command::Export)},
     {"--marks", false, Bit(Command::Export)},
     {"--page", true, Bit(Command::Export)},
@@ -345,6 +346,7 @@ Problem TakeFormat(const RawArguments& raw, Options& options) {
   }
   options.fit = raw.has("--fit");
   options.strictFit = raw.has("--strict-fit");
+  options.strict = raw.has("--strict");
   return std::nullopt;
 }
 

@@ -54,6 +54,7 @@ struct Options {
   std::optional<std::filesystem::path> iccFile;  // --icc
   bool fit = false;        // check --fit
   bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export
+  bool strict = false;     // export --strict: a PDF or SVG with any fault is not written
 
   // --format, else for one file the extension of -o (.pdf, .svg), else the macro.
   OutputFormat outputFormat() const;

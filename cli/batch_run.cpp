@@ -13,6 +13,7 @@
 #include "document/check_definitions.h"
 #include "files/scanword_file.h"
 #include "print/fit_report.h"
+#include "print/press_check.h"
 
 namespace verstak::batch {
 namespace {
@@ -33,7 +34,8 @@ int WriteOut(const std::string& bytes, std::string_view failed, Streams streams)
 }
 
 // A print file whose clues do not all fit is still written; the count is
-// reported, and fails the export only when asked to.
+// reported, and fails the export only when asked to. What else keeps it from
+// the press is a warning, or with --strict the reason nothing is written.
 int ExportOne(const Options& options, const PuzzleOutput& output, const ScanwordDocument& document,
               Streams streams) {
   const std::string title = PuzzleTitle(options.input, options.input.number);
@@ -41,6 +43,7 @@ int ExportOne(const Options& options, const PuzzleOutput& output, const Scanword
   const PuzzleWritten written = toOutput ? output.make(document, title) : output.write(document, options.output, title);
   if (written.failure) return Fail({*written.failure}, streams);
   if (toOutput && WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) return kExitFailed;
+  for (const std::string& fault : written.faults) streams.err << WarningLine(fault) << '\n';
   if (written.notFitting == 0) return kExitDone;
   streams.err << NotFittingLine(written.notFitting) << '\n';
   return options.strictFit ? kExitFailed : kExitDone;

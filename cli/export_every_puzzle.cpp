@@ -9,6 +9,7 @@
 #include "cli/puzzle_output.h"
 #include "document/blanks.h"
 #include "files/atomic_file.h"
+#include "print/press_check.h"
 
 namespace verstak::batch {
 namespace {
@@ -39,6 +40,10 @@ class ExportTally {
   int skipped_ = 0;
   std::map<std::string, int> reasons_;
 };
+
+// The reason a puzzle refused by --strict is passed over; its causes are
+// listed above the summary.
+constexpr std::string_view kNotReadyForPress = "сканворд не готов к печати";
 
 std::filesystem::path OutputPath(const std::filesystem::path& folder, int number, std::string_view extension) {
   return folder / (std::to_string(number) + "." + std::string(extension));
@@ -81,6 +86,10 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
       reads.applyTo(document);
       // Synced once for the whole run, at its end.
       PuzzleWritten made = output->make(document, PuzzleTitle(input, number));
+      const std::string puzzle = "№ " + std::to_string(number) + ": ";
+      for (const std::string& fault : made.faults)
+        bar.print(puzzle + (made.refused ? fault : WarningLine(fault)));
+      if (made.refused) made.failure = UserMessage::Error(std::string(kNotReadyForPress));
       if (!made.failure && !WriteFileAtomically(OutputPath(options.output, number, output->extension()), made.bytes,
                                                 SyncMode::Deferred)) {
         made.failure = UserMessage::Error(std::string(output->writeFailedMessage()));

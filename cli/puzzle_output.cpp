@@ -7,6 +7,7 @@
 #include "document/print_title.h"
 #include "files/atomic_file.h"
 #include "print/output_condition.h"
+#include "print/press_check.h"
 #include "print/press_date.h"
 #include "print/print_writer.h"
 #include "script/corel_script_writer.h"
@@ -61,11 +62,21 @@ std::string_view PuzzleOutput::extension() const {
 PuzzleWritten PuzzleOutput::make(const ScanwordDocument& document, std::string_view title) const {
   const Options& options = *options_;
   if (format_ == OutputFormat::Csc) {
-    return {std::nullopt, 0, CorelScriptWriter(document, options.settings).write(options.choice)};
+    return {std::nullopt, 0, CorelScriptWriter(document, options.settings).write(options.choice), {}, false};
   }
   const PrintWriter writer(document, options.settings, options.typeset, *font_, press_);
   PrintMade made = writer.make(format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, options.choice, title);
-  return {std::move(made.failure), made.fit.overflowing(), std::move(made.bytes)};
+  // The layered layouts may leave the texts out; the check takes every clue.
+  const FitReport& fit = options.choice.layerMode == LayerMode::OneLayer ? made.fit : writer.fitReport();
+  PuzzleWritten written{std::move(made.failure), made.fit.overflowing(), std::move(made.bytes),
+                        PressFaults(document, fit)};
+  if (options.strict && !written.failure && !written.faults.empty()) {
+    const UserMessage refusal = StrictRefusal(written.faults);
+    written.failure = UserMessage::Error(refusal.text + "\n" + refusal.details);
+    written.refused = true;
+    written.bytes.clear();
+  }
+  return written;
 }
 
 std::string_view PuzzleOutput::writeFailedMessage() const {

@@ -18,6 +18,10 @@ struct PuzzleWritten {
   Failure failure;
   int notFitting = 0;  // clues set at the minimum size and still too large
   std::string bytes;   // what make() made; write() leaves it empty
+  // What keeps a PDF or SVG from the press (see PressFaults): warnings, or
+  // with --strict the reasons it was not made (`refused`).
+  std::vector<std::string> faults;
+  bool refused = false;
 };
 
 class PuzzleOutput {

@@ -116,7 +116,8 @@ void MainWindow::ExportCommand() {
     if (!name.isEmpty()) {
       const ExportFormat format = ChosenExportFormat(name, filter);
       if (format != ExportFormat::Macro) {
-        ExportPrintFile(name, format == ExportFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, *choice);
+        ExportPrintFile(name, format == ExportFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, *choice,
+                        dialogs_.exportDialog->strict());
       } else if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(LocalPath(name), *choice)) {
         prompter_.showMessage(*failure);
       } else {

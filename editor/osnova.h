@@ -171,7 +171,8 @@ class MainWindow : public QWidget {
   // showing its text.
   void ShowClue(int column, int row, int slot);
   // The export's PDF or SVG, set as the preview sets it.
-  void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice);
+  // With `strict`, nothing is written while the puzzle is not ready for the press.
+  void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice, bool strict);
 
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();

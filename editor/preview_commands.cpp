@@ -37,7 +37,7 @@ void MainWindow::ShowClue(int column, int row, int slot) {
   memo_->setFocus();
 }
 
-void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice) {
+void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice, bool strict) {
   const TypesetSettings typeset = dialogs_.preview ? dialogs_.preview->typesetting() : TypesetSettings{};
   const FontOutcome font = LoadTypesetFont(typeset.font);
   if (font.failure) {
@@ -46,8 +46,8 @@ void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const 
   }
   const PrintFileWritten written =
       WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle(),
-                     WindowPress(session_.name().scanwordFile));
-  prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written.notFitting));
+                     WindowPress(session_.name().scanwordFile), strict);
+  prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
 }
 
 }  // namespace verstak

@@ -466,7 +466,7 @@ void PreviewWindow::SaveCommand(PrintFormat format) {
   const PrintFileWritten written =
       WritePrintFile(document_, settings_, typeset_, *font.font, LocalPath(name), format, choice_, title_,
                      WindowPress(scanwordFile_));
-  prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written.notFitting));
+  prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
 }
 
 void PreviewWindow::PrintCommand() {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <cstdlib>
 
+#include "files/atomic_file.h"
+#include "print/press_check.h"
 #include "print/press_date.h"
 
 #include "widgets/file_filter.h"
@@ -28,10 +30,19 @@ ExportFormat ChosenExportFormat(const QString& fileName, const QString& chosenFi
 PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSettings& settings,
                                 const TypesetSettings& typeset, const TypesetFont& font,
                                 const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                                const QString& title, const PressSettings& press) {
+                                const QString& title, const PressSettings& press, bool strict) {
   const PrintWriter writer(document, settings, typeset, font, press);
-  PrintWritten written = writer.writeFile(path, format, choice, title.toStdString());
-  return {std::move(written.failure), written.fit.overflowing()};
+  PrintMade made = writer.make(format, choice, title.toStdString());
+  // The layered layouts may leave the texts out; the check takes every clue.
+  const FitReport& fit = choice.layerMode == LayerMode::OneLayer ? made.fit : writer.fitReport();
+  PrintFileWritten written{std::move(made.failure), made.fit.overflowing(), PressFaults(document, fit)};
+  if (written.failure) return written;
+  if (strict && !written.faults.empty()) {
+    written.failure = StrictRefusal(written.faults);
+  } else if (!WriteFileAtomically(path, made.bytes)) {
+    written.failure = UserMessage::Error(std::string(kPrintWriteFailedMessage));
+  }
+  return written;
 }
 
 PressSettings WindowPress(const QString& scanwordFile) {
@@ -43,9 +54,11 @@ PressSettings WindowPress(const QString& scanwordFile) {
   return press;
 }
 
-UserMessage PrintDoneMessage(int notFitting) {
+UserMessage PrintDoneMessage(const PrintFileWritten& written) {
   UserMessage done = UserMessage::Success(std::string(kDoneMessage));
-  if (notFitting > 0) done.details = "Не помещается определений: " + std::to_string(notFitting);
+  for (const std::string& fault : written.faults) done.details += WarningLine(fault) + "\n";
+  if (written.notFitting > 0) done.details += "Не помещается определений: " + std::to_string(written.notFitting);
+  if (done.details.ends_with('\n')) done.details.pop_back();
   return done;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "print/arrow_start.h"
 #include "script/cell_layout.h"
 #include "script/clue_emitters.h"
 #include "script/one_layer_layout.h"
@@ -24,6 +25,7 @@ struct MadeObject {
   int partner = 0;                // texts: the object they are aligned with, from 1
   int slot = 0;                   // texts
   bool upright = false;           // texts
+  std::uint8_t arrow = 0;         // curves: the arrow code (1..14) of the subroutine that drew it
   bool deleted = false;
 };
 
@@ -33,7 +35,12 @@ class DrawingWalk {
  public:
   DrawingWalk(const ScanwordDocument& document, const PrintSettings& settings, const TypesetSettings& typeset,
               const TypesetFont& font)
-      : document_(document), settings_(settings), typeset_(typeset), font_(font), clue_(ClueColour(settings)) {}
+      : document_(document),
+        settings_(settings),
+        typeset_(typeset),
+        font_(font),
+        clue_(ClueColour(settings)),
+        links_(document) {}
 
   // `pass` is nullopt for the one-layer layout.
   void walk(const CellLayout& layout, std::optional<LayerPass> pass, std::vector<Shape>& shapes) {
@@ -71,8 +78,9 @@ class DrawingWalk {
   }
   PagePoint point(const CellPoint& p) const { return {pageX(cell_(p.x)), pageY(cell_(p.y))}; }
 
-  void make(const CellShape& shape) {
+  void make(const CellShape& shape, std::uint8_t arrow = 0) {
     MadeObject object{};
+    object.arrow = arrow;
     if (shape.type == CellShape::Type::Rectangle) {
       object.type = MadeObject::Type::Rectangle;
       const double left = pageX(cell_(shape.left)), right = pageX(cell_(shape.right));
@@ -97,8 +105,9 @@ class DrawingWalk {
   void call(int number, bool counted) {
     const Subroutine* subroutine = FindSubroutine(number);
     if (subroutine == nullptr) return;
+    const std::uint8_t arrow = number >= 1 && number <= 14 ? static_cast<std::uint8_t>(number) : 0;
     for (const SubroutineLine& line : subroutine->lines) {
-      if (line.shape.createsObject()) make(line.shape);
+      if (line.shape.createsObject()) make(line.shape, arrow);
       if (line.fill != Fill::None) fillSelected(line.fill);
     }
     if (counted) nob_ += subroutine->objectsCreated();
@@ -203,11 +212,27 @@ class DrawingWalk {
           shape.form =
               RectangleShape{object.box, settings_.cornerRadius / kUnitsPerMillimetre, object.fill != Fill::None};
           break;
-        case MadeObject::Type::Curve: shape.form = ArrowShape{object.points, arrowhead(object.points)}; break;
+        case MadeObject::Type::Curve: {
+          const std::vector<PagePoint> points = movedApart(object);
+          shape.form = ArrowShape{points, arrowhead(points)};
+          break;
+        }
         case MadeObject::Type::Text: shape.form = setText(object); break;
       }
       shapes.push_back(std::move(shape));
     }
+  }
+
+  // Print only: an arrow from a split clue cell starts in its own half, and
+  // two from one point start apart (see arrow_start.h).
+  std::vector<PagePoint> movedApart(const MadeObject& curve) const {
+    std::vector<PagePoint> points = curve.points;
+    if (curve.arrow == 0) return points;
+    const PagePoint shift = ArrowStartShift(document_, links_, column_, row_, curve.arrow);
+    const double dx = shift.x * settings_.cellWidth / kUnitsPerMillimetre;
+    const double dy = shift.y * settings_.cellHeight / kUnitsPerMillimetre;
+    for (PagePoint& p : points) p = {p.x + dx, p.y + dy};
+    return points;
   }
 
   TextBlock setText(const MadeObject& text) const {
@@ -225,6 +250,7 @@ class DrawingWalk {
   const TypesetSettings& typeset_;
   const TypesetFont& font_;
   const Cmyk clue_;
+  const ClueLinks links_;
   std::optional<LayerPass> pass_;
   int definitionCursor_ = 1;
   int row_ = 0;

@@ -118,7 +118,13 @@ void ExportDialog::CreateOutputGroup() {
     passes_.back()->setChecked(true);
     passes_.back()->setEnabled(false);
   }
+  // Under the layouts, for the PDF and the SVG only.
+  strict_ = AddChoice<QCheckBox>(*this, "CheckBox7", "Строгая проверка", {38, 234, 140, 17}, false);
+  strict_->setToolTip(QStringLiteral("PDF и SVG не записываются, пока сканворд не готов к печати: "
+                                     "число определений, разметка, пустые и не помещающиеся определения"));
 }
+
+bool ExportDialog::strict() const { return strict_->isChecked(); }
 
 ExportChoice ExportDialog::choice() const {
   ExportChoice choice;

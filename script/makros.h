@@ -1,5 +1,6 @@
 #pragma once
-// The export dialog: CorelDRAW version, layout and outputs of the macro.
+// The export dialog: CorelDRAW version, layout and outputs of the macro, and
+// whether a PDF or SVG is refused while the puzzle is not ready for the press.
 // Created once at start-up and only hidden between showings, so the choices
 // stay as they were left.
 
@@ -28,6 +29,9 @@ class ExportDialog : public QDialog {
   // What the buttons and boxes say now. The ticks count whether the boxes
   // are enabled or not; only the layered layouts read them.
   ExportChoice choice() const;
+  // "Строгая проверка": a PDF or SVG is not written while the puzzle has a
+  // fault (the count, the markup, an empty slot, a clue that does not fit).
+  bool strict() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +43,7 @@ class ExportDialog : public QDialog {
   std::vector<QRadioButton*> versions_;
   std::vector<QRadioButton*> layouts_;
   std::vector<QCheckBox*> passes_;
+  QCheckBox* strict_ = nullptr;
 };
 
 }  // namespace verstak

@@ -213,6 +213,34 @@ class ExportDialogTest : public QObject {
     QCOMPARE(ChosenExportFormat(QStringLiteral("name.Svg"), pdfFilter), ExportFormat::Svg);
   }
 
+  // "Строгая проверка" refuses a PDF or SVG of a puzzle not ready for the
+  // press, naming each cause, and writes nothing; unticked the file is
+  // written and the causes are warnings under "Выполнено!". The macro is
+  // written either way.
+  void strictExportRefusesAPuzzleNotReady() {
+    ExportFixture f;
+    QVERIFY(f.Start());
+    f.SmallDocument();  // its arrow comes from outside the grid; the clue cell leads to no word
+    QCheckBox& strict = f.Box("CheckBox7");
+    QCOMPARE(strict.text(), QStringLiteral("Строгая проверка"));
+    QVERIFY(!strict.isChecked());
+    f.prompter.saveAnswers = {f.Path("strict.pdf"), f.Path("strict.csc"), f.Path("loose.svg")};
+    f.RunExportCommand([&] { QTest::mouseClick(&strict, Qt::LeftButton, {}, QPoint(6, 8)); });
+    QVERIFY(f.dialog.strict());
+    f.RunExportCommand([] {});
+    f.RunExportCommand([&] { QTest::mouseClick(&strict, Qt::LeftButton, {}, QPoint(6, 8)); });
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Файл не записан: сканворд не готов к печати.",
+                                                           "Выполнено!", "Выполнено!"}));
+    const std::string causes = f.prompter.messages[0].details;
+    QVERIFY2(causes.find("строка 1, столбец 2: стрелка вправо не от клетки с определением") != std::string::npos,
+             causes.c_str());
+    QVERIFY(causes.find("строка 1, столбец 1: мест для определений 1, слов 0") != std::string::npos);
+    QVERIFY(!QFile::exists(f.Path("strict.pdf")));
+    QVERIFY(QFile::exists(f.Path("strict.csc")));
+    QVERIFY(QFile::exists(f.Path("loose.svg")));
+    QVERIFY(f.prompter.messages[2].details.starts_with("Предупреждение: строка 1, столбец 1: "));
+  }
+
   void version10Header() {
     ExportFixture f;
     QVERIFY(f.Start());
