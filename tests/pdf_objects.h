@@ -26,8 +26,9 @@ struct Ref {
   int generation = 0;
 };
 struct Object;
+struct Entry;  // a pair would need Object complete, which libc++ and Clang insist on
 using Array = std::vector<Object>;
-using Dict = std::vector<std::pair<std::string, Object>>;
+using Dict = std::vector<Entry>;
 
 struct Object {
   std::variant<std::monostate, bool, double, std::string, Name, Array, Dict, Ref> value;
@@ -43,14 +44,21 @@ struct Object {
   const std::string* string() const { return std::get_if<std::string>(&value); }
   const double* number() const { return std::get_if<double>(&value); }
   // The entry `key` of a dictionary, or nullptr.
-  const Object* get(std::string_view key) const {
-    if (const Dict* d = dict()) {
-      for (const auto& [k, v] : *d)
-        if (k == key) return &v;
-    }
-    return nullptr;
-  }
+  const Object* get(std::string_view key) const;
 };
+
+struct Entry {
+  std::string key;
+  Object value;
+};
+
+inline const Object* Object::get(std::string_view key) const {
+  if (const Dict* d = dict()) {
+    for (const auto& [k, v] : *d)
+      if (k == key) return &v;
+  }
+  return nullptr;
+}
 
 class File {
  public:
@@ -227,7 +235,7 @@ class File {
     Dict entries;
     for (skipBlanks(at); bytes_.compare(at, 2, ">>") != 0; skipBlanks(at)) {
       Name key = parseName(at);
-      entries.emplace_back(key.text, parse(at));
+      entries.push_back(Entry{key.text, parse(at)});
     }
     at += 2;
     return entries;
