@@ -14,25 +14,36 @@ namespace verstak {
 class DocumentSession;
 class MainWindow;
 class Prompter;
+class WaitClock;
+
+struct RecoveryOptions {
+  QString folder;  // empty: the user's application data folder
+  std::chrono::milliseconds interval = Autosave::kInterval;
+  QString sessionId;           // empty: one drawn at random (tests name it)
+  WaitClock* clock = nullptr;  // the autosave's; none: real time
+};
 
 class ProgramRecovery : public QObject {
   Q_OBJECT
 
  public:
-  // The question comes once `main` has started up. `folder` empty: the
-  // user's application data folder.
-  ProgramRecovery(DocumentSession& session, MainWindow& main, Prompter& prompter, const QString& folder = {},
-                  std::chrono::milliseconds interval = Autosave::kInterval);
+  // The question comes once `main` has started up.
+  ProgramRecovery(DocumentSession& session, MainWindow& main, Prompter& prompter, const RecoveryOptions& options = {});
 
   RecoveryStore& store() { return store_; }
 
   // "Найдена несохранённая работа от …. Восстановить?" for each piece of
-  // left-over work, newest first, until one is taken.
+  // left-over work, newest first, until one is taken; before that, locks
+  // that no VERSTAK holds any more are swept away.
   void OfferLeftOverWork();
 
  private:
   // The work read back, as an unsaved document.
   void OpenRecoveredWork(const ScanwordFileResult& read);
+  void SetAsideDamaged(const RecoveryStore::Orphan& orphan);
+  // "Не удаётся сохранять копию для восстановления: …", not in the middle
+  // of a drag over the grid.
+  void ReportWriteFailure(const QString& cause);
 
   DocumentSession& session_;
   Prompter& prompter_;

@@ -1,34 +1,56 @@
 #include "recovery/recovery_store.h"
 
-#include <QCoreApplication>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
-#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "files/atomic_file.h"
+#include "recovery/write_cause.h"
 
 namespace verstak {
 namespace {
 
 const QString kPrefix = QStringLiteral("work-");
 const QString kSuffix = QStringLiteral(".skw");
+const QString kLockSuffix = QStringLiteral(".lock");
+constexpr int kIdAttempts = 16;
 
-QString LockPathOf(const QString& path) { return path.chopped(kSuffix.size()) + QStringLiteral(".lock"); }
+QString LockPathOf(const QString& path) { return path.chopped(kSuffix.size()) + kLockSuffix; }
+QString WorkPathOf(const QString& lockPath) { return lockPath.chopped(kLockSuffix.size()) + kSuffix; }
 
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+QString NewSessionId() {
+  return QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+// The file written, or why not: the error is read right after the write
+// that failed, before anything else can change it.
+QString WriteCopy(const std::filesystem::path& path, const ScanwordDocument& document) {
+  const std::string bytes = ScanwordFileBytes(document);
+  errno = 0;
+  if (WriteFileAtomically(path, bytes)) return {};
+  return WriteFailureCause(errno);
+}
+
 }  // namespace
 
-RecoveryStore::RecoveryStore(const QString& folder)
+RecoveryStore::RecoveryStore(const QString& folder, const QString& sessionId)
     : folder_(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
                                      QStringLiteral("/recovery")
-                               : folder) {
-  if (!QDir().mkpath(folder_)) return;
-  path_ = QDir(folder_).filePath(kPrefix + QString::number(QCoreApplication::applicationPid()) + kSuffix);
-  // The lock is ours for the whole run: nobody else takes over the file.
-  lock_ = std::make_unique<QLockFile>(LockPathOf(path_));
-  if (!lock_->tryLock(0)) lock_.reset();
+                               : folder),
+      sessionId_(sessionId) {
+  // A folder that cannot be had now is tried again at the first write.
+  claim();
 }
 
 RecoveryStore::~RecoveryStore() {
@@ -36,10 +58,34 @@ RecoveryStore::~RecoveryStore() {
   discard();
 }
 
+std::optional<QString> RecoveryStore::claim() {
+  if (usable()) return std::nullopt;
+  std::error_code error;
+  std::filesystem::create_directories(NativePath(folder_), error);
+  if (error) return WriteFailureCause(error.value());
+  if (::access(NativePath(folder_).c_str(), W_OK) != 0) return WriteFailureCause(errno);
+  for (int attempt = 0; attempt < kIdAttempts; ++attempt) {
+    const QString id = attempt == 0 && !sessionId_.isEmpty() ? sessionId_ : NewSessionId();
+    const QString path = QDir(folder_).filePath(kPrefix + id + kSuffix);
+    if (QFileInfo::exists(path) || QFileInfo::exists(LockPathOf(path))) continue;
+    // The lock is ours for the whole run: nobody else takes over the file.
+    auto lock = std::make_unique<QLockFile>(LockPathOf(path));
+    errno = 0;
+    if (lock->tryLock(0)) {
+      path_ = path;
+      lock_ = std::move(lock);
+      return std::nullopt;
+    }
+    // Not taken by another run, but not written either (a full disk).
+    if (lock->error() != QLockFile::LockFailedError) return WriteFailureCause(errno != 0 ? errno : EACCES);
+  }
+  return WriteFailureCause(EEXIST);
+}
+
 bool RecoveryStore::write(ScanwordDocument document) {
   if (!usable() || writing_.isRunning()) return false;
   writing_ = QtConcurrent::run(
-      [path = NativePath(path_), document = std::move(document)] { WriteScanwordFile(path, document); });
+      [path = NativePath(path_), document = std::move(document)] { return WriteCopy(path, document); });
   return true;
 }
 
@@ -65,6 +111,19 @@ std::vector<RecoveryStore::Orphan> RecoveryStore::orphans() const {
   return found;
 }
 
+void RecoveryStore::sweepStaleLocks() const {
+  const QFileInfoList locks = QDir(folder_).entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files);
+  for (const QFileInfo& file : locks) {
+    const QString lockPath = file.absoluteFilePath();
+    if (!path_.isEmpty() && lockPath == QFileInfo(LockPathOf(path_)).absoluteFilePath()) continue;
+    // Left-over work is offered with its lock.
+    if (QFileInfo::exists(WorkPathOf(lockPath))) continue;
+    // Taken only when no VERSTAK holds it; unlocking removes it.
+    QLockFile stale(lockPath);
+    if (stale.tryLock(0)) stale.unlock();
+  }
+}
+
 ScanwordFileResult RecoveryStore::read(const Orphan& orphan) { return ReadScanwordFile(NativePath(orphan.path)); }
 
 void RecoveryStore::remove(const Orphan& orphan) {
@@ -72,15 +131,19 @@ void RecoveryStore::remove(const Orphan& orphan) {
   orphan.lock->unlock();
 }
 
-// Under a name no later start takes for left-over work.
-QString RecoveryStore::setAside(const Orphan& orphan) {
+// Under a name no later start takes for left-over work; an existing file of
+// that name is never replaced.
+RecoveryStore::SetAside RecoveryStore::setAside(const Orphan& orphan) {
   const QFileInfo file(orphan.path);
   const QString aside = file.dir().filePath(QStringLiteral("повреждён-") + file.completeBaseName() + QLatin1Char('-') +
                                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
                                             kSuffix);
-  QFile::rename(orphan.path, aside);
+  const bool renamed = ::renameat2(AT_FDCWD, NativePath(orphan.path).c_str(), AT_FDCWD, NativePath(aside).c_str(),
+                                   RENAME_NOREPLACE) == 0;
+  const int error = errno;
   orphan.lock->unlock();
-  return aside;
+  if (renamed) return {aside, std::nullopt};
+  return {aside, WriteFailureCause(error)};
 }
 
 }  // namespace verstak

@@ -8,10 +8,12 @@
 #include <QtTest>
 
 #include "editing_support.h"
+#include "manual_clock.h"
 #include "program_recovery.h"
 
 using namespace verstak;
 using namespace verstak::editing;
+using namespace std::chrono_literals;
 
 class AutosaveTest : public QObject {
   Q_OBJECT
@@ -20,8 +22,8 @@ class AutosaveTest : public QObject {
   void theFileFollowsTheUnsavedWork() {
     QTemporaryDir folder;
     ProgramFixture f;
-    ProgramRecovery recovery(f.session, f.main, f.prompter, folder.filePath(QStringLiteral("r")),
-                             std::chrono::milliseconds(100));
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = folder.filePath(QStringLiteral("r")), .interval = 100ms, .sessionId = {}, .clock = nullptr});
     QVERIFY(f.Start());
     NewGrid(f, 5, 5);
     const QString file = recovery.store().path();
@@ -41,6 +43,67 @@ class AutosaveTest : public QObject {
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);  // back to what was saved
     QVERIFY(!f.session.modified());
     QVERIFY(!QFile::exists(file));
+  }
+
+  // Steady editing, a change every 4 s, still gets its copy 10 s after the
+  // first change: a change joins the wait under way, never starts it again.
+  void steadyEditingIsWrittenWithinTheInterval() {
+    QTemporaryDir folder;
+    ProgramFixture f;
+    testing::ManualClock clock;
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = folder.filePath(QStringLiteral("r")), .interval = 10s, .sessionId = {}, .clock = &clock});
+    QVERIFY(f.Start());
+    NewGrid(f, 9, 2);
+    const QString file = recovery.store().path();
+    for (int x = 1; x <= 3; ++x) {  // at 0, 4 and 8 s
+      ClickCell(f, x, 1);
+      clock.advance(4s);
+    }
+    recovery.store().finishWriting();  // the wait ended at 10 s
+    QVERIFY(QFile::exists(file));
+    const ScanwordFileResult copy = ReadScanwordFile(QFile::encodeName(file).toStdString());
+    QCOMPARE(copy.cells.at(2).kind, CellKind::Picture);  // (3, 1), the change at 8 s
+    QCOMPARE(copy.cells.at(3).kind, CellKind::Letter);
+
+    for (int x = 4; x <= 6; ++x) {  // at 12, 16 and 20 s: the next wait ends at 22 s
+      ClickCell(f, x, 1);
+      clock.advance(4s);
+    }
+    recovery.store().finishWriting();
+    QCOMPARE(ReadScanwordFile(QFile::encodeName(file).toStdString()).cells.at(5).kind, CellKind::Picture);
+  }
+
+  // A recovery folder that cannot be made (a file stands where it goes):
+  // said once however many intervals pass, tried again at each, and the
+  // copy written once the folder can be had.
+  void aFailingCopyIsSaidOnceAndTriedAgain() {
+    QTemporaryDir folder;
+    const QString recoveryFolder = folder.filePath(QStringLiteral("r"));
+    QFile blocker(recoveryFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ProgramFixture f;
+    testing::ManualClock clock;
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = recoveryFolder, .interval = 10s, .sessionId = {}, .clock = &clock});
+    QVERIFY(f.Start());
+    NewGrid(f, 9, 2);
+    for (int x = 1; x <= 5; ++x) {
+      ClickCell(f, x, 1);
+      clock.advance(10s);
+    }
+    QCOMPARE(f.prompter.texts(),
+             std::vector<std::string>{"Не удаётся сохранять копию для восстановления: на месте папки стоит файл"});
+    QCOMPARE(f.prompter.messages[0].details, recoveryFolder.toStdString());
+
+    QVERIFY(QFile::remove(recoveryFolder));
+    clock.advance(10s);
+    recovery.store().finishWriting();
+    QVERIFY(QFile::exists(recovery.store().path()));
+    QCOMPARE(ReadScanwordFile(QFile::encodeName(recovery.store().path()).toStdString()).cells.at(4).kind,
+             CellKind::Picture);
+    QCOMPARE(f.prompter.messages.size(), std::size_t{1});
   }
 };
 

@@ -7,7 +7,10 @@
 //   recovery_probe FOLDER restore OUT ANSWER
 //                                        ANSWER (yes/no) to the recovery question,
 //                                        the document then written to OUT; ends
-// Messages shown go to stderr.
+//   recovery_probe FOLDER idle OUT       "started" once up, with nothing unsaved;
+//                                        then runs until killed
+// Messages shown go to stderr. VERSTAK_PROBE_SESSION_ID in the environment
+// names the run's recovery file, as a process id named it once.
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +74,11 @@ int main(int argc, char* argv[]) {
   }
   DocumentSession session(document, settings);
   ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Skip);
-  ProgramRecovery recovery(session, windows.main, prompter, folder, std::chrono::milliseconds(300));
+  const RecoveryOptions options{.folder = folder,
+                                .interval = std::chrono::milliseconds(300),
+                                .sessionId = qEnvironmentVariable("VERSTAK_PROBE_SESSION_ID"),
+                                .clock = nullptr};
+  ProgramRecovery recovery(session, windows.main, prompter, options);
   MainWindow& main = windows.main;
 
   QObject::connect(&main, &MainWindow::startedUp, &main, [&] {
@@ -80,6 +87,10 @@ int main(int argc, char* argv[]) {
       std::cout << "restored " << main.windowTitle().toStdString() << std::endl;
       prompter.answer = Prompter::Answer::No;  // the close question: leave without saving
       main.close();
+      return;
+    }
+    if (mode == QStringLiteral("idle")) {
+      std::cout << "started " << recovery.store().path().toStdString() << std::endl;
       return;
     }
     document.gridWidth = 6;

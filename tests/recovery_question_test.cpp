@@ -70,7 +70,7 @@ class RecoveryQuestionTest : public QObject {
     QtPrompter prompter;
     DocumentSession session(document, settings);
     ProgramWindows windows(session, editor, settings, prompter, StartupSplash::Skip);
-    ProgramRecovery recovery(session, windows.main, prompter, folder.path());
+    ProgramRecovery recovery(session, windows.main, prompter, {.folder = folder.path(), .interval = Autosave::kInterval, .sessionId = {}, .clock = nullptr});
     QStringList buttons;
     bool answered = false;
     AnswerOnceShown(PressEscape, buttons, answered);

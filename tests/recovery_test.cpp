@@ -2,7 +2,9 @@
 // after the recovery interval, a restart offers the work and gives it back
 // byte for byte; a clean end leaves nothing; two at once keep apart.
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,12 +16,24 @@ namespace {
 struct Probe {
   QProcess process;
   QString lastLine;
+  QString said;  // its standard error so far
 
-  void start(const QString& folder, const QStringList& arguments) {
+  // `sessionId`, when given, names the probe's recovery file.
+  void start(const QString& folder, const QStringList& arguments, const QString& sessionId = {}) {
+    startWrapped(QStringLiteral(VERSTAK_RECOVERY_PROBE), QStringList{folder} + arguments, sessionId);
+  }
+  // The probe started by another program (a tracer, a namespace), named in `arguments`.
+  void startWrapped(const QString& program, const QStringList& arguments, const QString& sessionId = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The leak checker of a sanitized build cannot run under a tracer.
+    if (program == QStringLiteral("strace")) {
+      environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                         environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+    }
+    if (!sessionId.isEmpty()) environment.insert(QStringLiteral("VERSTAK_PROBE_SESSION_ID"), sessionId);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VERSTAK_RECOVERY_PROBE), QStringList{folder} + arguments);
+    process.start(program, arguments);
   }
   // The next line the probe prints, within 20 s.
   QString line() {
@@ -28,7 +42,16 @@ struct Probe {
     }
     return lastLine = QString::fromUtf8(process.readLine()).trimmed();
   }
-  QString errors() { return QString::fromUtf8(process.readAllStandardError()); }
+  QString errors() { return said += QString::fromUtf8(process.readAllStandardError()); }
+  // True once its standard error holds `text`, within `milliseconds`.
+  bool waitForErrors(const QString& text, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!errors().contains(text)) {
+      if (deadline.hasExpired()) return false;
+      QTest::qWait(50);
+    }
+    return true;
+  }
 };
 
 QByteArray Bytes(const QString& path) {
@@ -122,6 +145,127 @@ class RecoveryTest : public QObject {
     QVERIFY(refuse.process.waitForFinished());
     QCOMPARE(Files(folder.path(), QStringLiteral("work-*")), QStringList());
     QCOMPARE(Files(folder.path(), QStringLiteral("повреждён-*.skw")).size(), 1);
+  }
+
+  // A run that gets a crashed one's id, as a process id comes back after a
+  // reboot, still finds that one's work left over and offers it back.
+  void aCrashedRunsIdComingBackStillOffersItsWork() {
+    QTemporaryDir folder;
+    const QString id = QStringLiteral("0123456789abcdef");
+    Probe edit;
+    edit.start(folder.path(), {QStringLiteral("edit"), folder.filePath(QStringLiteral("expected.skw"))}, id);
+    QVERIFY2(edit.line().startsWith(QStringLiteral("written")), qPrintable(edit.lastLine + edit.errors()));
+    edit.process.kill();
+    QVERIFY(edit.process.waitForFinished());
+    QCOMPARE(Files(folder.path(), QStringLiteral("work-*.skw")), QStringList{QStringLiteral("work-%1.skw").arg(id)});
+
+    Probe restore;
+    restore.start(folder.path(),
+                  {QStringLiteral("restore"), folder.filePath(QStringLiteral("restored.skw")), QStringLiteral("yes")}, id);
+    QCOMPARE(restore.line(), QStringLiteral("restored VERSTAK — восстановленная работа*"));
+    QVERIFY(restore.process.waitForFinished());
+    QVERIFY(restore.errors().contains(QStringLiteral("question: Найдена несохранённая работа от ")));
+    QCOMPARE(Bytes(folder.filePath(QStringLiteral("restored.skw"))), Bytes(folder.filePath(QStringLiteral("expected.skw"))));
+    QCOMPARE(Files(folder.path(), QStringLiteral("work-*")), QStringList());
+  }
+
+  // A window killed with nothing unsaved leaves only its lock: the next
+  // start sweeps it away, but not the lock of a VERSTAK still running.
+  void aKilledWindowsLockIsSwept() {
+    QTemporaryDir folder;
+    Probe running;
+    Probe killed;
+    running.start(folder.path(), {QStringLiteral("idle"), QString()});
+    QVERIFY2(running.line().startsWith(QStringLiteral("started")), qPrintable(running.lastLine + running.errors()));
+    const QString runningLock = QFileInfo(running.lastLine.section(QLatin1Char(' '), 1)).completeBaseName() +
+                                QStringLiteral(".lock");
+    killed.start(folder.path(), {QStringLiteral("idle"), QString()});
+    QVERIFY2(killed.line().startsWith(QStringLiteral("started")), qPrintable(killed.lastLine + killed.errors()));
+    killed.process.kill();
+    QVERIFY(killed.process.waitForFinished());
+    QCOMPARE(Files(folder.path(), QStringLiteral("work-*.lock")).size(), 2);
+    QCOMPARE(Files(folder.path(), QStringLiteral("work-*.skw")), QStringList());
+
+    Probe next;
+    next.start(folder.path(), {QStringLiteral("restore"), folder.filePath(QStringLiteral("next.skw")), QStringLiteral("no")});
+    QVERIFY(next.line().startsWith(QStringLiteral("restored")));
+    QVERIFY(next.process.waitForFinished());
+    QCOMPARE(Files(folder.path(), QStringLiteral("work-*")), QStringList{runningLock});
+    running.process.kill();
+    QVERIFY(running.process.waitForFinished());
+  }
+
+  // A recovery folder that is full or read-only (a file system of its own,
+  // mounted in a namespace of the probe's): said once, not at each interval.
+  void aFullOrReadOnlyFolderIsSaidOnce_data() {
+    QTest::addColumn<QString>("mountOptions");
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("full") << QStringLiteral("size=16k") << true << QStringLiteral("нет места на диске");
+    QTest::newRow("read-only") << QStringLiteral("ro") << false << QStringLiteral("диск только для чтения");
+  }
+  void aFullOrReadOnlyFolderIsSaidOnce() {
+    QFETCH(QString, mountOptions);
+    QFETCH(bool, fill);
+    QFETCH(QString, cause);
+    const QStringList privately{QStringLiteral("--user"), QStringLiteral("--map-root-user"), QStringLiteral("--mount")};
+    if (QProcess::execute(QStringLiteral("unshare"), privately + QStringList{QStringLiteral("true")}) != 0) {
+      QSKIP("no user and mount namespaces here to mount a small file system in");
+    }
+    QTemporaryDir folder;
+    const QString mounted = folder.filePath(QStringLiteral("recovery"));
+    QVERIFY(QDir().mkpath(mounted));
+    const QString script = QStringLiteral("mount -t tmpfs -o %1 tmpfs \"$1\" || exit 3; %2 exec \"$2\" \"$1\" edit \"$3\"")
+                               .arg(mountOptions, fill ? QStringLiteral("head -c 65536 /dev/zero > \"$1/fill\" 2>/dev/null;")
+                                                       : QString());
+    Probe edit;
+    edit.startWrapped(QStringLiteral("unshare"),
+                      privately + QStringList{QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"),
+                                              mounted, QStringLiteral(VERSTAK_RECOVERY_PROBE),
+                                              folder.filePath(QStringLiteral("expected.skw"))});
+    const QString said = QStringLiteral("message: Не удаётся сохранять копию для восстановления: ") + cause;
+    QVERIFY2(edit.waitForErrors(said, 20000), qPrintable(edit.said));
+    QTest::qWait(1500);  // five intervals more
+    edit.waitForErrors(QString(), 0);
+    QCOMPARE(edit.said.count(QStringLiteral("message: ")), 1);
+    edit.process.kill();
+    QVERIFY(edit.process.waitForFinished());
+  }
+
+  // A damaged file that cannot be set aside (the rename refused, injected by
+  // strace) is said so, and stays to be offered again.
+  void aFailedSetAsideIsSaid() {
+    if (QProcess::execute(QStringLiteral("strace"), {QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                                      QStringLiteral("true")}) != 0) {
+      QSKIP("strace cannot trace here");
+    }
+    QTemporaryDir folder;
+    Probe edit;
+    edit.start(folder.path(), {QStringLiteral("edit"), folder.filePath(QStringLiteral("one.skw"))});
+    QVERIFY2(edit.line().startsWith(QStringLiteral("written")), qPrintable(edit.lastLine + edit.errors()));
+    const QString file = edit.lastLine.section(QLatin1Char(' '), 1);
+    edit.process.kill();
+    QVERIFY(edit.process.waitForFinished());
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a scanword file");
+    damaged.close();
+
+    Probe restore;
+    restore.startWrapped(QStringLiteral("strace"),
+                         {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                          QStringLiteral("trace=rename,renameat,renameat2"), QStringLiteral("-e"),
+                          QStringLiteral("inject=rename,renameat,renameat2:error=EACCES"),
+                          QStringLiteral(VERSTAK_RECOVERY_PROBE), folder.path(), QStringLiteral("restore"),
+                          folder.filePath(QStringLiteral("restored.skw")), QStringLiteral("yes")});
+    QVERIFY(restore.line().startsWith(QStringLiteral("restored")));
+    QVERIFY(restore.process.waitForFinished());
+    const QString said = restore.errors();
+    QVERIFY2(said.contains(QStringLiteral("message:  Это не файл сканворда! ")), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("message: Не удаётся отложить повреждённую копию для восстановления: нет доступа")),
+             qPrintable(said));
+    QCOMPARE(Files(folder.path(), QStringLiteral("повреждён-*")), QStringList());
+    QCOMPARE(Bytes(file), QByteArray("not a scanword file"));
   }
 };
 
