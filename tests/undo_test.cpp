@@ -231,6 +231,34 @@ class UndoTest : public QObject {
     QCOMPARE(changed, 4);
     QCOMPARE(marks, marksBefore);
   }
+
+  // In clue editing Ctrl+Z takes back the stored texts and the check's
+  // marks, and stops at the layout's steps however often it is pressed: the
+  // drag made before stays, and is taken back once in layout editing again.
+  void clueEditingStopsAtADrag() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    NewGrid(f, 6, 3);
+    ChooseTool(f, 19);
+    Drag(f, CellMiddle(f, 1, 1), CellMiddle(f, 3, 1), 6);
+    const CellGrid dragged = f.document.cells;
+    QCOMPARE(f.document.cells.at(3, 1).kind, CellKind::Clue);
+    QTest::mouseClick(f.Child<QPushButton>("Button6"), Qt::LeftButton);  // the check's marks: a step
+    QPlainTextEdit& memo = f.main.memo();
+    Type(&memo, QStringLiteral("Река"));
+    QTest::keyClick(&memo, Qt::Key_PageDown);  // a text step
+    QCOMPARE(SlotLine(f, 1), QStringLiteral("Река"));
+
+    for (int press = 0; press < 6; ++press) QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(f.document.definitions.slot(1).isEmpty());
+    QVERIFY(f.document.cells == dragged);
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
+
+    QTest::mouseClick(f.Child<QPushButton>("Button11"), Qt::LeftButton);
+    QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.document.cells.at(1, 1).kind, CellKind::Letter);
+    QCOMPARE(f.document.cells.at(3, 1).kind, CellKind::Letter);
+  }
 };
 
 QTEST_MAIN(UndoTest)
