@@ -6,8 +6,10 @@
 
 #include "document/slot_numbering.h"
 #include "files/atomic_file.h"
+#include "files/byte_stream.h"
 #include "files/input_file.h"
 #include "files/open_messages.h"
+#include "files/scanword_letters.h"
 
 namespace verstak {
 namespace {
@@ -31,49 +33,6 @@ void AppendBlock(std::string& out, const DefinitionText& text) {
   }
 }
 
-// The file's bytes through a block buffer, one byte or a run at a time.
-class ByteStream {
- public:
-  explicit ByteStream(ByteSource& source) : source_(source) {}
-
-  bool get(std::uint8_t& byte) {
-    char c;
-    if (read(&c, 1) != 1) return false;
-    byte = static_cast<std::uint8_t>(c);
-    return true;
-  }
-
-  // Up to `size` bytes; fewer only at the end of the bytes or on a read error.
-  std::size_t read(char* into, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-      if (pos_ == filled_ && !refill()) break;
-      const std::size_t run = std::min(size - done, filled_ - pos_);
-      std::memcpy(into + done, buffer_.data() + pos_, run);
-      pos_ += run;
-      done += run;
-    }
-    return done;
-  }
-
-  void skip(std::size_t size) {
-    char sink[2];
-    while (size > 0 && read(sink, 1) == 1) --size;
-  }
-
- private:
-  bool refill() {
-    pos_ = 0;
-    filled_ = source_.read(buffer_.data(), buffer_.size());
-    return filled_ > 0;
-  }
-
-  ByteSource& source_;
-  std::array<char, 1 << 16> buffer_{};
-  std::size_t pos_ = 0;
-  std::size_t filled_ = 0;
-};
-
 ScanwordFileResult Refused(UserMessage message) {
   ScanwordFileResult result;
   result.failure = std::move(message);
@@ -91,22 +50,33 @@ bool ReadCells(ByteStream& in, ScanwordFileResult& result) {
   return true;
 }
 
+// The letters' tag is their part's only when it opens a slot after an empty one.
+bool OpensLetters(std::string_view text, int line, bool afterEmptySlot) {
+  return line == 0 && afterEmptySlot && text == kLettersTag;
+}
+
 // Each slot's lines run until a length byte 0; the byte after that is the
 // second zero of the next block's head. Empty slots past 10000 are passed over.
-Failure ReadDefinitionBlocks(ByteStream& in, ClueTexts& definitions) {
+Failure ReadDefinitionBlocks(ByteStream& in, ScanwordFileResult& result) {
+  ClueTexts& definitions = result.definitions;
   in.skip(2);
   int slot = 1;
+  bool afterEmptySlot = false;
   std::uint8_t length = 0;
   while (in.get(length)) {
     int line = 0;
     while (length != 0) {
       std::array<char, 255> text{};
       if (in.read(text.data(), length) != length) return Damaged();
+      if (OpensLetters({text.data(), length}, line, afterEmptySlot)) {
+        return ReadLettersPart(in, result.width, result.height, result.letters) ? std::nullopt : Failure(Damaged());
+      }
       if (++line > kDefinitionLines || slot > kDefinitionSlots) return Damaged();
       while (definitions.size() < slot) definitions.startClue();
       definitions.addLine({text.data(), length});
       if (!in.get(length)) return std::nullopt;  // a file may end right after a complete line
     }
+    afterEmptySlot = line == 0;
     in.skip(1);
     slot = std::min(slot + 1, kDefinitionSlots + 1);
   }
@@ -123,6 +93,7 @@ std::string ScanwordFileBytes(const ScanwordDocument& document) {
   ForEachCellOfFile(document, [&](const GridCell& cell) { out.push_back(static_cast<char>(cell.overlay)); });
   const int blocks = std::max(SlotTotal(document), document.definitions.lastSlotWithText());
   for (int slot = 1; slot <= blocks; ++slot) AppendBlock(out, document.definitions.slotOrEmpty(slot));
+  AppendLettersPart(out, document, blocks);
   out.append(3, '\0');
   return out;
 }
@@ -148,7 +119,7 @@ ScanwordFileResult ReadScanwordBytes(ByteSource& source, const std::filesystem::
   if (!in.get(result.width) || !in.get(result.height)) return refused(Damaged());
   if (result.width > kMaxGridSide || result.height > kMaxGridSide) return refused(Damaged());
   if (!ReadCells(in, result)) return refused(Damaged());
-  if (Failure damage = ReadDefinitionBlocks(in, result.definitions)) return refused(*damage);
+  if (Failure damage = ReadDefinitionBlocks(in, result)) return refused(*damage);
   if (source.failed()) return Refused(ReadFailedMessage(name));
   return result;
 }
@@ -170,7 +141,11 @@ void ScanwordFileResult::applyTo(ScanwordDocument& document) const {
   document.gridWidth = width;
   document.gridHeight = height;
   for (int y = 1; y <= height; ++y) {
-    for (int x = 1; x <= width; ++x) document.cells.at(x, y) = cells[static_cast<std::size_t>((y - 1) * width + (x - 1))];
+    for (int x = 1; x <= width; ++x) {
+      const auto at = static_cast<std::size_t>((y - 1) * width + (x - 1));
+      document.cells.at(x, y) = cells[at];
+      if (!letters.empty()) document.letters.set(x, y, static_cast<std::uint8_t>(letters[at]));
+    }
   }
   definitions.copyInto(document.definitions);
 }

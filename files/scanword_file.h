@@ -8,6 +8,8 @@
 //   blocks    one per clue slot, slot 1 first: two bytes 0, then for each
 //             non-empty line of the slot a length byte and its text
 //    3        three bytes 0
+// The grid's letters, when it has any, stand as further slots before the
+// trailer (scanword_letters.h).
 
 #include <cstdint>
 #include <filesystem>
@@ -43,6 +45,7 @@ struct ScanwordFileResult {
   std::uint8_t height = 0;
   std::vector<GridCell> cells;  // width * height, row by row
   ClueTexts definitions;        // slot k as clue k, up to the last slot that holds a line
+  std::string letters;          // width * height, row by row; empty when the file has none
 
   // A read file is reported like a found puzzle.
   bool found() const { return !failure; }
@@ -54,7 +57,8 @@ struct ScanwordFileResult {
 // Refuses a file that does not begin with ScanwordMagic (" Это не файл
 // сканворда! ") and one beyond the format (" Файл сканворда повреждён! "):
 // a side above 99, an end inside the cell arrays or inside a line's text,
-// more than 16 lines in a slot, a line for slot 10001 or later. A file may
+// more than 16 lines in a slot, a line for slot 10001 or later, a letters
+// part that is not whole or is followed by anything. A file may
 // end after the cell arrays, between blocks, after a complete line or inside
 // the zero bytes; it then reads as that shorter file.
 // A file that is there but cannot be read to its end is refused with the

@@ -31,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(result.width <= kMaxGridSide && result.height <= kMaxGridSide, "a side beyond 99");
     Check(result.cells.size() == std::size_t{result.width} * result.height, "cells and size disagree");
     Check(result.definitions.size() <= kDefinitionSlots, "more slots than the table holds");
+    Check(result.letters.empty() || result.letters.size() == result.cells.size(), "letters and size disagree");
     result.applyTo(document);
     const std::string written = ScanwordFileBytes(document);
     MemoryBytes again(written);

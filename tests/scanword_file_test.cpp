@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "document/check_definitions.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
 #include "files/scanword_file.h"
+#include "files/scanword_letters.h"
 #include "temp_folder.h"
 
 namespace verstak {
@@ -31,7 +33,10 @@ ScanwordDocument Compacted(const ScanwordDocument& document) {
   ScanwordDocument out;
   out.gridWidth = document.gridWidth;
   out.gridHeight = document.gridHeight;
-  ForEachCellInReadingOrder(document, [&](int x, int y, const GridCell& cell) { out.cells.at(x, y) = cell; });
+  ForEachCellInReadingOrder(document, [&](int x, int y, const GridCell& cell) {
+    out.cells.at(x, y) = cell;
+    out.letters.set(x, y, document.letters.at(x, y));
+  });
   for (int slot = 1; slot <= kDefinitionSlots; ++slot) {
     int to = 0;
     for (int n = 1; n <= kDefinitionLines; ++n) {
@@ -198,9 +203,208 @@ TEST_F(ScanwordFileTest, RandomDocumentsComeBackAsWritten) {
       for (char& c : text) c = static_cast<char>(pick(0, 255));
       document.definitions.slot(pick(1, slots)).line(pick(1, 16)).assign(text);
     }
+    if (pick(0, 1) == 1) {
+      for (int i = pick(1, 300); i > 0; --i) document.letters.set(pick(1, 99), pick(1, 99), static_cast<std::uint8_t>(pick(0, 255)));
+    }
+    // Letters are kept unless the file's slots would pass 10000 with them.
+    ScanwordDocument expected = Compacted(document);
+    const int blocks = std::max(SlotTotal(document), document.definitions.lastSlotWithText());
+    if (blocks + 2 + (document.gridHeight + 15) / 16 > kDefinitionSlots) expected.letters.clear();
     ScanwordFileResult result;
-    EXPECT_EQ(readInto(ScanwordFileBytes(document), result), Compacted(document)) << "round " << round;
+    EXPECT_EQ(readInto(ScanwordFileBytes(document), result), expected) << "round " << round;
   }
+}
+
+// A reader of the format as its description gives it, step by step: the
+// magic passed over, the size, the kinds and overlays, two bytes passed
+// over, then slots until the end of the file, each line's first 16 bytes
+// kept; reading beyond the end yields nothing (a length of 0 here).
+struct LiteralRead {
+  int width = 0;
+  int height = 0;
+  std::string kinds;
+  std::string overlays;
+  std::vector<std::vector<std::string>> slots;  // slot 1 first
+};
+
+LiteralRead ReadLiterally(const std::string& bytes) {
+  LiteralRead read;
+  std::size_t at = 47;
+  const auto next = [&]() -> std::uint8_t {
+    const std::size_t here = at++;
+    return here < bytes.size() ? static_cast<std::uint8_t>(bytes[here]) : 0;
+  };
+  read.width = next();
+  read.height = next();
+  for (int i = 0; i < read.width * read.height; ++i) read.kinds.push_back(static_cast<char>(next()));
+  for (int i = 0; i < read.width * read.height; ++i) read.overlays.push_back(static_cast<char>(next()));
+  at += 2;
+  while (at < bytes.size()) {
+    std::vector<std::string>& slot = read.slots.emplace_back();
+    for (std::uint8_t length = next(); length != 0; length = next()) {
+      std::string text;
+      for (int i = 0; i < length; ++i) text.push_back(static_cast<char>(next()));
+      slot.push_back(text.substr(0, 16));
+    }
+    at += 1;
+  }
+  return read;
+}
+
+// A puzzle as a grid file gives it, 20 x 35 so that its rows take three
+// slots, with letters of every kind of byte and clue lines past 16 bytes.
+ScanwordDocument LetteredDocument() {
+  ScanwordDocument document;
+  document.gridWidth = 20;
+  document.gridHeight = 35;
+  int slot = 0;
+  ForEachCellInReadingOrder(document, [&](int x, int y, const GridCell&) {
+    if ((x * 7 + y * 3) % 5 == 0) {
+      document.cells.at(x, y).kind = (x + y) % 3 == 0 ? CellKind::ClueSplitHorizontal : CellKind::Clue;
+      slot += slotCount(document.cells.at(x, y).kind);
+      SetLine(document, slot, 1, "Определение номер " + std::to_string(slot));
+      SetLine(document, slot, 3, "ещё");
+    } else {
+      document.letters.set(x, y, static_cast<std::uint8_t>(0xC0 + (x * y) % 64));
+    }
+  });
+  document.letters.set(2, 1, '7');
+  document.letters.set(3, 1, 0xFF);
+  document.letters.set(1, 1, kNoLetter);
+  return document;
+}
+
+void ExpectTheOlderReaderSeesTheSameFile(const ScanwordDocument& document) {
+  const std::string bytes = ScanwordFileBytes(document);
+  const LiteralRead read = ReadLiterally(bytes);
+  ASSERT_EQ(read.width, document.gridWidth);
+  ASSERT_EQ(read.height, document.gridHeight);
+  int i = 0;
+  ForEachCellInReadingOrder(document, [&](int, int, const GridCell& cell) {
+    EXPECT_EQ(static_cast<std::uint8_t>(read.kinds[static_cast<std::size_t>(i)]), Code(cell.kind));
+    EXPECT_EQ(static_cast<std::uint8_t>(read.overlays[static_cast<std::size_t>(i++)]), cell.overlay);
+  });
+  const int total = SlotTotal(document);
+  const int blocks = std::max(total, document.definitions.lastSlotWithText());
+  ASSERT_LE(read.slots.size(), static_cast<std::size_t>(kDefinitionSlots) + 1);  // the trailer's empty one at most beyond
+  ASSERT_GT(read.slots.size(), static_cast<std::size_t>(blocks));
+  for (int slot = 1; slot <= blocks; ++slot) {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= kDefinitionLines; ++n) {
+      const DefinitionLine& line = document.definitions.slot(slot).line(n);
+      if (!line.empty()) lines.emplace_back(line.text().substr(0, 16));
+    }
+    EXPECT_EQ(read.slots[static_cast<std::size_t>(slot - 1)], lines) << "slot " << slot;
+  }
+  for (const std::vector<std::string>& slot : read.slots) EXPECT_LE(slot.size(), 16U);
+  if (document.definitions.lastSlotWithText() <= total) {
+    EXPECT_TRUE(read.slots[static_cast<std::size_t>(total)].empty()) << "slot total + 1";
+  }
+  // The count of the texts the older reader's document gets is the same.
+  ScanwordDocument older;
+  older.gridWidth = static_cast<std::uint8_t>(read.width);
+  older.gridHeight = static_cast<std::uint8_t>(read.height);
+  i = 0;
+  ForEachCellInReadingOrder(older, [&](int x, int y, const GridCell&) {
+    older.cells.at(x, y).kind = KindFromCode(static_cast<std::uint8_t>(read.kinds[static_cast<std::size_t>(i++)]));
+  });
+  for (std::size_t s = 0; s < read.slots.size() && s < static_cast<std::size_t>(kDefinitionSlots); ++s) {
+    for (std::size_t n = 0; n < read.slots[s].size(); ++n) {
+      older.definitions.slot(static_cast<int>(s) + 1).line(static_cast<int>(n) + 1).assign(read.slots[s][n]);
+    }
+  }
+  ScanwordDocument ours = document;
+  const CheckResult want = CheckDefinitions(ours);
+  const CheckResult got = CheckDefinitions(older);
+  EXPECT_EQ(got.outcome, want.outcome);
+  EXPECT_EQ(got.found, want.found);
+}
+
+TEST_F(ScanwordFileTest, LettersComeBackAndTheOlderReaderSeesOnlyEmptySlotsBeyond) {
+  const ScanwordDocument document = LetteredDocument();
+  ScanwordFileResult result;
+  const ScanwordDocument back = readInto(ScanwordFileBytes(document), result);
+  ASSERT_TRUE(result.found());
+  EXPECT_EQ(back, Compacted(document));
+  EXPECT_EQ(back.letters.at(3, 1), 0xFF);
+  ExpectTheOlderReaderSeesTheSameFile(document);
+
+  ScanwordDocument surplus = document;  // texts beyond the clue cells stay where they were
+  SetLine(surplus, SlotTotal(surplus) + 2, 1, "лишнее");
+  EXPECT_EQ(readInto(ScanwordFileBytes(surplus), result), Compacted(surplus));
+  ExpectTheOlderReaderSeesTheSameFile(surplus);
+}
+
+TEST_F(ScanwordFileTest, TheLettersPartOnlyComesBeforeTheTrailer) {
+  const ScanwordDocument document = LetteredDocument();
+  ScanwordDocument without = document;
+  without.letters.clear();
+  const std::string plain = ScanwordFileBytes(without);
+  const std::string lettered = ScanwordFileBytes(document);
+  EXPECT_EQ(lettered.substr(0, plain.size() - 3), plain.substr(0, plain.size() - 3));
+  EXPECT_EQ(lettered.substr(lettered.size() - 3), std::string(3, '\0'));
+  // 35 rows of 20 letters in three slots, after an empty slot and the tag's.
+  EXPECT_EQ(lettered.size() - plain.size(), 2 + (2 + 17 + 4) + 3 * 2 + 35 * 21U);
+}
+
+TEST_F(ScanwordFileTest, LettersThatWouldPassTenThousandSlotsAreNotWritten) {
+  ScanwordDocument document;
+  document.gridWidth = 99;
+  document.gridHeight = 99;
+  ForEachCellInReadingOrder(document, [&](int x, int y, const GridCell&) {
+    document.cells.at(x, y).kind = x == 1 ? CellKind::Letter : CellKind::ClueSplitVertical;
+    document.letters.set(x, y, 'a');
+  });
+  ASSERT_GT(SlotTotal(document), kDefinitionSlots);
+  ScanwordDocument without = document;
+  without.letters.clear();
+  EXPECT_EQ(ScanwordFileBytes(document), ScanwordFileBytes(without));
+}
+
+TEST_F(ScanwordFileTest, ADamagedLettersPartRefusesTheFile) {
+  const ScanwordDocument document = LetteredDocument();
+  const std::string bytes = ScanwordFileBytes(document);
+  const std::size_t tag = bytes.find(std::string(kLettersTag));
+  ASSERT_NE(tag, std::string::npos);
+  const auto readBytes = [](const std::string& file) {
+    MemoryBytes source(file);
+    return ReadScanwordFile(source);
+  };
+  // Cut before the tag's line is read: a shorter file without letters.
+  for (std::size_t cut = tag - 5; cut < tag; ++cut) {
+    const ScanwordFileResult result = readBytes(bytes.substr(0, cut));
+    ASSERT_TRUE(result.found()) << "cut at " << cut;
+    EXPECT_TRUE(result.letters.empty()) << "cut at " << cut;
+  }
+  for (std::size_t cut = tag; cut < bytes.size(); ++cut) {
+    ASSERT_EQ(readBytes(bytes.substr(0, cut)).failure, kDamaged) << "cut at " << cut;
+  }
+  const std::size_t header = tag + kLettersTag.size() + 1;  // the version, W and H after their length
+  std::vector<std::string> damaged;
+  for (std::size_t at = header; at < header + 3; ++at) {
+    damaged.push_back(bytes);
+    ++damaged.back()[at];
+  }
+  damaged.push_back(bytes);
+  damaged.back()[header + 3 + 2] = 19;  // the first row's length
+  damaged.push_back(bytes + '\0');
+  damaged.push_back(bytes.substr(0, bytes.size() - 40) + bytes.substr(bytes.size() - 19));  // a row short
+  ScanwordFileResult result;
+  for (const std::string& file : damaged) {
+    readInto(file, result);  // and the document stays as it was
+    EXPECT_EQ(result.failure, kDamaged);
+  }
+}
+
+TEST_F(ScanwordFileTest, TheTagAsAClueTextAfterATextIsAClueText) {
+  ScanwordDocument document;
+  document.gridWidth = 2;
+  document.gridHeight = 1;
+  document.cells.at(1, 1).kind = CellKind::ClueSplitHorizontal;
+  SetLine(document, 1, 1, "Нил");
+  document.definitions.slot(2).line(1).assign(kLettersTag);
+  ScanwordFileResult result;
+  EXPECT_EQ(readInto(ScanwordFileBytes(document), result), Compacted(document));
 }
 
 std::string Header(int width, int height, int kind = 19) {
