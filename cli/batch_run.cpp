@@ -9,8 +9,10 @@
 #include "cli/message_text.h"
 #include "cli/puzzle_output.h"
 #include "cli/usage_text.h"
+#include "cli/words_json.h"
 #include "document/blanks.h"
 #include "document/check_definitions.h"
+#include "document/check_markup.h"
 #include "files/scanword_file.h"
 #include "print/fit_report.h"
 #include "print/press_check.h"
@@ -72,10 +74,12 @@ int Check(const Options& options, ScanwordDocument& document, Streams streams) {
     fit = MakeFitReport(document, options.settings, options.typeset, *font);
   }
   const CheckResult result = CheckDefinitions(document);
+  const std::vector<MarkupFault> faults = CheckMarkup(document);
   streams.out << result.message.text << '\n';
+  for (const MarkupFault& fault : faults) streams.out << fault.text << '\n';
   for (const ClueFit& clue : fit.clues) streams.out << FitReportLine(clue) << '\n';
   if (options.fit && fit.empty()) streams.out << "Все определения помещаются.\n";
-  return result.outcome == CheckOutcome::AllRight && fit.empty() ? kExitDone : kExitFailed;
+  return result.outcome == CheckOutcome::AllRight && faults.empty() && fit.empty() ? kExitDone : kExitFailed;
 }
 
 int Info(const Options& options, const ScanwordDocument& document, Streams streams) {
@@ -86,7 +90,7 @@ int Info(const Options& options, const ScanwordDocument& document, Streams strea
   const std::optional<TypesetFont> font = FontOf(options, streams);
   if (!font) return kExitFailed;
   const std::vector<ClueFit> fits = AllClueFits(document, options.settings, options.typeset, *font);
-  streams.out << WithFit(DocumentJson(document), fits) << '\n';
+  streams.out << WithFit(WithWords(DocumentJson(document), document), fits) << '\n';
   return kExitDone;
 }
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "document/cp1251.h"
+#include "cli/json_string.h"
 #include "document/slot_numbering.h"
 
 namespace verstak::batch {
@@ -29,29 +29,8 @@ class JsonText {
     return *this;
   }
 
-  // A cp1251 line as a JSON string in UTF-8. Only ASCII bytes need escapes;
-  // the runs between them are converted as they are.
-  void string(std::string_view cp1251) {
-    json_ += '"';
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < cp1251.size(); ++i) {
-      const auto c = static_cast<unsigned char>(cp1251[i]);
-      if (c >= 0x20 && c != '"' && c != '\\') continue;
-      AppendCp1251AsUtf8(json_, cp1251.substr(run, i - run));
-      run = i + 1;
-      json_ += '\\';
-      if (c >= 0x20) {
-        json_ += static_cast<char>(c);
-      } else {
-        static constexpr char kHex[] = "0123456789abcdef";
-        json_ += "u00";
-        json_ += kHex[c >> 4];
-        json_ += kHex[c & 0xF];
-      }
-    }
-    AppendCp1251AsUtf8(json_, cp1251.substr(run));
-    json_ += '"';
-  }
+  // A cp1251 line as a JSON string in UTF-8.
+  void string(std::string_view cp1251) { AppendJsonString(json_, cp1251); }
 
   std::string take() { return std::move(json_); }
 

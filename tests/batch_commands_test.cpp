@@ -96,7 +96,7 @@ TEST_F(BatchCommands, AScanwordFileWinsOverGridAndDefinitions) {
   ASSERT_FALSE(WriteScanwordFile(path("layout.skw"), document));
   const BatchRun run = RunBatchWith({"info", "--json", "--grid", path("missing.txt"), "--scanword", path("layout.skw")});
   EXPECT_EQ(run.status, kExitDone) << run.err;
-  EXPECT_EQ(testing::WithoutFit(run.out), R"({"width":2,"height":2,"kinds":[[0,0],[0,19]],"overlays":[[0,0],[0,0]],"slots":1,"definitions":[]})"
+  EXPECT_EQ(testing::DocumentPart(run.out), R"({"width":2,"height":2,"kinds":[[0,0],[0,19]],"overlays":[[0,0],[0,0]],"slots":1,"definitions":[]})"
                      "\n");
 }
 
@@ -139,18 +139,57 @@ TEST_P(BatchCheck, PrintsTheChecksMessage) {
   EXPECT_EQ(run.status, GetParam().status);
 }
 
+// Puzzle 1 read from a grid file has no arrows yet: every word lacks its
+// clue and every clue cell its word.
+const std::string kUnmarkedFaults =
+    "\nстрока 1, столбец 1: мест для определений 1, слов 0"
+    "\nстрока 1, столбец 2: у слова по горизонтали нет определения"
+    "\nстрока 1, столбец 2: у слова по вертикали нет определения"
+    "\nстрока 1, столбец 4: у слова по вертикали нет определения"
+    "\nстрока 2, столбец 1: мест для определений 1, слов 0"
+    "\nстрока 2, столбец 3: мест для определений 1, слов 0";
+
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, BatchCheck,
     ::testing::Values(
-        CheckCase{"AllRight", {"--grid", "grid", "--definitions", "definitions"}, "Все правильно!", kExitDone},
-        CheckCase{"AllRightSecond", {"--grid", "grid", "--definitions", "definitions", "--number", "2"},
-                  "Все правильно!", kExitDone},
+        CheckCase{"CountRightMarkupNot", {"--grid", "grid", "--definitions", "definitions"},
+                  "Все правильно!" + kUnmarkedFaults, kExitFailed},
+        CheckCase{"CountRightSecond", {"--grid", "grid", "--definitions", "definitions", "--number", "2"},
+                  "Все правильно!\nстрока 1, столбец 1: мест для определений 1, слов 0"
+                  "\nстрока 1, столбец 2: мест для определений 1, слов 0",
+                  kExitFailed},
         // The open dialog with only one file keeps the other part as it was:
         // nothing, in a run that starts empty.
-        CheckCase{"GridOnly", {"--grid", "grid"}, "Мало определений!", kExitFailed},
+        CheckCase{"GridOnly", {"--grid", "grid"}, "Мало определений!" + kUnmarkedFaults, kExitFailed},
         CheckCase{"DefinitionsOnly", {"--definitions", "definitions"}, "Много определений!", kExitFailed},
-        CheckCase{"NoClueCells", {"--grid", "grid", "--number", "3"}, "Эй! Нет определений!", kExitFailed}),
+        CheckCase{"NoClueCells",
+                  {"--grid", "grid", "--number", "3"},
+                  "Эй! Нет определений!\nстрока 1, столбец 1: у слова по горизонтали нет определения",
+                  kExitFailed}),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BatchCommands, CheckOfAMarkedUpPuzzleIsAllRight) {
+  ScanwordDocument document;
+  document.gridWidth = 3;
+  document.gridHeight = 1;
+  document.cells.at(1, 1).kind = CellKind::Clue;
+  document.cells.at(2, 1).kind = CellKind::ArrowFromLeftRight;
+  document.definitions.slot(1).line(1).assign("Tom");
+  ASSERT_EQ(WriteScanwordFile(path("ok.skw"), document), std::nullopt);
+  const BatchRun run = RunBatchWith({"check", "--scanword", path("ok.skw")});
+  EXPECT_EQ(run.out, "Все правильно!\n");
+  EXPECT_EQ(run.status, kExitDone);
+  document.cells.at(2, 1).kind = CellKind::ArrowFromTopDown;  // its clue would stand above the grid
+  ASSERT_EQ(WriteScanwordFile(path("bad.skw"), document), std::nullopt);
+  const BatchRun bad = RunBatchWith({"check", "--scanword", path("bad.skw")});
+  EXPECT_EQ(bad.out,
+            "Все правильно!\n"
+            "строка 1, столбец 1: мест для определений 1, слов 0\n"
+            "строка 1, столбец 2: у слова по горизонтали нет определения\n"
+            "строка 1, столбец 2: стрелка вниз не начинает слова\n"
+            "строка 1, столбец 2: стрелка вниз не от клетки с определением\n");
+  EXPECT_EQ(bad.status, kExitFailed);
+}
 
 // Empty lines inside a clue are kept, an empty slot is an empty list, quotes
 // and backslashes are escaped, cp1251 becomes UTF-8.
@@ -162,9 +201,45 @@ TEST_F(BatchCommands, InfoJsonGivesTheWholeDocument) {
                                 .string();
   const BatchRun run = RunBatchWith({"info", "--grid", grid, "--definitions", clues, "--json"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  EXPECT_EQ(testing::WithoutFit(run.out),
+  EXPECT_EQ(testing::DocumentPart(run.out),
             R"({"width":4,"height":2,"kinds":[[19,0,0,0],[19,0,19,0]],"overlays":[[0,0,0,0],[0,0,0,0]],"slots":3,)"
             R"("definitions":[["Нил","","река"],[],["Роман \"Идиот\""],["C:\\Ёж"]]})"
+            "\n");
+}
+
+// A puzzle from a grid file, saved, marked up and read back: the letters
+// give each clue's answer.
+TEST_F(BatchCommands, InfoJsonGivesEachClueItsWordAndAnswer) {
+  const std::string lettered = folder.write("paris.txt", testing::Cp1251Lines({"№ 1", "\tП\tА\tР\tИ\tЖ", "\tО\t\t\t\t\t"})).string();
+  ASSERT_EQ(RunBatchWith({"save", "--grid", lettered, "-o", path("paris.skw")}).status, kExitDone);
+  ScanwordDocument document;
+  ReadScanwordFile(path("paris.skw")).applyTo(document);
+  document.cells.at(2, 1) = {CellKind::ArrowFromLeftRight, 11};  // across from (1,1), down from (1,2)
+  for (int x = 3; x <= 6; ++x) document.cells.at(x, 2).kind = CellKind::Picture;
+  document.definitions.slot(1).line(1).assign("Capital");
+  document.definitions.slot(2).line(1).assign("River");
+  ASSERT_EQ(WriteScanwordFile(path("paris.skw"), document), std::nullopt);
+
+  const BatchRun run = RunBatchWith({"info", "--scanword", path("paris.skw"), "--json"});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  const std::string json = testing::WithoutFit(run.out);
+  const std::string words = json.substr(json.find(",\"answers\":"));
+  EXPECT_EQ(words,
+            R"(,"answers":[{"answer":"ПАРИЖ","word":{"row":1,"column":2,"direction":"across","length":5}},)"
+            R"({"answer":"ПО","word":{"row":1,"column":2,"direction":"down","length":2}}],"words":2,"faults":[]})"
+            "\n");
+
+  // Straight from the grid file: no arrows yet, so no clue has its word.
+  const BatchRun unmarked = RunBatchWith({"info", "--grid", grid, "--json"});
+  const std::string plain = testing::WithoutFit(unmarked.out);
+  EXPECT_EQ(plain.substr(plain.find(",\"answers\":")),
+            R"(,"answers":[{"answer":null,"word":null},{"answer":null,"word":null},{"answer":null,"word":null}],)"
+            R"("words":3,"faults":["строка 1, столбец 1: мест для определений 1, слов 0",)"
+            R"("строка 1, столбец 2: у слова по горизонтали нет определения",)"
+            R"("строка 1, столбец 2: у слова по вертикали нет определения",)"
+            R"("строка 1, столбец 4: у слова по вертикали нет определения",)"
+            R"("строка 2, столбец 1: мест для определений 1, слов 0",)"
+            R"("строка 2, столбец 3: мест для определений 1, слов 0"]})"
             "\n");
 }
 

@@ -44,6 +44,17 @@ inline std::string WithoutFit(const std::string& json) {
   return json.substr(0, fit) + "}\n";
 }
 
+// The document's own part of info --json: without the words (answers,
+// words, faults) and the fit that follow it.
+inline std::string DocumentPart(const std::string& json) {
+  const std::size_t words = json.find(",\"answers\":[");
+  if (words == std::string::npos) {
+    ADD_FAILURE() << "no \"answers\" in " << json;
+    return json;
+  }
+  return json.substr(0, words) + "}\n";
+}
+
 // UTF-8 lines as a cp1251 text file's bytes, each line ended by CR LF.
 inline std::string Cp1251Lines(std::initializer_list<std::string_view> lines) {
   std::string text;
