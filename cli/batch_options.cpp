@@ -65,6 +65,9 @@ constexpr KnownOption kOptions[] = {
     {"--output-condition", true, Bit(Command::Export)},
     {"--icc", true, Bit(Command::Export)},
     {"--fit", false, Bit(Command::Check)},
+    {"--answers", false, Bit(Command::Export)},
+    {"--with-answers", false, Bit(Command::Export)},
+    {"--answer-cell", true, Bit(Command::Export)},
 };
 
 template <class Value>
@@ -350,6 +353,19 @@ Problem TakeFormat(const RawArguments& raw, Options& options) {
   return std::nullopt;
 }
 
+Problem TakeAnswers(const RawArguments& raw, Options& options) {
+  options.answers = raw.has("--answers");
+  options.withAnswers = raw.has("--with-answers");
+  if (Problem problem = TakeNumberIn(raw, {"--answer-cell", 1, 50, false, "клетка в мм от 1 до 50"}, options.answerCell))
+    return problem;
+  if (options.answers && options.withAnswers) return "--answers и --with-answers не указываются вместе";
+  const OutputFormat format = options.outputFormat();
+  if ((options.answers || options.withAnswers) && format == OutputFormat::Csc)
+    return "ключ ответов пишется в PDF или SVG, а не в макрос";
+  if (options.withAnswers && format != OutputFormat::Pdf) return "--with-answers добавляет страницу только к PDF";
+  return std::nullopt;
+}
+
 }  // namespace
 
 OutputFormat Options::outputFormat() const {
@@ -386,6 +402,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
   if (!problem) problem = TakeTypeset(raw, options.typeset);
   if (!problem) problem = TakePress(raw, options);
   if (!problem) problem = TakeFormat(raw, options);
+  if (!problem) problem = TakeAnswers(raw, options);
   if (problem) return UsageError{std::move(*problem)};
   return options;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "files/open_files.h"
+#include "print/answer_key.h"
 #include "print/press_settings.h"
 #include "print/typeset_settings.h"
 #include "settings/print_settings.h"
@@ -55,6 +56,9 @@ struct Options {
   bool fit = false;        // check --fit
   bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export
   bool strict = false;     // export --strict: a PDF or SVG with any fault is not written
+  bool answers = false;      // export --answers: the answer key instead of the puzzle
+  bool withAnswers = false;  // export --with-answers: the answer key as the PDF's second page
+  double answerCell = kDefaultAnswerCell;  // --answer-cell: the key's cell in mm
 
   // --format, else for one file the extension of -o (.pdf, .svg), else the macro.
   OutputFormat outputFormat() const;

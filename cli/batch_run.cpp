@@ -40,9 +40,10 @@ int WriteOut(const std::string& bytes, std::string_view failed, Streams streams)
 // the press is a warning, or with --strict the reason nothing is written.
 int ExportOne(const Options& options, const PuzzleOutput& output, const ScanwordDocument& document,
               Streams streams) {
-  const std::string title = PuzzleTitle(options.input, options.input.number);
+  const int number = options.input.number;
   const bool toOutput = IsStandardOutput(options.output);
-  const PuzzleWritten written = toOutput ? output.make(document, title) : output.write(document, options.output, title);
+  const PuzzleWritten written =
+      toOutput ? output.make(document, number) : output.write(document, options.output, number);
   if (written.failure) return Fail({*written.failure}, streams);
   if (toOutput && WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) return kExitFailed;
   for (const std::string& fault : written.faults) streams.err << WarningLine(fault) << '\n';

@@ -6,6 +6,7 @@
 
 #include "document/print_title.h"
 #include "files/atomic_file.h"
+#include "print/answer_key.h"
 #include "print/output_condition.h"
 #include "print/press_check.h"
 #include "print/press_date.h"
@@ -59,13 +60,26 @@ std::string_view PuzzleOutput::extension() const {
   return "csc";
 }
 
-PuzzleWritten PuzzleOutput::make(const ScanwordDocument& document, std::string_view title) const {
+PuzzleWritten PuzzleOutput::make(const ScanwordDocument& document, int number) const {
   const Options& options = *options_;
   if (format_ == OutputFormat::Csc) {
     return {std::nullopt, 0, CorelScriptWriter(document, options.settings).write(options.choice), {}, false};
   }
+  const std::string title = PuzzleTitle(options.input, number);
+  const std::string caption = AnswerCaption(options.input.scanword.value_or(std::filesystem::path{}), number);
+  const AnswerKeyJob key{document, options.settings, options.typeset, *font_, options.answerCell, caption};
+  if (options.answers) {
+    // The key sets no clue: nothing of the puzzle's readiness applies.
+    PrintBytes made = format_ == OutputFormat::Pdf ? AnswerKeyPdf(key, press_) : AnswerKeySvg(key);
+    return {std::move(made.failure), 0, std::move(made.bytes), {}, false};
+  }
   const PrintWriter writer(document, options.settings, options.typeset, *font_, press_);
   PrintMade made = writer.make(format_ == OutputFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, options.choice, title);
+  if (options.withAnswers && !made.failure) {
+    PrintBytes both = PuzzleWithAnswersPdf(writer.drawing(options.choice), title, key, press_);
+    made.bytes = std::move(both.bytes);
+    made.failure = std::move(both.failure);
+  }
   // The layered layouts may leave the texts out; the check takes every clue.
   const FitReport& fit = options.choice.layerMode == LayerMode::OneLayer ? made.fit : writer.fitReport();
   PuzzleWritten written{std::move(made.failure), made.fit.overflowing(), std::move(made.bytes),
@@ -84,8 +98,8 @@ std::string_view PuzzleOutput::writeFailedMessage() const {
 }
 
 PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
-                                  std::string_view title) const {
-  PuzzleWritten written = make(document, title);
+                                  int number) const {
+  PuzzleWritten written = make(document, number);
   if (!written.failure && !WriteFileAtomically(path, written.bytes)) {
     written.failure = UserMessage::Error(std::string(writeFailedMessage()));
   }

@@ -34,11 +34,11 @@ class PuzzleOutput {
   // "csc", "pdf" or "svg": the extension of the files of export --all.
   std::string_view extension() const;
 
-  // `title` (UTF-8) is the print output's title.
-  PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path,
-                      std::string_view title) const;
+  // `number` is the puzzle's: the print output's title and the answer
+  // key's caption follow it (see PuzzleTitle).
+  PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path, int number) const;
   // The same file's bytes, made in memory.
-  PuzzleWritten make(const ScanwordDocument& document, std::string_view title) const;
+  PuzzleWritten make(const ScanwordDocument& document, int number) const;
   // The message of a file that could not be written.
   std::string_view writeFailedMessage() const;
 

@@ -191,10 +191,18 @@ PdfDrawingContent DrawingContent(const Drawing& drawing, const std::string& font
 
 PrintBytes PdfBytes(const Drawing& drawing, const TypesetFont& font, std::string_view title,
                     const PressSettings& press) {
-  const PuzzlePageOutcome page = PuzzlePageOf(drawing, press);
-  if (page.failure) return {{}, page.failure};
+  const Drawing* const pages[] = {&drawing};
+  return PdfPagesBytes(pages, font, title, press);
+}
+
+PrintBytes PdfPagesBytes(std::span<const Drawing* const> drawings, const TypesetFont& font, std::string_view title,
+                         const PressSettings& press) {
   PressPdf pdf(font, title, press);
-  pdf.addPage(page.page->page, std::span(&page.page->placed, 1));
+  for (const Drawing* drawing : drawings) {
+    const PuzzlePageOutcome page = PuzzlePageOf(*drawing, press);
+    if (page.failure) return {{}, page.failure};
+    pdf.addPage(page.page->page, std::span(&page.page->placed, 1));
+  }
   return pdf.finish();
 }
 

@@ -4,6 +4,7 @@
 // (see PressPdf). The same drawing and settings give the same bytes.
 
 #include <bitset>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,5 +46,9 @@ PdfDrawingContent DrawingContent(const Drawing& drawing, const std::string& font
 // the drawing is larger than the settings' paper.
 PrintBytes PdfBytes(const Drawing& drawing, const TypesetFont& font, std::string_view title,
                     const PressSettings& press = {});
+
+// A PDF/X-1a of one page for each drawing, in their order.
+PrintBytes PdfPagesBytes(std::span<const Drawing* const> drawings, const TypesetFont& font, std::string_view title,
+                         const PressSettings& press = {});
 
 }  // namespace verstak
