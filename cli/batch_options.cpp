@@ -20,14 +20,18 @@ using CommandSet = unsigned;
 constexpr CommandSet Bit(Command command) { return 1u << static_cast<unsigned>(command); }
 constexpr CommandSet kEveryCommand = Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info);
 // Everything that sets clues in their cells: export, the fit check, info --json.
-constexpr CommandSet kTypesetCommands = Bit(Command::Export) | Bit(Command::Check) | Bit(Command::Info);
+constexpr CommandSet kBook = Bit(Command::Book);
+constexpr CommandSet kTypesetCommands = Bit(Command::Export) | Bit(Command::Check) | Bit(Command::Info) | kBook;
+// The print options of export that a book takes too.
+constexpr CommandSet kPrint = Bit(Command::Export) | kBook;
 
 struct CommandWord {
   std::string_view word;
   Command command;
 };
 constexpr CommandWord kCommands[] = {
-    {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info}};
+    {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info},
+    {"book", Command::Book}};
 
 struct KnownOption {
   std::string_view name;
@@ -35,39 +39,42 @@ struct KnownOption {
   CommandSet commands;  // the commands it belongs to
 };
 constexpr KnownOption kOptions[] = {
-    {"--grid", true, kEveryCommand},
-    {"--definitions", true, kEveryCommand},
+    {"--grid", true, kEveryCommand | kBook},
+    {"--definitions", true, kEveryCommand | kBook},
     {"--scanword", true, kEveryCommand},
     {"--number", true, kEveryCommand},
-    {"--all", false, Bit(Command::Export)},
-    {"-o", true, Bit(Command::Export) | Bit(Command::Save)},
+    {"--all", false, kPrint},
+    {"--numbers", true, kBook},
+    {"--per-page", true, kBook},
+    {"--title", true, kBook},
+    {"-o", true, kPrint | Bit(Command::Save)},
     {"--target", true, Bit(Command::Export)},
     {"--layout", true, Bit(Command::Export)},
     {"--passes", true, Bit(Command::Export)},
     {"--cell-width", true, kTypesetCommands},
     {"--cell-height", true, kTypesetCommands},
-    {"--rounded", false, Bit(Command::Export)},
-    {"--cmyk", true, Bit(Command::Export)},
+    {"--rounded", false, kPrint},
+    {"--cmyk", true, kPrint},
     {"--json", false, Bit(Command::Info)},
     {"--format", true, Bit(Command::Export)},
     {"--font", true, kTypesetCommands},
     {"--font-size", true, kTypesetCommands},
     {"--min-font-size", true, kTypesetCommands},
     {"--line-spacing", true, kTypesetCommands},
-    {"--margin", true, Bit(Command::Export)},
-    {"--line-width", true, Bit(Command::Export)},
-    {"--no-arrowheads", false, Bit(Command::Export)},
+    {"--margin", true, kPrint},
+    {"--line-width", true, kPrint},
+    {"--no-arrowheads", false, kPrint},
     {"--strict-fit", false, Bit(Command::Export)},
-    {"--strict", false, Bit(Command::Export)},
-    {"--bleed", true, Bit(Command::Export)},
-    {"--marks", false, Bit(Command::Export)},
-    {"--page", true, Bit(Command::Export)},
-    {"--output-condition", true, Bit(Command::Export)},
-    {"--icc", true, Bit(Command::Export)},
+    {"--strict", false, kPrint},
+    {"--bleed", true, kPrint},
+    {"--marks", false, kPrint},
+    {"--page", true, kPrint},
+    {"--output-condition", true, kPrint},
+    {"--icc", true, kPrint},
     {"--fit", false, Bit(Command::Check)},
     {"--answers", false, Bit(Command::Export)},
     {"--with-answers", false, Bit(Command::Export)},
-    {"--answer-cell", true, Bit(Command::Export)},
+    {"--answer-cell", true, kPrint},
 };
 
 template <class Value>
@@ -108,6 +115,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 struct RawArguments {
   std::optional<Command> command;
   std::map<std::string_view, std::string> given;  // option name -> value ("" for a flag)
+  std::vector<std::string> files;                 // book: the words after the command
 
   bool has(std::string_view name) const { return given.contains(name); }
   const std::string* value(std::string_view name) const {
@@ -142,6 +150,10 @@ Problem TakeOption(const std::vector<std::string>& arguments, std::size_t& index
 }
 
 Problem TakeCommand(std::string_view word, RawArguments& raw) {
+  if (raw.command == Command::Book) {
+    raw.files.emplace_back(word);
+    return std::nullopt;
+  }
   if (raw.command) return "лишний аргумент: " + std::string(word);
   const auto found = std::ranges::find(kCommands, word, &CommandWord::word);
   if (found == std::end(kCommands)) return "неизвестная команда: " + std::string(word);
@@ -186,9 +198,56 @@ Problem TakeInput(const RawArguments& raw, Options& options) {
   return std::nullopt;
 }
 
+// "5,7,12-20": numbers and ranges of the open dialog's 1..10000.
+std::optional<PuzzleNumberSet> NumbersOf(std::string_view text) {
+  PuzzleNumberSet numbers;
+  for (std::string_view part : Split(text, ',')) {
+    const std::size_t dash = part.find('-');
+    const std::string_view low = part.substr(0, dash);
+    const std::string_view high = dash == std::string_view::npos ? low : part.substr(dash + 1);
+    int first = 0, last = 0;
+    const auto number = [](std::string_view digits, int& value) {
+      const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+      return !digits.empty() && error == std::errc{} && stop == digits.data() + digits.size() &&
+             PuzzleNumberSet::InRange(value);
+    };
+    if (!number(low, first) || !number(high, last) || first > last) return std::nullopt;
+    for (int n = first; n <= last; ++n) numbers.insert(n);
+  }
+  return numbers;
+}
+
+// A book comes from scanword files or from the grid file's numbers.
+Problem TakeBookInput(const RawArguments& raw, Options& options) {
+  PuzzleInput& input = options.input;
+  if (const std::string* grid = raw.value("--grid")) input.grid = *grid;
+  if (const std::string* definitions = raw.value("--definitions")) input.definitions = *definitions;
+  for (const std::string& file : raw.files) options.bookFiles.emplace_back(file);
+  const bool chosen = raw.has("--all") || raw.has("--numbers");
+  if (!options.bookFiles.empty()) {
+    if (input.grid || input.definitions || chosen)
+      return "book: файлы .skw или --grid с --all или --numbers, но не то и другое";
+  } else {
+    if (!input.grid) return "book: нужен --grid с --all или --numbers, или файлы .skw";
+    if (raw.has("--all") == raw.has("--numbers")) return "book: укажите --all или --numbers";
+  }
+  input.everyPuzzle = raw.has("--all");
+  if (const std::string* numbers = raw.value("--numbers")) {
+    options.numbers = NumbersOf(*numbers);
+    if (!options.numbers) return "--numbers: номера и диапазоны через запятую, например 5,7,12-20, а не " + *numbers;
+  }
+  if (const std::string* perPage = raw.value("--per-page")) {
+    if (*perPage != "1" && *perPage != "2") return "--per-page: 1 или 2, а не " + *perPage;
+    options.perPage = *perPage == "2" ? 2 : 1;
+  }
+  if (const std::string* title = raw.value("--title")) options.bookTitle = *title;
+  options.format = OutputFormat::Pdf;
+  return std::nullopt;
+}
+
 Problem TakeOutput(const RawArguments& raw, Options& options) {
   const std::string* output = raw.value("-o");
-  const bool needed = options.command == Command::Export || options.command == Command::Save;
+  const bool needed = options.command != Command::Check && options.command != Command::Info;
   if (needed && (!output || output->empty())) return "не указан выходной файл: -o";
   if (output) options.output = *output;
   return std::nullopt;
@@ -325,6 +384,8 @@ Problem TakePress(const RawArguments& raw, Options& options) {
   if (Problem problem = TakeNumberIn(raw, {"--bleed", 0, 50, false, "выпуск в мм от 0 до 50"}, press.bleed))
     return problem;
   press.cropMarks = raw.has("--marks");
+  // A book's pages are A4 unless asked otherwise.
+  if (options.command == Command::Book) press.paper = kPaperSizes[1].size;
   if (const std::string* page = raw.value("--page")) {
     press.paper = PaperOf(*page);
     if (!press.paper) return "--page: A4, A5, A3 или ШxВ в мм (например 200x280), а не " + *page;
@@ -390,19 +451,20 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
       return UsageError{std::move(*problem)};
     }
   }
-  if (!raw.command) return UsageError{"не указана команда: export, save, check или info"};
+  if (!raw.command) return UsageError{"не указана команда: export, save, check, info или book"};
   Options options;
   options.command = *raw.command;
   options.json = raw.has("--json");
   Problem problem = CheckOptionsBelongToCommand(raw);
-  if (!problem) problem = TakeInput(raw, options);
+  if (!problem) problem = options.command == Command::Book ? TakeBookInput(raw, options) : TakeInput(raw, options);
   if (!problem) problem = TakeOutput(raw, options);
   if (!problem) problem = TakeChoice(raw, options.choice);
   if (!problem) problem = TakeSettings(raw, options.settings);
   if (!problem) problem = TakeTypeset(raw, options.typeset);
   if (!problem) problem = TakePress(raw, options);
   if (!problem) problem = TakeFormat(raw, options);
-  if (!problem) problem = TakeAnswers(raw, options);
+  if (!problem && options.command != Command::Book) problem = TakeAnswers(raw, options);
+  if (!problem && options.command == Command::Book) problem = TakeNumberIn(raw, {"--answer-cell", 1, 50, false, "клетка в мм от 1 до 50"}, options.answerCell);
   if (problem) return UsageError{std::move(*problem)};
   return options;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "files/open_files.h"
+#include "files/puzzle_number_set.h"
 #include "print/answer_key.h"
 #include "print/press_settings.h"
 #include "print/typeset_settings.h"
@@ -17,7 +18,7 @@
 
 namespace verstak::batch {
 
-enum class Command { Export, Save, Check, Info };
+enum class Command { Export, Save, Check, Info, Book };
 
 // What export writes: the CorelDRAW macro, or the print output.
 enum class OutputFormat { Csc, Pdf, Svg };
@@ -58,6 +59,13 @@ struct Options {
   bool strict = false;     // export --strict: a PDF or SVG with any fault is not written
   bool answers = false;      // export --answers: the answer key instead of the puzzle
   bool withAnswers = false;  // export --with-answers: the answer key as the PDF's second page
+  // book: the scanword files named after the command, or the numbers of
+  // the grid file (--numbers; every one with --all); puzzles to a page; the
+  // issue's name (--title).
+  std::vector<std::filesystem::path> bookFiles;
+  std::optional<PuzzleNumberSet> numbers;
+  int perPage = 1;
+  std::string bookTitle;
   double answerCell = kDefaultAnswerCell;  // --answer-cell: the key's cell in mm
 
   // --format, else for one file the extension of -o (.pdf, .svg), else the macro.

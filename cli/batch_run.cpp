@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "cli/book_run.h"
 #include "cli/document_json.h"
 #include "cli/document_summary.h"
 #include "cli/export_every_puzzle.h"
@@ -104,6 +105,7 @@ int Usage(const UsageError& error, Streams streams) {
 }  // namespace
 
 int RunCommand(const Options& options, Streams streams) {
+  if (options.command == Command::Book) return RunBook(options, streams);
   if (options.input.everyPuzzle) return ExportEveryPuzzle(options, streams);
   // The font first: a missing one writes nothing.
   std::optional<PuzzleOutput> output;
@@ -121,6 +123,7 @@ int RunCommand(const Options& options, Streams streams) {
     case Command::Save: return Save(options, document, streams);
     case Command::Check: return Check(options, document, streams);
     case Command::Info: return Info(options, document, streams);
+    case Command::Book: break;
   }
   return kExitFailed;
 }

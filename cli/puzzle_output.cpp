@@ -35,6 +35,7 @@ std::optional<PressSettings> PressOf(const Options& options, std::vector<UserMes
   for (const auto& file : {options.input.grid, options.input.definitions, options.input.scanword}) {
     if (file) inputs.push_back(*file);
   }
+  inputs.insert(inputs.end(), options.bookFiles.begin(), options.bookFiles.end());
   press.date = PressDate(std::getenv("SOURCE_DATE_EPOCH"), inputs).value_or(0);
   return press;
 }

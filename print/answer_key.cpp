@@ -24,9 +24,14 @@ bool HasLetters(const ScanwordDocument& document) {
   return false;
 }
 
-// One line set at exactly `size` on `box`, as a clue is.
-TextBlock OneLine(std::string_view cp1251, const PageBox& box, double size, const TypesetSettings& typeset,
-                  const TypesetFont& font) {
+double LineWidth(std::string_view cp1251, double size, const TypesetFont& font) {
+  return static_cast<double>(font.lineAdvance(cp1251)) / 1000 * size * kMillimetresPerPoint;
+}
+
+}  // namespace
+
+TextBlock OneLineText(std::string_view cp1251, const PageBox& box, double size, const TypesetSettings& typeset,
+                      const TypesetFont& font) {
   DefinitionText text;
   text.line(1).assign(cp1251);
   TypesetSettings exact = typeset;
@@ -35,12 +40,6 @@ TextBlock OneLine(std::string_view cp1251, const PageBox& box, double size, cons
   exact.innerMargin = 0;
   return SetClue(text, box, false, exact, font);
 }
-
-double LineWidth(std::string_view cp1251, double size, const TypesetFont& font) {
-  return static_cast<double>(font.lineAdvance(cp1251)) / 1000 * size * kMillimetresPerPoint;
-}
-
-}  // namespace
 
 std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleNumber) {
   if (!scanwordFile.empty()) return "Ответы к сканворду " + scanwordFile.stem().string();
@@ -70,7 +69,7 @@ AnswerKeyOutcome AnswerKeyDrawing(const ScanwordDocument& document, const PrintS
 
   Shape title;
   title.pass = LayerPass::Text;
-  title.form = OneLine(captionText, {0, 0, drawing.pageWidth, captionHeight}, kCaptionSize, typeset, font);
+  title.form = OneLineText(captionText, {0, 0, drawing.pageWidth, captionHeight}, kCaptionSize, typeset, font);
   drawing.shapes.push_back(std::move(title));
 
   const Cmyk clue = ClueColour(settings);
@@ -94,7 +93,7 @@ AnswerKeyOutcome AnswerKeyDrawing(const ScanwordDocument& document, const PrintS
       text.column = x;
       text.pass = LayerPass::Text;
       const char capital = static_cast<char>(CapitalCp1251(letter));
-      text.form = OneLine(std::string_view(&capital, 1), box, letterSize, typeset, font);
+      text.form = OneLineText(std::string_view(&capital, 1), box, letterSize, typeset, font);
       drawing.shapes.push_back(std::move(text));
     }
   }

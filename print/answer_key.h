@@ -28,6 +28,10 @@ std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleN
 // A letter as a capital; other bytes as they are.
 unsigned char CapitalCp1251(unsigned char letter);
 
+// One line of cp1251 text set at exactly `size` pt, centred on `box`.
+TextBlock OneLineText(std::string_view cp1251, const PageBox& box, double size, const TypesetSettings& typeset,
+                      const TypesetFont& font);
+
 struct AnswerKeyOutcome {
   std::optional<Drawing> drawing;
   Failure failure;  // the grid holds no letter
