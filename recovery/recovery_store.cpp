@@ -39,7 +39,10 @@ QString WriteCopy(const std::filesystem::path& path, const ScanwordDocument& doc
   const std::string bytes = ScanwordFileBytes(document);
   errno = 0;
   if (WriteFileAtomically(path, bytes)) return {};
-  return WriteFailureCause(errno);
+  if (errno != 0) return WriteFailureCause(errno);
+  // Refused without an error of the system's: no file stands at the name.
+  std::error_code ignored;
+  return WriteFailureCause(std::filesystem::is_directory(path, ignored) ? EISDIR : EIO);
 }
 
 }  // namespace

@@ -43,6 +43,37 @@ class AutosaveTest : public QObject {
     QTest::keyClick(&f.Bar1(), Qt::Key_Z, Qt::ControlModifier);  // back to what was saved
     QVERIFY(!f.session.modified());
     QVERIFY(!QFile::exists(file));
+    QCOMPARE(f.prompter.messages.size(), std::size_t{0});  // the copies written are not said
+  }
+
+  // A copy whose write fails (a folder stands where the file goes): said
+  // once with the cause, tried again each interval, written once it can be.
+  void aFailingWriteIsSaidOnceAndTriedAgain() {
+    QTemporaryDir folder;
+    ProgramFixture f;
+    testing::ManualClock clock;
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = folder.filePath(QStringLiteral("r")), .interval = 10s, .sessionId = {}, .clock = &clock});
+    QVERIFY(f.Start());
+    NewGrid(f, 9, 2);
+    const QString file = recovery.store().path();
+    QVERIFY(QDir().mkpath(file));
+    for (int x = 1; x <= 3; ++x) {
+      ClickCell(f, x, 1);
+      clock.advance(10s);
+      recovery.store().finishWriting();
+      QCoreApplication::processEvents();  // the write's end, told through the event loop
+      QCOMPARE(f.prompter.messages.size(), std::size_t{1});
+    }
+    QCOMPARE(f.prompter.texts(),
+             std::vector<std::string>{"Не удаётся сохранять копию для восстановления: на месте файла стоит папка"});
+
+    QVERIFY(QDir(file).removeRecursively());
+    clock.advance(10s);
+    recovery.store().finishWriting();
+    QVERIFY(QFileInfo(file).isFile());
+    QCOMPARE(ReadScanwordFile(QFile::encodeName(file).toStdString()).cells.at(2).kind, CellKind::Picture);
+    QCOMPARE(f.prompter.messages.size(), std::size_t{1});
   }
 
   // Steady editing, a change every 4 s, still gets its copy 10 s after the
