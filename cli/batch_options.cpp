@@ -47,6 +47,7 @@ constexpr KnownOption kOptions[] = {
     {"--numbers", true, kBook},
     {"--per-page", true, kBook},
     {"--title", true, kBook},
+    {"--markup", false, kBook},
     {"-o", true, kPrint | Bit(Command::Save)},
     {"--target", true, Bit(Command::Export)},
     {"--layout", true, Bit(Command::Export)},
@@ -241,6 +242,7 @@ Problem TakeBookInput(const RawArguments& raw, Options& options) {
     options.perPage = *perPage == "2" ? 2 : 1;
   }
   if (const std::string* title = raw.value("--title")) options.bookTitle = *title;
+  options.markup = raw.has("--markup");
   options.format = OutputFormat::Pdf;
   return std::nullopt;
 }

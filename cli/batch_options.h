@@ -66,6 +66,7 @@ struct Options {
   std::optional<PuzzleNumberSet> numbers;
   int perPage = 1;
   std::string bookTitle;
+  bool markup = false;  // book --markup: each puzzle marked up automatically first
   double answerCell = kDefaultAnswerCell;  // --answer-cell: the key's cell in mm
 
   // --format, else for one file the extension of -o (.pdf, .svg), else the macro.

@@ -4,6 +4,7 @@
 #include "cli/message_text.h"
 #include "cli/progress_bar.h"
 #include "cli/puzzle_output.h"
+#include "document/auto_markup.h"
 #include "document/blanks.h"
 #include "files/atomic_file.h"
 #include "files/scanword_file.h"
@@ -31,7 +32,8 @@ class BookRun {
               options.bookTitle.empty() ? "Сканворды" : options.bookTitle) {}
 
   // False once --strict stops the run.
-  bool take(const ScanwordDocument& document, const std::string& label, const std::string& caption) {
+  bool take(ScanwordDocument& document, const std::string& label, const std::string& caption) {
+    if (options_.markup) AutoMarkup(document);
     Drawing drawing = PrintDrawing(document, options_.settings, options_.typeset, font_, ExportChoice{});
     const std::vector<std::string> faults = PressFaults(document, MakeFitReport(drawing));
     if (!faults.empty()) {

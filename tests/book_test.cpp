@@ -152,6 +152,21 @@ TEST_F(Book, NumbersOfTheGridFile) {
   EXPECT_FALSE(std::filesystem::exists(folder / "g.pdf"));
 }
 
+// --markup marks each puzzle up on the way: the clue cell of row 1 gets its
+// word (the one of row 2 has none to get, and puzzle 1 has a clue too few).
+TEST_F(Book, MarkupOnTheWay) {
+  const std::vector<std::string> base = {"book", "--grid", grid, "--definitions", definitions, "--numbers", "1",
+                                         "-o", path("m.pdf")};
+  const BatchRun plain = RunBatchWith(base);
+  EXPECT_NE(plain.err.find("№ 1: строка 1, столбец 1: мест для определений"), std::string::npos) << plain.err;
+  std::vector<std::string> marked = base;
+  marked.push_back("--markup");
+  const BatchRun run = RunBatchWith(marked);
+  EXPECT_EQ(run.err.find("строка 1, столбец 1: мест для определений"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("нет определения"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("№ 1: строка 2, столбец 1: мест для определений 1, слов 0"), std::string::npos) << run.err;
+}
+
 TEST_F(Book, UsageRefused) {
   const struct {
     std::vector<std::string> arguments;
