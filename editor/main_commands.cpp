@@ -33,29 +33,36 @@ void MainWindow::ReportDone() { prompter_.showMessage(UserMessage::Success(std::
 
 // "Открыть": the files the dialog names are read into the document;
 // "Выполнено!" and a view fitted to the grid when something was read.
-// Unsaved work is asked about only when something is going to be read.
 void MainWindow::OpenCommand() {
   if (!dialogs_.open) return;
   grid_->ClearPaintArea();
-  const std::optional<OpenRequest> request = dialogs_.open->AskFiles();
-  if (request && (ChooseFiles(request->names) == OpenChoice::None || MayDiscardChanges())) {
-    const OpenOutcome outcome = OpenFiles(document_, request->names, request->puzzleNumber);
-    if (outcome.choice == OpenChoice::ScanwordFile && outcome.fileDone) {
-      session_.setName(DocumentName::OfScanwordFile(QFile::decodeName(request->names.scanword.c_str())));
-    } else if (outcome.gridRead) {
-      session_.setName(DocumentName::OfPuzzle(request->puzzleNumber));
-    }
-    // Edits are no longer at stake once grid and clue texts both came from
-    // files; with only one part read the other may still hold them.
-    if (outcome.fileDone) session_.restart(!outcome.wholeDocumentReplaced && session_.modified());
-    // The messages show over what was read.
-    grid_->RepaintGrid();
-    for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
-    if (outcome.fileDone) ReportDone();
-  }
+  if (const std::optional<OpenRequest> request = dialogs_.open->AskFiles()) OpenPuzzle(*request);
   editor_.GridPainted = false;
   grid_->RepaintGrid();
   FocusScrollBar1();
+}
+
+// The files are read into a copy first: unsaved work is asked about only
+// once the read has found something to open, and Отмена drops what was read.
+void MainWindow::OpenPuzzle(const OpenRequest& request) {
+  ScanwordDocument read = document_;
+  const OpenOutcome outcome = OpenFiles(read, request.names, request.puzzleNumber);
+  if (outcome.fileDone && !MayDiscardChanges()) return;
+  if (outcome.fileDone) {
+    document_ = std::move(read);
+    if (outcome.choice == OpenChoice::ScanwordFile) {
+      session_.setName(DocumentName::OfScanwordFile(QFile::decodeName(request.names.scanword.c_str())));
+    } else if (outcome.gridRead) {
+      session_.setName(DocumentName::OfPuzzle(request.puzzleNumber));
+    }
+    // Edits are no longer at stake once grid and clue texts both came from
+    // files; with only one part read the other may still hold them.
+    session_.restart(!outcome.wholeDocumentReplaced && session_.modified());
+  }
+  // The messages show over what was read.
+  grid_->RepaintGrid();
+  for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
+  if (outcome.fileDone) ReportDone();
 }
 
 // "Сохранить": asks for a name (and before replacing a file); Ctrl+S and the

@@ -31,6 +31,7 @@ class GridView;
 class NewGridDialog;
 class OneKeyCommands;
 class OpenDialog;
+struct OpenRequest;
 class PreviewWindow;
 class Prompter;
 enum class PrintFormat;
@@ -152,6 +153,7 @@ class MainWindow : public QWidget {
   // The commands that run the open, settings, export and about windows and
   // the save (main_commands.cpp).
   void OpenCommand();
+  void OpenPuzzle(const OpenRequest& request);
   // True when the document was written. `reuseName`: to the document's own
   // scanword file without asking, once it has one.
   bool SaveDocument(bool reuseName = false);

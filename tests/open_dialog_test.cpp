@@ -410,6 +410,26 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.main.windowTitle(), QStringLiteral("VERSTAK — кроссворд 3"));
   }
 
+  // A puzzle the files do not hold is told at once, without a question
+  // about unsaved work that nothing is going to replace.
+  void notFoundIsToldWithoutAQuestion() {
+    OpenFixture f;
+    QVERIFY(f.Start());
+    f.FillDocument();
+    f.editor.documentChanged = true;
+    const ScanwordDocument before = f.document;
+    f.RunOpenCommand([&] {
+      f.Field("Edit1").setText(f.Write("setki.txt", GridFile(5, 5)));
+      f.Field("Edit2").setText(f.Write("opredeleniya.txt", kDefinitionsFile));
+      f.Field("MaskEdit1").setText(QStringLiteral("7"));
+      f.Ok();
+    });
+    QVERIFY(f.prompter.questions.empty());
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Такой сетки нет!", "Такого кроссворда нет!"}));
+    QVERIFY(f.document == before);
+    QVERIFY(f.editor.documentChanged);
+  }
+
   // A smaller puzzle opened while the view is scrolled far shows from a
   // place inside the new grid, the scroll ranges narrowed to it.
   void theViewFitsTheGridJustOpened() {
