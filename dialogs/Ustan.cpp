@@ -33,6 +33,8 @@ SettingsDialog::SettingsDialog(Prompter& prompter, QWidget* parent) : QDialog(pa
   CreateSizeGroup();
   CreateCornersGroup();
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {30, 290, 92, 25});
+  // Enter in any field confirms, as in the open dialog.
+  ok->setDefault(true);
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {149, 290, 92, 25});
   connect(ok, &QPushButton::clicked, this, &SettingsDialog::Ok);
   connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);

@@ -17,6 +17,8 @@ NewGridDialog::NewGridDialog(Prompter& prompter, QWidget* parent) : QDialog(pare
   width_ = AddLineEdit(*this, "MaskEdit1", QStringLiteral("9"), {288, 32, 50, 28});
   height_ = AddLineEdit(*this, "MaskEdit2", QStringLiteral("13"), {288, 80, 50, 28});
   QPushButton* ok = AddPushButton(*this, "Button1", QStringLiteral("ОК"), {88, 143, 113, 25});
+  // Enter in any field confirms, as in the open dialog.
+  ok->setDefault(true);
   QPushButton* cancel = AddPushButton(*this, "Button5", QStringLiteral("Отмена"), {248, 143, 113, 25});
   connect(ok, &QPushButton::clicked, this, &NewGridDialog::Ok);
   connect(cancel, &QPushButton::clicked, this, &NewGridDialog::reject);

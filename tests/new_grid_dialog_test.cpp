@@ -145,6 +145,18 @@ class NewGridDialogTest : public QObject {
     QCOMPARE(f.Bar2().maximum(), 88);
   }
 
+  // Enter in a field is OK.
+  void enterConfirms() {
+    DialogFixture f;
+    QVERIFY(f.Start());
+    f.RunNewCommand([&] {
+      f.Width().setText(QStringLiteral("7"));
+      QTest::keyClick(&f.Height(), Qt::Key_Return);
+    });
+    QCOMPARE(int(f.document.gridWidth), 7);
+    QCOMPARE(int(f.document.gridHeight), 13);
+  }
+
   void cancelAndEscapeLeaveTheDocumentAndKeepTheFields() {
     DialogFixture f;
     QVERIFY(f.Start());

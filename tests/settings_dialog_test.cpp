@@ -134,6 +134,18 @@ class SettingsDialogTest : public QObject {
     QVERIFY(!f.editor.GridPainted);
   }
 
+  // Enter in a field is OK.
+  void enterConfirms() {
+    SettingsFixture f;
+    QVERIFY(f.Start());
+    f.RunSettingsCommand([&] {
+      f.Field("MaskEdit1").setText(QStringLiteral("10"));
+      QTest::keyClick(&f.Field("MaskEdit1"), Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    QVERIFY(f.prompter.messages.empty());
+    QCOMPARE(f.settings.cellWidth, 100000);
+  }
+
   void roundedCornersAndSizes() {
     SettingsFixture f;
     QVERIFY(f.Start());
