@@ -1,6 +1,7 @@
 #include "files/open_files.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
 
 #include "document/blanks.h"
@@ -32,6 +33,10 @@ bool Take(const Result& result, ScanwordDocument& document, std::vector<UserMess
   }
   result.applyTo(document);
   return true;
+}
+
+void NameTheNumber(Failure& failure, const UserMessage& notFound, int puzzleNumber) {
+  if (failure && *failure == notFound) failure->details = "Номер кроссворда: " + std::to_string(puzzleNumber);
 }
 
 void StartEmpty(ScanwordDocument& document) {
@@ -67,6 +72,20 @@ std::optional<int> PuzzleNumberFromText(std::string_view text) {
   int number = 0;
   for (char c : text) number = number * 10 + (c - '0');
   return std::clamp(number, kMinPuzzleNumber, kMaxPuzzleNumber);
+}
+
+Failure CheckPuzzleNumberText(std::string_view text) {
+  text = TrimBlanks(text);
+  if (text.empty()) return std::nullopt;
+  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+  const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  int number = 0;
+  // Past five digits the number is beyond the range whatever they say.
+  if (digits && text.size() <= 5) {
+    for (char c : text) number = number * 10 + (c - '0');
+  }
+  if (number >= kMinPuzzleNumber && number <= kMaxPuzzleNumber) return std::nullopt;
+  return UserMessage::Error(std::string(kPuzzleNumberRangeMessage));
 }
 
 OpenChoice ChooseFiles(const OpenFileNames& names) {
@@ -113,6 +132,8 @@ OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, in
       gridRead = reads.grid.has_value();
       definitionsRead = reads.definitions.has_value();
     } else {
+      if (reads.grid) NameTheNumber(reads.grid->failure, GridRowsReading::NotFound(), puzzleNumber);
+      if (reads.definitions) NameTheNumber(reads.definitions->failure, ClueTextsReading::NotFound(), puzzleNumber);
       if (reads.grid) gridRead = Take(*reads.grid, document, messages);
       if (reads.definitions) definitionsRead = Take(*reads.definitions, document, messages);
     }

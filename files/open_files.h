@@ -71,6 +71,10 @@ struct PuzzleReads {
 // 10000. nullopt for anything but digits.
 std::optional<int> PuzzleNumberFromText(std::string_view text);
 
+// The number field's text at OK: a number outside 1..10000 is refused with
+// its message rather than taken as the nearer bound; an empty field is 1.
+Failure CheckPuzzleNumberText(std::string_view text);
+
 // What an open of these names reads: the named files that are there.
 OpenChoice ChooseFiles(const OpenFileNames& names);
 
@@ -79,7 +83,8 @@ std::vector<UserMessage> MissingFiles(const OpenFileNames& names);
 
 // Works out the choice from the names that are given (a named file that does
 // not exist is reported and left out), reads the chosen files and applies
-// them as `mode` says.
+// them as `mode` says. Part by part, a puzzle not found is reported with the
+// number looked for.
 OpenOutcome OpenFiles(ScanwordDocument& document, const OpenFileNames& names, int puzzleNumber,
                       OpenMode mode = OpenMode::PartByPart);
 

@@ -14,6 +14,7 @@ inline constexpr std::string_view kNoGridFileMessage = "Такого файла 
 inline constexpr std::string_view kNoDefinitionsFileMessage = "Такого файла определений нет!";
 inline constexpr std::string_view kNoScanwordFileMessage = "Такого файла сканворда нет!";
 inline constexpr std::string_view kNoFileChosenMessage = "Ни один файл не выбран!";
+inline constexpr std::string_view kPuzzleNumberRangeMessage = " Номер кроссворда должен быть от 1 до 10000! ";
 inline constexpr std::string_view kReadFailedMessage = " Не удалось прочитать файл! ";
 
 // A file that is there but could not be read to its end: the message with

@@ -107,7 +107,14 @@ std::optional<OpenRequest> OpenDialog::AskFiles() {
   return exec() == QDialog::Accepted ? request_ : std::nullopt;
 }
 
+// A number the spinner could only bring within its range is refused; the
+// dialog stays open.
 void OpenDialog::Ok() {
+  if (Failure failure = CheckPuzzleNumberText(number_->text().toStdString())) {
+    prompter_.showMessage(*failure);
+    number_->setFocus();
+    return;
+  }
   LastPuzzleNumber = puzzleNumber_;
   request_ = OpenRequest{{FilePath(*gridName_), FilePath(*definitionsName_), FilePath(*scanwordName_)}, puzzleNumber_};
   accept();

@@ -126,15 +126,19 @@ class OpenDialogTest : public QObject {
   void numberFieldPresetsAndLimits_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("number");
-    QTest::newRow("12 with blanks") << " 12 " << 12;
-    QTest::newRow("0") << "0" << 1;
-    QTest::newRow("20000") << "20000" << 10000;
-    QTest::newRow("empty") << "" << 1;
-    QTest::newRow("10000") << "10000" << 10000;
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("12 with blanks") << " 12 " << 12 << false;
+    QTest::newRow("0") << "0" << 1 << true;
+    QTest::newRow("20000") << "20000" << 10000 << true;
+    QTest::newRow("empty") << "" << 1 << false;
+    QTest::newRow("10000") << "10000" << 10000 << false;
   }
+  // The spinner keeps its range while the field is typed in; OK refuses a
+  // number outside it, and the dialog stays open.
   void numberFieldPresetsAndLimits() {
     QFETCH(QString, text);
     QFETCH(int, number);
+    QFETCH(bool, refused);
     OpenFixture f;
     QVERIFY(f.Start());
     f.Field("MaskEdit1").setText(QStringLiteral("77"));
@@ -142,9 +146,17 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.dialog.puzzleNumber(), number);
     QCOMPARE(f.Spinner().position(), number);
 
-    // OK keeps it for the next showing, which shows it in the field.
     f.dialog.show();
     f.Ok();
+    if (refused) {
+      QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Номер кроссворда должен быть от 1 до 10000! "});
+      QVERIFY(f.dialog.isVisible());
+      QCOMPARE(f.dialog.LastPuzzleNumber, 1);
+      f.dialog.reject();
+      return;
+    }
+    // OK keeps it for the next showing, which shows it in the field.
+    QVERIFY(f.prompter.messages.empty());
     QCOMPARE(f.dialog.LastPuzzleNumber, number);
     f.Field("MaskEdit1").setText(QStringLiteral("5"));
     QString presetText;
@@ -426,6 +438,7 @@ class OpenDialogTest : public QObject {
     });
     QVERIFY(f.prompter.questions.empty());
     QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Такой сетки нет!", "Такого кроссворда нет!"}));
+    for (const UserMessage& message : f.prompter.messages) QCOMPARE(message.details, std::string("Номер кроссворда: 7"));
     QVERIFY(f.document == before);
     QVERIFY(f.editor.documentChanged);
   }

@@ -109,6 +109,10 @@ TEST_F(OpenFilesTest, AFailedReadKeepsItsPart) {
   EXPECT_EQ(Texts(neither.messages), (std::vector<std::string>{"Такой сетки нет!", "Такого кроссворда нет!"}));
   EXPECT_FALSE(neither.fileDone);
   EXPECT_EQ(document, before);
+  // Each box says which number was looked for; the batch's words stay bare.
+  for (const UserMessage& message : neither.messages) EXPECT_EQ(message.details, "Номер кроссворда: 9");
+  const OpenOutcome batch = OpenFiles(document, {grid, definitions, {}}, 9, OpenMode::WholeOrNothing);
+  for (const UserMessage& message : batch.messages) EXPECT_EQ(message.details, "");
 }
 
 TEST_F(OpenFilesTest, AScanwordFileWinsAndCountsAsARead) {
@@ -143,6 +147,26 @@ TEST(PuzzleNumberFromText, BlanksDigitsAndTheRange) {
       {"1 2", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(PuzzleNumberFromText(c.text), c.number) << '"' << c.text << '"';
+}
+
+// At OK a number outside 1..10000 is refused, not brought to the nearer bound.
+TEST(CheckPuzzleNumberText, OutsideTheRangeIsRefused) {
+  struct Case {
+    const char* text;
+    bool refused;
+  };
+  const Case cases[] = {
+      {" 12 ", false}, {"", false},     {"   ", false},  {"1", false},   {"10000", false}, {"007", false},
+      {"0", true},     {"000", true},   {"10001", true}, {"20000", true}, {"99999", true}, {"123456789012", true},
+      {"12a", true},
+  };
+  for (const Case& c : cases) {
+    const Failure failure = CheckPuzzleNumberText(c.text);
+    EXPECT_EQ(failure.has_value(), c.refused) << '"' << c.text << '"';
+    if (failure) {
+      EXPECT_EQ(failure->text, " Номер кроссворда должен быть от 1 до 10000! ");
+    }
+  }
 }
 
 }  // namespace
