@@ -82,6 +82,10 @@ bool OneKeyCommands::KeyPressed(const QKeyEvent& key, bool inMemo) {
   }
   const std::optional<unsigned char> code = TypedCharacter(key);
   if (!code) return false;
+  // Clue texts need ' and % (д'Артаньян, 100 %): in the memo they are text,
+  // and step between clues only from the scroll bars.
+  const KeyAction action = KeyCommandFor(*code).action;
+  if (inMemo && (action == KeyAction::PreviousClue || action == KeyAction::NextClue)) return false;
   switch (KeyCommand(*code)) {
     case KeyAction::None: return false;
     case KeyAction::SelectTool: return !inMemo;

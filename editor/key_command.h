@@ -30,8 +30,8 @@ class OneKeyCommands {
 
   // A key pressed in one of the listening controls, before the control sees
   // it; true when the control must not handle it too. In the memo a letter
-  // that chose a tool is still typed, but a character that stepped to
-  // another clue is not, and Page Up and Page Down step as well.
+  // that chose a tool is still typed, "%" and "'" are only typed, and Page
+  // Up and Page Down step.
   bool KeyPressed(const QKeyEvent& key, bool inMemo);
 
  private:

@@ -51,7 +51,7 @@ QRgb HalfColour(ProgramFixture& f, int x, int y, int half) {
 
 // One step of a walk through the clues and where it must land.
 struct Step {
-  char how;  // '>' Page Down, '<' Page Up, '\'' and '%' typed, 'n' and 'p' the step buttons
+  char how;  // '>' Page Down, '<' Page Up, '\'' and '%' typed on a scroll bar, 'n' and 'p' the step buttons
   int x;
   int y;
   int half;
@@ -75,7 +75,7 @@ void TakeStep(ProgramFixture& f, char how) {
       QTest::mouseClick(Button(f, "SpeedButton27"), Qt::LeftButton);
       break;
     default:
-      Type(&f.main.memo(), QString(QLatin1Char(how)));
+      Type(&f.Bar1(), QString(QLatin1Char(how)));
       break;
   }
 }
@@ -310,20 +310,23 @@ class ClueEditingTest : public QObject {
     QCOMPARE(f.main.focusWidget(), &f.main.memo());
   }
 
-  // A stepping character steps and is not typed; a tool letter is text.
-  void stepCharactersAreNotTyped() {
+  // In the memo "'" and "%" are text that clue texts need, and a tool letter
+  // is text too; from a scroll bar the two step between the clues.
+  void stepCharactersAreTextInTheMemo() {
     ProgramFixture f;
     QVERIFY(f.Start());
     SetUpGrid(f, 2, 1, {{1, 1, CellKind::Clue}, {2, 1, CellKind::Clue}}, {{2, "Озеро"}});
     Enter(f);
-    Type(&f.main.memo(), QStringLiteral("Река 1'"));
-    QCOMPARE(f.editor.cursorX, 2);
-    QCOMPARE(SlotLine(f, 1), QStringLiteral("Река 1"));
-    QCOMPARE(MemoText(f), QStringLiteral("Озеро\n"));
-    Type(&f.main.memo(), QStringLiteral("%"));
+    Type(&f.main.memo(), QStringLiteral("д'Артаньян 100 %"));
     QCOMPARE(f.editor.cursorX, 1);
-    QCOMPARE(MemoText(f), QStringLiteral("Река 1\n"));
-    QCOMPARE(SlotLine(f, 2), QStringLiteral("Озеро"));
+    QCOMPARE(MemoText(f), QStringLiteral("д'Артаньян 100 %"));
+    Type(&f.Bar1(), QStringLiteral("'"));
+    QCOMPARE(f.editor.cursorX, 2);
+    QCOMPARE(SlotLine(f, 1), QStringLiteral("д'Артаньян 100 %"));
+    QCOMPARE(MemoText(f), QStringLiteral("Озеро\n"));
+    Type(&f.Bar1(), QStringLiteral("%"));
+    QCOMPARE(f.editor.cursorX, 1);
+    QCOMPARE(MemoText(f), QStringLiteral("д'Артаньян 100 %\n"));
   }
 
   // Without a clue cell nothing is selected, and no step, check or return

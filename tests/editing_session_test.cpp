@@ -56,7 +56,7 @@ class EditingSessionTest : public QObject {
     QTest::keyClick(memo, Qt::Key_PageDown);
     QCOMPARE(f.editor.selectedHalf, 2);
     Type(memo, QStringLiteral("Река в Сибири"));
-    Type(memo, QStringLiteral("'"));
+    Type(&f.Bar1(), QStringLiteral("'"));  // the step key, from a scroll bar
     QCOMPARE(f.editor.cursorX, 3);
     Type(memo, QStringLiteral("Озеро Loch Ness"));
     QTest::mouseClick(Button(f, "SpeedButton26"), Qt::LeftButton);
@@ -71,7 +71,7 @@ class EditingSessionTest : public QObject {
     QTest::keyClick(memo, Qt::Key_PageDown);
     QCOMPARE(QPoint(f.editor.cursorX, f.editor.cursorY), QPoint(1, 1));
     QCOMPARE(MemoText(f), QStringLiteral("Столица\nРоссии\n"));
-    Type(memo, QStringLiteral("%"));
+    Type(&f.Bar1(), QStringLiteral("%"));
     QCOMPARE(MemoText(f), QStringLiteral("Половина\n"));
     QTest::mouseClick(Button(f, "Button11"), Qt::LeftButton);
 
