@@ -428,7 +428,7 @@ class OpenDialogTest : public QObject {
     OpenFixture f;
     QVERIFY(f.Start());
     f.FillDocument();
-    f.editor.documentChanged = true;
+    f.HoldUnsavedWork();
     const ScanwordDocument before = f.document;
     f.RunOpenCommand([&] {
       f.Field("Edit1").setText(f.Write("setki.txt", GridFile(5, 5)));
@@ -440,7 +440,7 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Такой сетки нет!", "Такого кроссворда нет!"}));
     for (const UserMessage& message : f.prompter.messages) QCOMPARE(message.details, std::string("Номер кроссворда: 7"));
     QVERIFY(f.document == before);
-    QVERIFY(f.editor.documentChanged);
+    QVERIFY(f.session.modified());
   }
 
   // A smaller puzzle opened while the view is scrolled far shows from a
