@@ -18,10 +18,12 @@ namespace {
 
 using CommandSet = unsigned;
 constexpr CommandSet Bit(Command command) { return 1u << static_cast<unsigned>(command); }
-constexpr CommandSet kEveryCommand = Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info);
-// Everything that sets clues in their cells: export, the fit check, info --json.
+constexpr CommandSet kEveryCommand =
+    Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info) | Bit(Command::Rebreak);
 constexpr CommandSet kBook = Bit(Command::Book);
-constexpr CommandSet kTypesetCommands = Bit(Command::Export) | Bit(Command::Check) | Bit(Command::Info) | kBook;
+// Everything that sets clues in their cells: export, the fit check, info --json, rebreak, book.
+constexpr CommandSet kTypesetCommands =
+    Bit(Command::Export) | Bit(Command::Check) | Bit(Command::Info) | Bit(Command::Rebreak) | kBook;
 // The print options of export that a book takes too.
 constexpr CommandSet kPrint = Bit(Command::Export) | kBook;
 
@@ -31,7 +33,7 @@ struct CommandWord {
 };
 constexpr CommandWord kCommands[] = {
     {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info},
-    {"book", Command::Book}};
+    {"book", Command::Book},     {"rebreak", Command::Rebreak}};
 
 struct KnownOption {
   std::string_view name;
@@ -48,7 +50,7 @@ constexpr KnownOption kOptions[] = {
     {"--per-page", true, kBook},
     {"--title", true, kBook},
     {"--markup", false, kBook},
-    {"-o", true, kPrint | Bit(Command::Save)},
+    {"-o", true, kPrint | Bit(Command::Save) | Bit(Command::Rebreak)},
     {"--target", true, Bit(Command::Export)},
     {"--layout", true, Bit(Command::Export)},
     {"--passes", true, Bit(Command::Export)},
@@ -62,6 +64,7 @@ constexpr KnownOption kOptions[] = {
     {"--font-size", true, kTypesetCommands},
     {"--min-font-size", true, kTypesetCommands},
     {"--line-spacing", true, kTypesetCommands},
+    {"--no-kerning", false, kTypesetCommands},
     {"--margin", true, kPrint},
     {"--line-width", true, kPrint},
     {"--no-arrowheads", false, kPrint},
@@ -351,6 +354,7 @@ Problem TakeTypeset(const RawArguments& raw, TypesetSettings& typeset) {
   if (!raw.has("--min-font-size")) typeset.minimumSize = std::min(typeset.minimumSize, typeset.size);
   if (typeset.minimumSize > typeset.size) return "--min-font-size не может быть больше --font-size";
   typeset.arrowheads = !raw.has("--no-arrowheads");
+  typeset.kerning = !raw.has("--no-kerning");
   return std::nullopt;
 }
 
@@ -453,7 +457,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
       return UsageError{std::move(*problem)};
     }
   }
-  if (!raw.command) return UsageError{"не указана команда: export, save, check, info или book"};
+  if (!raw.command) return UsageError{"не указана команда: export, save, check, info, book или rebreak"};
   Options options;
   options.command = *raw.command;
   options.json = raw.has("--json");

@@ -18,7 +18,7 @@
 
 namespace verstak::batch {
 
-enum class Command { Export, Save, Check, Info, Book };
+enum class Command { Export, Save, Check, Info, Book, Rebreak };
 
 // What export writes: the CorelDRAW macro, or the print output.
 enum class OutputFormat { Csc, Pdf, Svg };
@@ -55,7 +55,7 @@ struct Options {
   PressSettings press;
   std::optional<std::filesystem::path> iccFile;  // --icc
   bool fit = false;        // check --fit
-  bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export
+  bool strictFit = false;  // export --strict-fit: clues that do not fit fail the export, nothing written
   bool strict = false;     // export --strict: a PDF or SVG with any fault is not written
   bool answers = false;      // export --answers: the answer key instead of the puzzle
   bool withAnswers = false;  // export --with-answers: the answer key as the PDF's second page

@@ -17,6 +17,7 @@
 #include "files/scanword_file.h"
 #include "print/fit_report.h"
 #include "print/press_check.h"
+#include "print/rebreak_clues.h"
 
 namespace verstak::batch {
 namespace {
@@ -36,9 +37,9 @@ int WriteOut(const std::string& bytes, std::string_view failed, Streams streams)
   return streams.out ? kExitDone : Fail({UserMessage::Error(std::string(failed))}, streams);
 }
 
-// A print file whose clues do not all fit is still written; the count is
-// reported, and fails the export only when asked to. What else keeps it from
-// the press is a warning, or with --strict the reason nothing is written.
+// A print file whose clues do not all fit is written and the count reported;
+// with --strict-fit the export fails and nothing is written. What else keeps
+// it from the press is a warning, or with --strict the reason nothing is written.
 int ExportOne(const Options& options, const PuzzleOutput& output, const ScanwordDocument& document,
               Streams streams) {
   const int number = options.input.number;
@@ -46,7 +47,10 @@ int ExportOne(const Options& options, const PuzzleOutput& output, const Scanword
   const PuzzleWritten written =
       toOutput ? output.make(document, number) : output.write(document, options.output, number);
   if (written.failure) return Fail({*written.failure}, streams);
-  if (toOutput && WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) return kExitFailed;
+  if (toOutput && !output.refuses(written) &&
+      WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) {
+    return kExitFailed;
+  }
   for (const std::string& fault : written.faults) streams.err << WarningLine(fault) << '\n';
   if (written.notFitting == 0) return kExitDone;
   streams.err << NotFittingLine(written.notFitting) << '\n';
@@ -81,6 +85,7 @@ int Check(const Options& options, ScanwordDocument& document, Streams streams) {
   for (const MarkupFault& fault : faults) streams.out << fault.text << '\n';
   for (const ClueFit& clue : fit.clues) streams.out << FitReportLine(clue) << '\n';
   if (options.fit && fit.empty()) streams.out << "Все определения помещаются.\n";
+  if (options.fit) streams.out << FitSizesLine(fit) << '\n';
   return result.outcome == CheckOutcome::AllRight && faults.empty() && fit.empty() ? kExitDone : kExitFailed;
 }
 
@@ -93,6 +98,22 @@ int Info(const Options& options, const ScanwordDocument& document, Streams strea
   if (!font) return kExitFailed;
   const std::vector<ClueFit> fits = AllClueFits(document, options.settings, options.typeset, *font);
   streams.out << WithFit(WithWords(DocumentJson(document), document), fits) << '\n';
+  return kExitDone;
+}
+
+// The clues' lines as the print output sets them, stored, and the document
+// written as save writes it; a clue whose lines cannot be stored is said and left.
+int Rebreak(const Options& options, ScanwordDocument& document, Streams streams) {
+  const std::optional<TypesetFont> font = FontOf(options, streams);
+  if (!font) return kExitFailed;
+  const CluesRebroken rebroken = RebreakClues(document, options.settings, options.typeset, *font);
+  for (const std::string& refused : rebroken.refused) streams.err << refused << '\n';
+  ApplyRebroken(document, rebroken);
+  if (Save(options, document, streams) != kExitDone) return kExitFailed;
+  if (!IsStandardOutput(options.output)) {
+    streams.out << "Перенесено определений: " << rebroken.changed.size() << '\n';
+  }
+  if (!rebroken.refused.empty()) streams.err << "Не перенесено определений: " << rebroken.refused.size() << '\n';
   return kExitDone;
 }
 
@@ -124,6 +145,7 @@ int RunCommand(const Options& options, Streams streams) {
     case Command::Check: return Check(options, document, streams);
     case Command::Info: return Info(options, document, streams);
     case Command::Book: break;
+    case Command::Rebreak: return Rebreak(options, document, streams);
   }
   return kExitFailed;
 }

@@ -44,6 +44,7 @@ class ExportTally {
 // The reason a puzzle refused by --strict is passed over; its causes are
 // listed above the summary.
 constexpr std::string_view kNotReadyForPress = "сканворд не готов к печати";
+constexpr std::string_view kRefusedByFit = "не все определения помещаются";
 
 std::filesystem::path OutputPath(const std::filesystem::path& folder, int number, std::string_view extension) {
   return folder / (std::to_string(number) + "." + std::string(extension));
@@ -90,6 +91,8 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
       for (const std::string& fault : made.faults)
         bar.print(puzzle + (made.refused ? fault : WarningLine(fault)));
       if (made.refused) made.failure = UserMessage::Error(std::string(kNotReadyForPress));
+      // With --strict-fit a puzzle whose clues do not all fit is not written.
+      if (!made.failure && output->refuses(made)) made.failure = UserMessage::Error(std::string(kRefusedByFit));
       if (!made.failure && !WriteFileAtomically(OutputPath(options.output, number, output->extension()), made.bytes,
                                                 SyncMode::Deferred)) {
         made.failure = UserMessage::Error(std::string(output->writeFailedMessage()));

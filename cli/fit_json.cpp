@@ -38,7 +38,8 @@ void AppendEntry(std::string& json, const ClueFit& clue) {
   AppendNumber(json, clue.overflowWidth);
   json += ",\"overflowHeight\":";
   AppendNumber(json, clue.overflowHeight);
-  json += '}';
+  json += ",\"lines\":" + std::to_string(clue.lines);
+  json += clue.rebroken ? ",\"rebroken\":true}" : ",\"rebroken\":false}";
 }
 
 }  // namespace

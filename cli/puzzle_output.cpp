@@ -101,7 +101,7 @@ std::string_view PuzzleOutput::writeFailedMessage() const {
 PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
                                   int number) const {
   PuzzleWritten written = make(document, number);
-  if (!written.failure && !WriteFileAtomically(path, written.bytes)) {
+  if (!written.failure && !refuses(written) && !WriteFileAtomically(path, written.bytes)) {
     written.failure = UserMessage::Error(std::string(writeFailedMessage()));
   }
   written.bytes.clear();

@@ -35,10 +35,12 @@ class PuzzleOutput {
   std::string_view extension() const;
 
   // `number` is the puzzle's: the print output's title and the answer
-  // key's caption follow it (see PuzzleTitle).
+  // key's caption follow it (see PuzzleTitle). What refuses() is not written.
   PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path, int number) const;
   // The same file's bytes, made in memory.
   PuzzleWritten make(const ScanwordDocument& document, int number) const;
+  // --strict-fit and a clue that does not fit: nothing is written.
+  bool refuses(const PuzzleWritten& made) const { return options_->strictFit && made.notFitting > 0; }
   // The message of a file that could not be written.
   std::string_view writeFailedMessage() const;
 

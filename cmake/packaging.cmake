@@ -38,8 +38,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "VERSTAK <verstak@localhost>" CACHE STRING "Maintainer field of the .deb")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The clues' default face, which the print output cannot do without.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-paratype")
+# The clues' default face and the Russian hyphenation patterns, which the print
+# output cannot do without.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-paratype, hyphen-ru")
 # What the windows use without linking to it: the Russian standard dialogs
 # and the Cyrillic face the windows fall back on.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")

@@ -57,9 +57,9 @@ QDoubleSpinBox* AddSpinBox(QFormLayout& form, const QString& label, double lowes
   return box;
 }
 
-// "Определение 12 (ряд 3, столбец 5, верхняя половина): «Река во Франции»".
+// "Определение 12 (строка 3, столбец 5, верхняя половина): «Река во Франции»".
 QString FitListText(const ClueFit& clue, const ScanwordDocument& document) {
-  QString place = QStringLiteral("Определение %1 (ряд %2, столбец %3").arg(clue.slot).arg(clue.row).arg(clue.column);
+  QString place = QStringLiteral("Определение %1 (строка %2, столбец %3").arg(clue.slot).arg(clue.row).arg(clue.column);
   if (clue.half != ClueHalf::Whole) {
     const std::string_view half = HalfName(clue.half);
     place += QStringLiteral(", ") + QString::fromUtf8(half.data(), static_cast<qsizetype>(half.size()));

@@ -13,7 +13,24 @@ bool Reported(const ClueFit& clue) { return clue.empty || !clue.fits; }
 FitReport ReportOf(std::vector<ClueFit> fits) {
   FitReport report;
   std::ranges::copy_if(fits, std::back_inserter(report.clues), Reported);
+  for (const ClueFit& fit : fits) {
+    if (fit.empty) continue;
+    ++report.sizes[fit.size];
+    report.rebroken += fit.rebroken;
+  }
   return report;
+}
+
+// "6,5 пт", "7 пт", "6,75 пт".
+std::string Points(double size) {
+  const long long hundredths = std::llround(size * 100);
+  std::string text = std::to_string(hundredths / 100);
+  if (hundredths % 100 != 0) {
+    std::string fraction = std::to_string(100 + hundredths % 100).substr(1);
+    if (fraction.back() == '0') fraction.pop_back();
+    text += "," + fraction;
+  }
+  return text + " пт";
 }
 
 // Millimetres to a tenth, with a decimal comma: "1,2"; a little overflow is never shown as 0.
@@ -52,7 +69,7 @@ std::string_view HalfName(ClueHalf half) {
 }
 
 std::string FitReportLine(const ClueFit& clue) {
-  std::string line = "Определение " + std::to_string(clue.slot) + " (ряд " + std::to_string(clue.row) + ", столбец " +
+  std::string line = "Определение " + std::to_string(clue.slot) + " (строка " + std::to_string(clue.row) + ", столбец " +
                      std::to_string(clue.column);
   if (clue.half != ClueHalf::Whole) line += ", " + std::string(HalfName(clue.half));
   line += "): ";
@@ -61,11 +78,20 @@ std::string FitReportLine(const ClueFit& clue) {
     if (clue.fits) return line;
     line += "; ";
   }
-  line += "строка " + std::to_string(clue.overflowLine) + " «" + Cp1251ToUtf8(clue.overflowText) + "» не помещается:";
+  line += "«" + Cp1251ToUtf8(clue.overflowText) + "» не помещается:";
   if (clue.overflowWidth > 0) line += " по ширине на " + Millimetres(clue.overflowWidth);
   if (clue.overflowWidth > 0 && clue.overflowHeight > 0) line += ",";
   if (clue.overflowHeight > 0) line += " по высоте на " + Millimetres(clue.overflowHeight);
   return line;
+}
+
+std::string FitSizesLine(const FitReport& report) {
+  std::string line = "Размеры:";
+  for (auto size = report.sizes.rbegin(); size != report.sizes.rend(); ++size) {
+    line += (size == report.sizes.rbegin() ? " " : ", ") + Points(size->first) + " — " + std::to_string(size->second);
+  }
+  if (report.sizes.empty()) line += " нет текстов";
+  return line + "; набрано заново: " + std::to_string(report.rebroken);
 }
 
 }  // namespace verstak

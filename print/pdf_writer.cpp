@@ -8,6 +8,7 @@
 #include <span>
 
 #include "document/cp1251.h"
+#include "print/glyph_coverage.h"
 #include "print/press_pdf.h"
 #include "print/printable_text.h"
 
@@ -24,8 +25,8 @@ constexpr double kCircleControl = 0.5522847498;
 // 99 x 99 grid has some 40000 shapes.
 class PdfContent {
  public:
-  PdfContent(const Drawing& drawing, std::string fontName)
-      : height_(drawing.pageHeight), fontName_(std::move(fontName)) {
+  PdfContent(const Drawing& drawing, const TypesetFont& font, std::string fontName)
+      : height_(drawing.pageHeight), font_(font), fontName_(std::move(fontName)) {
     bytes_.reserve(4096 + drawing.shapes.size() * 64);
   }
 
@@ -80,6 +81,14 @@ class PdfContent {
   void text(const Shape& shape, const TextBlock& block) {
     if (block.lines.empty()) return;
     fillColour(shape.colour);
+    // A clue that fits at no size shows only inside its rectangle.
+    if (block.clipped) {
+      bytes_ += "q ";
+      point({block.box.left, block.box.bottom});
+      number(block.box.width() * kPointsPerMillimetre);
+      number(block.box.height() * kPointsPerMillimetre);
+      bytes_ += "re W n\n";
+    }
     bytes_ += "BT /" + fontName_ + " ";
     number(block.size);
     bytes_ += "Tf\n";
@@ -88,18 +97,33 @@ class PdfContent {
     for (const SetLine& line : block.lines) {
       bytes_ += turn;
       point(line.origin);
-      bytes_ += "Tm (";
-      for (const char c : line.text) {
-        if (c == '(' || c == ')' || c == '\\') bytes_ += '\\';
-        bytes_ += c;
-        shown_.set(static_cast<unsigned char>(c));
-      }
-      bytes_ += ") Tj\n";
+      bytes_ += "Tm ";
+      showLine(line.text, block.kerned);
     }
     bytes_ += "ET\n";
+    if (block.clipped) bytes_ += "Q\n";
   }
 
  private:
+  // "(text) Tj", or with kerning "[(te) 30 (xt)] TJ": a number in TJ moves
+  // the next glyph back by thousandths of the size.
+  void showLine(std::string_view text, bool kerned) {
+    bool adjusted = false;
+    for (std::size_t i = 1; kerned && i < text.size(); ++i) {
+      adjusted = adjusted || font_.kern(static_cast<unsigned char>(text[i - 1]), static_cast<unsigned char>(text[i])) != 0;
+    }
+    bytes_ += adjusted ? "[(" : "(";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char c = text[i];
+      const int kern = adjusted && i > 0 ? font_.kern(static_cast<unsigned char>(text[i - 1]), static_cast<unsigned char>(c)) : 0;
+      if (kern != 0) bytes_ += ") " + std::to_string(-kern) + " (";
+      if (c == '(' || c == ')' || c == '\\') bytes_ += '\\';
+      bytes_ += c;
+      shown_.set(static_cast<unsigned char>(c));
+    }
+    bytes_ += adjusted ? ")] TJ\n" : ") Tj\n";
+  }
+
   // Points to a thousandth, without trailing zeros.
   void number(double value) {
     char digits[32];
@@ -160,6 +184,7 @@ class PdfContent {
   }
 
   double height_;
+  const TypesetFont& font_;
   std::string fontName_;
   std::string bytes_;
   std::bitset<256> shown_;
@@ -171,8 +196,8 @@ class PdfContent {
 
 }  // namespace
 
-PdfDrawingContent DrawingContent(const Drawing& drawing, const std::string& fontName) {
-  PdfContent content(drawing, fontName);
+PdfDrawingContent DrawingContent(const Drawing& drawing, const TypesetFont& font, const std::string& fontName) {
+  PdfContent content(drawing, font, fontName);
   content.lineWidth(drawing.lineWidth);
   for (const Shape& shape : drawing.shapes) {
     if (const auto* rectangle = std::get_if<RectangleShape>(&shape.form)) {
@@ -199,6 +224,7 @@ PrintBytes PdfPagesBytes(std::span<const Drawing* const> drawings, const Typeset
                          const PressSettings& press) {
   PressPdf pdf(font, title, press);
   for (const Drawing* drawing : drawings) {
+    if (Failure missing = MissingGlyph(*drawing, font)) return {{}, std::move(missing)};
     const PuzzlePageOutcome page = PuzzlePageOf(*drawing, press);
     if (page.failure) return {{}, page.failure};
     pdf.addPage(page.page->page, std::span(&page.page->placed, 1));

@@ -34,16 +34,18 @@ constexpr const char* OverprintStateName(Overprint state) {
 }
 
 // The drawing's page operators, in points from its own bottom-left corner,
-// and the clue bytes they show. `fontName` is the clue font's resource name.
+// and the clue bytes they show. `fontName` is the clue font's resource name;
+// `font` gives the kerning of the lines set with it.
 struct PdfDrawingContent {
   std::string bytes;
   std::bitset<256> shown;
 };
-PdfDrawingContent DrawingContent(const Drawing& drawing, const std::string& fontName);
+PdfDrawingContent DrawingContent(const Drawing& drawing, const TypesetFont& font, const std::string& fontName);
 
 // A one-page PDF/X-1a of the drawing. `title` (UTF-8) becomes the
 // document's title; characters cp1251 cannot hold become "?". Fails when
-// the drawing is larger than the settings' paper.
+// the drawing is larger than the settings' paper or a clue character is
+// missing from the font.
 PrintBytes PdfBytes(const Drawing& drawing, const TypesetFont& font, std::string_view title,
                     const PressSettings& press = {});
 

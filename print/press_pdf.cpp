@@ -224,7 +224,7 @@ bool PressPdf::addPage(const PressPage& page, std::span<const PlacedDrawing> dra
 
   std::string bytes = cropMarkContent(page);
   for (const PlacedDrawing& placed : drawings) {
-    const PdfDrawingContent content = DrawingContent(*placed.drawing, fontName);
+    const PdfDrawingContent content = DrawingContent(*placed.drawing, font_, fontName);
     bytes += "q 1 0 0 1 ";
     AppendNumber(bytes, placed.origin.x * kPointsPerMillimetre);
     AppendNumber(bytes, (page.mediaHeight - placed.origin.y - placed.drawing->pageHeight) * kPointsPerMillimetre);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "print/arrow_start.h"
+#include "print/puzzle_typesetting.h"
 #include "script/cell_layout.h"
 #include "script/clue_emitters.h"
 #include "script/one_layer_layout.h"
@@ -217,7 +218,7 @@ class DrawingWalk {
           shape.form = ArrowShape{points, arrowhead(points)};
           break;
         }
-        case MadeObject::Type::Text: shape.form = setText(object); break;
+        case MadeObject::Type::Text: shape.form = placeText(object, shapes.size()); break;
       }
       shapes.push_back(std::move(shape));
     }
@@ -235,16 +236,36 @@ class DrawingWalk {
     return points;
   }
 
-  TextBlock setText(const MadeObject& text) const {
-    const PageBox& box = objects_[static_cast<std::size_t>(text.partner - 1)].box;
-    TextBlock block = SetClue(document_.definitions.slotOrEmpty(text.slot), box, text.upright, typeset_, font_);
+  // The clue's place; it is set with the puzzle's other clues once all are known.
+  TextBlock placeText(const MadeObject& text, std::size_t shape) {
+    TextBlock block;
+    block.box = objects_[static_cast<std::size_t>(text.partner - 1)].box;
+    block.upright = text.upright;
     block.fit.slot = text.slot;
     block.fit.row = row_;
     block.fit.column = column_;
-    block.fit.half = halfOf(box);
+    block.fit.half = halfOf(block.box);
+    texts_.push_back(shape);
+    clues_.push_back({&document_.definitions.slotOrEmpty(text.slot), block.box, block.upright});
     return block;
   }
 
+ public:
+  // Sets the clues placed, in the shapes they were placed in.
+  void setTexts(std::vector<Shape>& shapes) const {
+    std::vector<TextBlock> blocks = SetPuzzleClues(clues_, typeset_, font_);
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+      TextBlock& placed = std::get<TextBlock>(shapes[texts_[i]].form);
+      const ClueFit place = placed.fit;
+      placed = std::move(blocks[i]);
+      placed.fit.slot = place.slot;
+      placed.fit.row = place.row;
+      placed.fit.column = place.column;
+      placed.fit.half = place.half;
+    }
+  }
+
+ private:
   const ScanwordDocument& document_;
   const PrintSettings& settings_;
   const TypesetSettings& typeset_;
@@ -258,6 +279,8 @@ class DrawingWalk {
   MacroCell cell_;
   std::vector<MadeObject> objects_;
   int nob_ = 1;
+  std::vector<std::size_t> texts_;  // the shapes of the clues placed
+  std::vector<ClueToSet> clues_;
 };
 
 }  // namespace
@@ -273,6 +296,7 @@ Drawing PrintDrawing(const ScanwordDocument& document, const PrintSettings& sett
   drawing.shapes.reserve(std::size_t{document.gridWidth} * document.gridHeight * 4);
   if (choice.layerMode == LayerMode::OneLayer) {
     walk.walk(OneLayerLayout(), std::nullopt, drawing.shapes);
+    walk.setTexts(drawing.shapes);
     return drawing;
   }
   // Painted layer by layer. Only the text pass takes clue slots, so walking
@@ -283,6 +307,7 @@ Drawing PrintDrawing(const ScanwordDocument& document, const PrintSettings& sett
   }
   std::ranges::sort(ticked, {}, &PassTable::layerRank);
   for (const PassTable* pass : ticked) walk.walk(pass->cells, pass->pass, drawing.shapes);
+  walk.setTexts(drawing.shapes);
   return drawing;
 }
 

@@ -1,6 +1,7 @@
 #include "print/print_writer.h"
 
 #include "files/atomic_file.h"
+#include "print/glyph_coverage.h"
 
 namespace verstak {
 
@@ -11,6 +12,8 @@ PrintMade PrintWriter::make(PrintFormat format, const ExportChoice& choice, std:
     PrintBytes pdf = PdfBytes(made, font_, title, press_);
     result.bytes = std::move(pdf.bytes);
     result.failure = std::move(pdf.failure);
+  } else if (Failure missing = MissingGlyph(made, font_)) {
+    result.failure = std::move(missing);
   } else {
     result.bytes = SvgBytes(made, font_, title);
   }

@@ -161,32 +161,61 @@ class SvgPage {
     out_ << "/>\n";
   }
 
+  // The typesetter's lines where it put them, kerned by its own pairs: the
+  // renderer's kerning is turned off, each pair's adjustment is a dx.
   void writeText(const Shape& shape, const TextBlock& block) {
-    const double size = block.size * kMillimetresPerPoint;
     const PagePoint centre = block.box.centre();
+    if (block.clipped) {
+      ++clips_;
+      out_ << "<clipPath id=\"clip-" << clips_ << "\"><rect x=\"" << block.box.left << "\" y=\"" << block.box.top
+           << "\" width=\"" << block.box.width() << "\" height=\"" << block.box.height() << "\"/></clipPath>\n"
+           << "<g clip-path=\"url(#clip-" << clips_ << ")\">";
+    }
     out_ << "<text font-family=\"";
     out_.escaped(font_.family);
-    out_ << ", sans-serif\" font-size=\"" << size << "\" text-anchor=\"middle\" xml:space=\"preserve\"";
+    out_ << ", sans-serif\" font-size=\"" << block.size * kMillimetresPerPoint
+         << "\" style=\"font-kerning:none\" xml:space=\"preserve\"";
     colour(shape.colour);
     cell(shape);
     out_ << " data-slot=\"" << block.fit.slot << "\"";
     // Upright text is set as if straight about the centre and turned.
     if (block.upright) out_ << " transform=\"rotate(-90 " << centre.x << " " << centre.y << ")\"";
     out_ << ">";
-    const double firstTop = centre.y - block.lineHeight * static_cast<double>(block.lines.size()) / 2;
-    for (std::size_t index = 0; index < block.lines.size(); ++index) {
-      const double baseline = firstTop + static_cast<double>(index) * block.lineHeight + block.baselineOffset;
-      out_ << "<tspan x=\"" << centre.x << "\" y=\"" << baseline << "\">";
-      out_.escapedCp1251(block.lines[index].text);
+    for (const SetLine& line : block.lines) {
+      // An upright line's origin turned back about the centre.
+      const PagePoint at = block.upright ? PagePoint{centre.x - (line.origin.y - centre.y), centre.y + (line.origin.x - centre.x)}
+                                         : line.origin;
+      out_ << "<tspan x=\"" << at.x << "\" y=\"" << at.y << "\"";
+      if (block.kerned) kerning(line.text, block.size * kMillimetresPerPoint);
+      out_ << ">";
+      out_.escapedCp1251(line.text);
       out_ << "</tspan>";
     }
-    out_ << "</text>\n";
+    out_ << "</text>";
+    if (block.clipped) out_ << "</g>";
+    out_ << "\n";
+  }
+
+  // ' dx="0 -0.05 0 ..."' in millimetres, one per character, when any pair is kerned.
+  void kerning(std::string_view text, double size) {
+    bool any = false;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+      any = any || font_.kern(static_cast<unsigned char>(text[i - 1]), static_cast<unsigned char>(text[i])) != 0;
+    }
+    if (!any) return;
+    out_ << " dx=\"0";
+    for (std::size_t i = 1; i < text.size(); ++i) {
+      const int kern = font_.kern(static_cast<unsigned char>(text[i - 1]), static_cast<unsigned char>(text[i]));
+      out_ << " " << kern / 1000.0 * size;
+    }
+    out_ << "\"";
   }
 
   const Drawing& drawing_;
   const TypesetFont& font_;
   SvgText out_;
   std::vector<std::pair<Cmyk, std::string>> colours_;
+  int clips_ = 0;
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "print/fontconfig_pattern.h"
@@ -34,6 +36,11 @@ std::string FamilyKey(std::string_view family) {
 }
 
 UserMessage NotFound(std::string_view font) { return UserMessage::Error("Шрифт не найден: " + std::string(font)); }
+
+std::string FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::string FamilyOfFile(const std::filesystem::path& file) {
   if (!FcInit()) return {};
@@ -103,6 +110,9 @@ FontOutcome LoadTypesetFont(std::string_view font) {
   }
   typeset.ascent = HPDF_Font_GetAscent(loaded);
   typeset.descent = HPDF_Font_GetDescent(loaded);
+  FontTables tables = ReadFontTables(FileBytes(file));
+  typeset.glyphs = tables.glyphs;
+  typeset.kerning = std::move(tables.kerning);
   if (pdf.failed()) return {std::nullopt, UserMessage::Error("Шрифт не читается: " + file.string())};
   return {std::move(typeset), std::nullopt};
 }

@@ -4,6 +4,7 @@
 // of the typesetting come from here, so that what fits is what is printed.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "document/user_message.h"
+#include "print/font_tables.h"
 
 namespace verstak {
 
@@ -18,15 +20,31 @@ struct TypesetFont {
   std::filesystem::path file;  // the TrueType file the PDF embeds
   std::string family;          // UTF-8, as an SVG names it
   // Advance width of each cp1251 byte in thousandths of the size, exactly as
-  // the PDF's width table gives it (the PDF sets no kerning).
+  // the PDF's width table gives it.
   std::array<std::uint16_t, 256> advance{};
   int ascent = 0;   // thousandths of the size, above the baseline
   int descent = 0;  // thousandths of the size, below the baseline (negative)
+  std::bitset<256> glyphs;                     // cp1251 bytes whose character the font has
+  std::shared_ptr<const KerningPairs> kerning;  // null: the font kerns no pair
 
-  // The advance of a line, in thousandths of the size.
-  long long lineAdvance(std::string_view cp1251) const {
+  // How much closer (negative) or further apart two neighbours are set, in
+  // thousandths of the size. A word space keeps its width: narrowed, text
+  // extraction reads the two words as one.
+  int kern(unsigned char left, unsigned char right) const {
+    if (!kerning || left == ' ' || right == ' ') return 0;
+    return (*kerning)[std::size_t{left} << 8 | right];
+  }
+
+  // The advance of a line, in thousandths of the size, kerned or not.
+  long long lineAdvance(std::string_view cp1251, bool kerned = false) const {
     long long units = 0;
-    for (const char c : cp1251) units += advance[static_cast<unsigned char>(c)];
+    unsigned char previous = 0;
+    for (const char c : cp1251) {
+      const auto byte = static_cast<unsigned char>(c);
+      units += advance[byte];
+      if (kerned && previous != 0) units += kern(previous, byte);
+      previous = byte;
+    }
     return units;
   }
 };

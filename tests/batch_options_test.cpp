@@ -143,7 +143,7 @@ Arguments With(Arguments head, const Arguments& tail) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchUsageErrors,
     ::testing::Values(
-        WrongUsage{"Nothing", {}, "не указана команда: export, save, check, info или book"},
+        WrongUsage{"Nothing", {}, "не указана команда: export, save, check, info, book или rebreak"},
         WrongUsage{"UnknownCommand", {"print", "--grid", "g"}, "неизвестная команда: print"},
         WrongUsage{"TwoCommands", {"info", "check", "--grid", "g"}, "лишний аргумент: check"},
         WrongUsage{"UnknownOption", {"info", "--grid", "g", "--colour", "red"}, "неизвестный параметр --colour"},

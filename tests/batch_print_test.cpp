@@ -29,6 +29,8 @@ using testing::BatchRun;
 using testing::RunBatchWith;
 namespace fs = std::filesystem;
 
+const std::string kLongDigits = "01234567890123456789012345";
+
 class BatchPrint : public testing::SmallPuzzleFiles {
  protected:
   // The files' dates would date the PDFs; the writers' own default is 0.
@@ -42,14 +44,15 @@ class BatchPrint : public testing::SmallPuzzleFiles {
     return RunBatchWith(arguments);
   }
 
-  // A scanword whose one clue cell holds a clue far too long for it.
+  // A scanword whose one clue cell holds a clue far too long for it, of
+  // digits, which have no hyphenation points.
   std::string overflowingScanword() const {
     ScanwordDocument document;
     document.gridWidth = 2;
     document.gridHeight = 1;
     document.cells.at(1, 1).kind = CellKind::Clue;
     document.cells.at(2, 1).kind = CellKind::ClueHalfLeft;
-    document.definitions.slot(1).line(1).assign(Utf8ToCp1251("Двухколесныйтранспорт"));
+    document.definitions.slot(1).line(1).assign(kLongDigits);
     document.definitions.slot(2).line(1).assign(Utf8ToCp1251("Лев"));
     EXPECT_FALSE(WriteScanwordFile(path("long.skw"), document));
     return path("long.skw");
@@ -93,7 +96,7 @@ TEST_F(BatchPrint, TypesettingOptionsReachTheOutput) {
   const BatchRun run =
       exportPuzzle(1, {"-o", path("set.pdf"), "--font", testing::DefaultFont().file.string(), "--font-size", "6,5",
                        "--min-font-size", "4.5", "--line-spacing", "1.2", "--margin", "3", "--line-width", "0.3",
-                       "--no-arrowheads", "--cell-width", "15", "--cmyk", "10,0,0,30"});
+                       "--no-arrowheads", "--no-kerning", "--cell-width", "15", "--cmyk", "10,0,0,30"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
   PrintSettings settings;
   settings.cellWidth = 150000;
@@ -107,6 +110,7 @@ TEST_F(BatchPrint, TypesettingOptionsReachTheOutput) {
   typeset.pageMargin = 3;
   typeset.lineWidth = 0.3;
   typeset.arrowheads = false;
+  typeset.kerning = false;
   const ScanwordDocument document = opened(1);
   EXPECT_EQ(TempFolder::Read(folder / "set.pdf"),
             PrintWriter(document, settings, typeset, testing::DefaultFont()).pdf({}, "Сканворд 1").bytes);
@@ -301,7 +305,7 @@ TEST_F(BatchPrint, MissingFontFailsWithoutOutput) {
   EXPECT_FALSE(fs::exists(folder / "y.pdf"));
 }
 
-// Written all the same; counted; failed only when asked.
+// Written all the same and counted; failed, and not written, only when asked.
 TEST_F(BatchPrint, ExportOfCluesThatDoNotFit) {
   const std::string scanword = overflowingScanword();
   const BatchRun lenient = RunBatchWith({"export", "--scanword", scanword, "-o", path("long.pdf")});
@@ -313,11 +317,14 @@ TEST_F(BatchPrint, ExportOfCluesThatDoNotFit) {
   const BatchRun strict = RunBatchWith({"export", "--scanword", scanword, "-o", path("strict.svg"), "--strict-fit"});
   EXPECT_EQ(strict.status, kExitFailed);
   EXPECT_TRUE(strict.err.ends_with("\nНе помещается определений: 1\n")) << strict.err;
-  EXPECT_TRUE(fs::exists(folder / "strict.svg"));
+  EXPECT_FALSE(fs::exists(folder / "strict.svg"));
+  const BatchRun toOutput = RunBatchWith({"export", "--scanword", scanword, "-o", "-", "--format", "pdf", "--strict-fit"});
+  EXPECT_EQ(toOutput.status, kExitFailed);
+  EXPECT_EQ(toOutput.out, "");
 
   // A smaller minimum size lets it fit.
   const BatchRun smaller =
-      RunBatchWith({"export", "--scanword", scanword, "-o", path("small.pdf"), "--strict-fit", "--min-font-size", "3"});
+      RunBatchWith({"export", "--scanword", scanword, "-o", path("small.pdf"), "--strict-fit", "--min-font-size", "2.5"});
   EXPECT_EQ(smaller.status, kExitDone) << smaller.err;
   EXPECT_EQ(smaller.err.find("не помещается"), std::string::npos) << smaller.err;
   EXPECT_EQ(smaller.err.find("Не помещается"), std::string::npos) << smaller.err;
@@ -341,16 +348,17 @@ TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Все правильно!");
   EXPECT_NE(
-      run.out.find("\nОпределение 1 (ряд 1, столбец 1): строка 1 «Двухколесныйтранспорт» не помещается: по ширине на "),
+      run.out.find("\nОпределение 1 (строка 1, столбец 1): «" + kLongDigits + "» не помещается: по ширине на "),
       std::string::npos)
       << run.out;
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+  EXPECT_TRUE(run.out.ends_with("\nРазмеры: 7 пт — 1, 5 пт — 1; набрано заново: 1\n")) << run.out;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
 
   // Wider cells: everything fits, and the check is all right.
   // (The two clue cells lead to no word: the markup's faults alone fail it.)
   const BatchRun wide = RunBatchWith({"check", "--scanword", overflowingScanword(), "--fit", "--cell-width", "40"});
   EXPECT_EQ(wide.status, kExitFailed) << wide.out;
-  EXPECT_EQ(WithoutMarkupFaults(wide.out), "Все правильно!\nВсе определения помещаются.\n");
+  EXPECT_EQ(WithoutMarkupFaults(wide.out), "Все правильно!\nВсе определения помещаются.\nРазмеры: 7 пт — 2; набрано заново: 0\n");
   EXPECT_NE(wide.out.find("\nстрока 1, столбец 2: мест для определений 1, слов 0\n"), std::string::npos);
 
   // An empty slot is listed; the count check fails as before.
@@ -358,8 +366,8 @@ TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
   EXPECT_EQ(empty.status, kExitFailed);
   EXPECT_EQ(
       WithoutMarkupFaults(empty.out),
-      "Мало определений!\nОпределение 1 (ряд 1, столбец 1): нет текста\nОпределение 2 (ряд 2, столбец 1): нет текста\n"
-      "Определение 3 (ряд 2, столбец 3): нет текста\n");
+      "Мало определений!\nОпределение 1 (строка 1, столбец 1): нет текста\nОпределение 2 (строка 2, столбец 1): нет "
+      "текста\nОпределение 3 (строка 2, столбец 3): нет текста\nРазмеры: нет текстов; набрано заново: 0\n");
 }
 
 TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
@@ -375,7 +383,7 @@ TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
       << entries;
   EXPECT_NE(
       entries.find(
-          R"({"slot":2,"row":1,"column":2,"half":"left","upright":true,"size":7,"fits":true,"empty":false,"overflowWidth":0,"overflowHeight":0})"),
+          R"({"slot":2,"row":1,"column":2,"half":"left","upright":true,"size":7,"fits":true,"empty":false,"overflowWidth":0,"overflowHeight":0,"lines":1,"rebroken":false})"),
       std::string::npos)
       << entries;
   // The overflow as the fit report gives it, to a thousandth.
@@ -406,16 +414,117 @@ TEST_F(BatchPrint, EveryPuzzleInTheFormatAsked) {
 
   // Nothing fits at 29 pt: the files are written, the count is the sum of
   // the puzzles' (puzzle 3 has no clues to pair with its grid).
-  const BatchRun svg = RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--all", "--format", "svg",
-                                     "-o", path("svgs"), "--font-size", "30", "--min-font-size", "29"});
+  const auto notFitting = [&](int number) {
+    TypesetSettings typeset;
+    typeset.size = 30;
+    typeset.minimumSize = 29;
+    return MakeFitReport(opened(number), PrintSettings{}, typeset, testing::DefaultFont()).overflowing();
+  };
+  ASSERT_GT(notFitting(1), 0);
+  ASSERT_GT(notFitting(2), 0);
+  const std::vector<std::string> tooLarge = {"--font-size", "30", "--min-font-size", "29"};
+  const auto every = [&](std::vector<std::string> more) {
+    std::vector<std::string> arguments = {"export", "--grid", grid, "--definitions", definitions, "--all", "--format",
+                                          "svg", "-o", path("svgs")};
+    arguments.insert(arguments.end(), tooLarge.begin(), tooLarge.end());
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return RunBatchWith(arguments);
+  };
+  const BatchRun svg = every({});
   EXPECT_EQ(svg.out, "Записано: 2, пропущено: 1 (Такого кроссворда нет! — 1)\n");
-  EXPECT_TRUE(svg.err.ends_with("\nНе помещается определений: 5\n")) << svg.err;
+  EXPECT_TRUE(svg.err.ends_with("\nНе помещается определений: " + std::to_string(notFitting(1) + notFitting(2)) + "\n"))
+      << svg.err;
   for (const char* file : {"1.svg", "2.svg"}) EXPECT_TRUE(fs::exists(folder / "svgs" / file)) << file;
   const BatchRun strict =
       RunBatchWith({"export", "--grid", grid, "--definitions", definitions, "--number", "2", "--format", "svg", "-o",
                     path("two.svg"), "--font-size", "30", "--min-font-size", "29", "--strict-fit"});
   EXPECT_EQ(strict.status, kExitFailed);
-  EXPECT_TRUE(strict.err.ends_with("\nНе помещается определений: 2\n")) << strict.err;
+  EXPECT_TRUE(strict.err.ends_with("\nНе помещается определений: " + std::to_string(notFitting(2)) + "\n")) << strict.err;
+  EXPECT_FALSE(fs::exists(folder / "two.svg"));
+
+  // With --all too: the status says so, and those puzzles are not written.
+  fs::remove_all(folder / "svgs");
+  const BatchRun strictEvery = every({"--strict-fit"});
+  EXPECT_EQ(strictEvery.status, kExitFailed);
+  EXPECT_EQ(strictEvery.out,
+            "Записано: 0, пропущено: 3 (Такого кроссворда нет! — 1; не все определения помещаются — 2)\n");
+  for (const char* file : {"1.svg", "2.svg"}) EXPECT_FALSE(fs::exists(folder / "svgs" / file)) << file;
+}
+
+// The line spacing is measured: at 5 the clues of two lines do not fit their
+// cells, by as much as five sizes a line less the cell.
+TEST_F(BatchPrint, CheckFitMeasuresTheLineSpacing) {
+  const std::string examples = VERSTAK_EXAMPLES_DIR;
+  const std::vector<std::string> puzzle = {"--grid", examples + "/setki.txt", "--definitions",
+                                           examples + "/opredeleniya.txt", "--number", "1"};
+  std::vector<std::string> check = {"check", "--fit"};
+  check.insert(check.end(), puzzle.begin(), puzzle.end());
+  const BatchRun spaced = RunBatchWith(check);
+  EXPECT_EQ(spaced.status, kExitDone) << spaced.out;
+  std::vector<std::string> wide = check;
+  wide.insert(wide.end(), {"--line-spacing", "5"});
+  const BatchRun far = RunBatchWith(wide);
+  EXPECT_EQ(far.status, kExitFailed);
+  EXPECT_NE(far.out.find("не помещается: по высоте на "), std::string::npos) << far.out;
+
+  std::vector<std::string> info = {"info", "--json", "--line-spacing", "5"};
+  info.insert(info.end(), puzzle.begin(), puzzle.end());
+  const BatchRun json = RunBatchWith(info);
+  ASSERT_EQ(json.status, kExitDone) << json.err;
+  int checked = 0;
+  for (std::size_t at = json.out.find("\"fits\":false"); at != std::string::npos;
+       at = json.out.find("\"fits\":false", at + 1)) {
+    const std::size_t entry = json.out.rfind('{', at);
+    const std::string part = json.out.substr(entry, json.out.find('}', at) - entry);
+    const int lines = std::stoi(part.substr(part.find("\"lines\":") + 8));
+    const double height = std::stod(part.substr(part.find("\"overflowHeight\":") + 17));
+    const double size = std::stod(part.substr(part.find("\"size\":") + 7));
+    const double across = (part.find("\"half\":\"whole\"") != std::string::npos ? 12.636 : 6.318) - 0.8;
+    EXPECT_NEAR(height, lines * size * 5 * 25.4 / 72 - across, 0.0006) << part;
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
+}
+
+// The set lines go back into the clue texts; the macro of the file written
+// gets them; a clue that a clue text cannot hold is named and left.
+TEST_F(BatchPrint, RebreakStoresTheSetLines) {
+  ScanwordDocument document;
+  document.gridWidth = 3;
+  document.gridHeight = 1;
+  document.cells.at(1, 1).kind = CellKind::ClueHalfTop;
+  document.cells.at(2, 1).kind = CellKind::Clue;
+  document.cells.at(3, 1).kind = CellKind::Clue;
+  document.definitions.slot(1).line(1).assign(Utf8ToCp1251("Комнатное растение"));
+  document.definitions.slot(2).line(1).assign(Utf8ToCp1251("Ядовитая"));
+  document.definitions.slot(2).line(2).assign(Utf8ToCp1251("змея"));
+  // 16 stored lines of two digit words each: set one word a line, 32 lines.
+  // (A line keeps its first 32 bytes.)
+  for (int line = 1; line <= 16; ++line) document.definitions.slot(3).line(line).assign(kLongDigits + " " + kLongDigits);
+  ASSERT_FALSE(WriteScanwordFile(path("in.skw"), document));
+  const BatchRun run = RunBatchWith({"rebreak", "--scanword", path("in.skw"), "-o", path("out.skw")});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_EQ(run.out, "Перенесено определений: 1\n");
+  EXPECT_NE(run.err.find("Определение 3 (строка 1, столбец 3): набрано строк: "), std::string::npos)
+      << run.err;
+  EXPECT_TRUE(run.err.ends_with("Не перенесено определений: 1\n")) << run.err;
+
+  ScanwordDocument back;
+  ReadScanwordFile(path("out.skw")).applyTo(back);
+  const Drawing drawing = PrintWriter(document, PrintSettings{}, TypesetSettings{}, testing::DefaultFont()).drawing({});
+  for (const Shape& shape : drawing.shapes) {
+    const auto* block = std::get_if<TextBlock>(&shape.form);
+    if (block == nullptr || block->fit.slot != 1) continue;
+    ASSERT_EQ(block->lines.size(), 2u);
+    EXPECT_EQ(back.definitions.slot(1).line(1).text(), block->lines[0].text);
+    EXPECT_EQ(back.definitions.slot(1).line(2).text(), block->lines[1].text);
+  }
+  EXPECT_EQ(Cp1251ToUtf8(back.definitions.slot(1).line(1).text()), "Комнатное");
+  EXPECT_EQ(back.definitions.slot(2), document.definitions.slot(2));
+  EXPECT_EQ(back.definitions.slot(3), document.definitions.slot(3));
+  // Set from the file written, nothing is broken again.
+  const FitReport again = MakeFitReport(back, PrintSettings{}, TypesetSettings{}, testing::DefaultFont());
+  EXPECT_EQ(again.rebroken, 1);  // only the clue that was left
 }
 
 }  // namespace

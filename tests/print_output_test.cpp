@@ -368,10 +368,22 @@ TEST_F(PrintOutput, SvgIsInMillimetresWithTaggedShapesAndLayers) {
     }
   }
   EXPECT_EQ(xpath(flat, "count(//*[local-name()='tspan'])"), std::to_string(lines));
-  EXPECT_EQ(xpath(flat, "count(//*[local-name()='text'][@font-family='PT Sans Narrow, sans-serif'])"),
-            std::to_string(texts));
-  // Texts set at 7 pt, in millimetres.
-  EXPECT_NE(xpath(flat, "count(//*[local-name()='text'][@font-size='2.4694'])"), "0");
+  EXPECT_EQ(xpath(flat, "count(//*[local-name()='text'][@font-family='PT Sans Narrow, sans-serif'])"), std::to_string(texts));
+  // Texts at their sizes, in millimetres to a ten-thousandth.
+  std::set<std::string> sizes;
+  for (const Shape& shape : drawing.shapes) {
+    if (const auto* block = std::get_if<TextBlock>(&shape.form)) {
+      char size[32];
+      std::snprintf(size, sizeof size, "%.4f", block->size * 25.4 / 72);
+      std::string text = size;
+      while (text.ends_with('0')) text.pop_back();
+      sizes.insert(text);
+    }
+  }
+  ASSERT_FALSE(sizes.empty());
+  for (const std::string& size : sizes) {
+    EXPECT_NE(xpath(flat, "count(//*[local-name()='text'][@font-size='" + size + "'])"), "0") << size;
+  }
   // The quote of a clue line comes back as a character.
   EXPECT_NE(xpath(flat, "string(//*[local-name()='tspan'][contains(., '\"1\"')])"), "");
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Advance widths read straight from a TrueType file, apart from the code
-// under test and from libhpdf: the table directory, head's units per em,
-// hhea's count of long metrics, hmtx, and the Unicode BMP subtable (format 4)
-// of cmap.
+// Advance widths and glyph bounds read straight from a TrueType file, apart
+// from the code under test and from libhpdf: the table directory, head's
+// units per em, hhea's count of long metrics, hmtx, loca and the glyph
+// headers of glyf, and the Unicode BMP subtable (format 4) of cmap.
 
 #include <gtest/gtest.h>
 
@@ -40,6 +40,16 @@ class TrueTypeReference {
   bool maps(char32_t c) const {
     const auto glyph = glyphs_.find(c);
     return glyph != glyphs_.end() && glyph->second != 0;
+  }
+
+  // The lowest and highest point of a character's outline, in font units.
+  std::pair<int, int> verticalBounds(char32_t c) const {
+    const std::size_t head = table("head");
+    const bool longOffsets = u16(head + 50) != 0;
+    const std::size_t glyph = glyphs_.at(c), loca = table("loca");
+    const std::size_t offset = longOffsets ? u32(loca + 4 * glyph) : 2 * static_cast<std::size_t>(u16(loca + 2 * glyph));
+    const std::size_t header = table("glyf") + offset;
+    return {static_cast<std::int16_t>(u16(header + 4)), static_cast<std::int16_t>(u16(header + 8))};
   }
 
   // The advance of the glyph for a character, in font units.
