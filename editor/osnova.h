@@ -175,6 +175,9 @@ class MainWindow : public QWidget {
   // The export's PDF or SVG, set as the preview sets it.
   // With `strict`, nothing is written while the puzzle is not ready for the press.
   void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice, bool strict);
+  // "Перенести строки": the lines the preview sets, stored in the clue texts
+  // as one step to undo.
+  void RebreakCommand();
 
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();

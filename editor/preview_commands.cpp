@@ -1,6 +1,6 @@
 // The main window's side of the preview: "Просмотр" and F5, the preview
 // kept up to date with the document, a clue chosen in its list of clues
-// that do not fit, and the export's PDF and SVG.
+// that do not fit, "Перенести строки", and the export's PDF and SVG.
 
 #include <QPlainTextEdit>
 
@@ -8,6 +8,7 @@
 #include "editor/osnova.h"
 #include "preview/preview_window.h"
 #include "preview/print_export.h"
+#include "print/rebreak_clues.h"
 #include "script/makros.h"
 #include "session/document_session.h"
 #include "widgets/prompter.h"
@@ -18,6 +19,7 @@ void MainWindow::ConnectPreview() {
   PreviewWindow* preview = dialogs_.preview;
   if (!preview) return;
   connect(preview, &PreviewWindow::clueChosen, this, &MainWindow::ShowClue, Qt::UniqueConnection);
+  connect(preview, &PreviewWindow::rebreakRequested, this, &MainWindow::RebreakCommand, Qt::UniqueConnection);
 }
 
 // What is typed in the memo shows: it is stored first.
@@ -48,6 +50,31 @@ void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const 
       WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle(),
                      WindowPress(session_.name().scanwordFile), strict);
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
+}
+
+void MainWindow::RebreakCommand() {
+  if (!dialogs_.preview) return;
+  if (editor_.mode == EditorMode::ClueEditing) clueEditing_->StoreClueText();
+  const FontOutcome& font = dialogs_.preview->typesetFont();
+  if (font.failure) {
+    prompter_.showMessage(*font.failure);
+    return;
+  }
+  const CluesRebroken rebroken = RebreakClues(document_, settings_, dialogs_.preview->typesetting(), *font.font);
+  std::vector<ClueTextChange> changes;
+  for (const RebrokenClue& clue : rebroken.changed) {
+    changes.push_back({clue.slot, document_.definitions.slot(clue.slot), clue.text});
+  }
+  ApplyRebroken(document_, rebroken);
+  DocumentHistory& history = session_.history();
+  history.pushClueTexts(std::move(changes));
+  // The memo shows a slot whose text changed.
+  for (const RebrokenClue& clue : rebroken.changed) history.clueTextChanged(clue.slot);
+  if (rebroken.refused.empty()) return;
+  std::string refused;
+  for (const std::string& line : rebroken.refused) refused += (refused.empty() ? "" : "\n") + line;
+  prompter_.showMessage(
+      UserMessage::Error("Не перенесено определений: " + std::to_string(rebroken.refused.size()), refused));
 }
 
 }  // namespace verstak

@@ -153,6 +153,10 @@ QWidget* PreviewWindow::CreateFitControls() {
   };
   connect(controls_.fitList, &QListWidget::itemClicked, this, choose);
   connect(controls_.fitList, &QListWidget::itemActivated, this, choose);
+  controls_.rebreak = new QPushButton(QStringLiteral("Перенести строки"));
+  controls_.rebreak->setObjectName(QStringLiteral("RebreakButton"));
+  controls_.rebreak->setToolTip(QStringLiteral("Записать строки, как они набраны, в тексты определений"));
+  connect(controls_.rebreak, &QPushButton::clicked, this, &PreviewWindow::rebreakRequested);
   controls_.savePdf = new QPushButton(QStringLiteral("Сохранить PDF…"));
   controls_.saveSvg = new QPushButton(QStringLiteral("Сохранить SVG…"));
   controls_.print = new QPushButton(QStringLiteral("Печать…"));
@@ -161,6 +165,7 @@ QWidget* PreviewWindow::CreateFitControls() {
   connect(controls_.print, &QPushButton::clicked, this, &PreviewWindow::PrintCommand);
   column->addWidget(controls_.summary);
   column->addWidget(controls_.fitList, 1);
+  column->addWidget(controls_.rebreak);
   column->addWidget(controls_.savePdf);
   column->addWidget(controls_.saveSvg);
   column->addWidget(controls_.print);

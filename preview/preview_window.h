@@ -95,6 +95,7 @@ class PreviewWindow : public QWidget {
     QToolButton* zoomIn = nullptr;
     QListWidget* fitList = nullptr;
     QLabel* summary = nullptr;  // how many do not fit, or why nothing shows
+    QPushButton* rebreak = nullptr;  // "Перенести строки"
     QPushButton* savePdf = nullptr;
     QPushButton* saveSvg = nullptr;
     QPushButton* print = nullptr;
@@ -109,6 +110,8 @@ class PreviewWindow : public QWidget {
  signals:
   // A clue of the list was clicked: cell (column, row) and its slot.
   void clueChosen(int column, int row, int slot);
+  // "Перенести строки": the lines shown are to go into the clue texts.
+  void rebreakRequested();
   void rendered();
 
  protected:

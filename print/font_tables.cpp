@@ -21,6 +21,8 @@ class FontBytes {
   int s16(std::size_t at) const { return static_cast<std::int16_t>(u16(at)); }
   std::uint32_t u32(std::size_t at) const { return u16(at) << 16 | u16(at + 2); }
   std::string_view tag(std::size_t at) const { return at + 4 <= data_.size() ? data_.substr(at, 4) : ""; }
+  // Records counted by the file stop at its end, so that a damaged count costs no more than the file's length.
+  bool inside(std::size_t at) const { return at < data_.size(); }
 
   // The offset of a table, 0 when the file has none.
   std::size_t table(std::string_view name) const {
@@ -85,7 +87,7 @@ class CharacterMap {
 
   std::uint32_t glyphOfFormat12(char32_t c) const {
     const std::uint32_t groups = font_.u32(subtable_ + 12);
-    for (std::uint32_t g = 0; g < groups; ++g) {
+    for (std::uint32_t g = 0; g < groups && font_.inside(subtable_ + 16 + 12 * std::size_t{g}); ++g) {
       const std::size_t group = subtable_ + 16 + 12 * std::size_t{g};
       const std::uint32_t first = font_.u32(group), last = font_.u32(group + 4);
       if (c >= first && c <= last) return font_.u32(group + 8) + (c - first);
@@ -157,7 +159,7 @@ void ReadKernTable(const FontBytes& font, std::size_t kern, const CharacterGlyph
     const bool horizontalFormat0 = (coverage & 0xFF07) == 0x0001;
     if (horizontalFormat0) {
       const std::uint32_t pairs = font.u16(subtable + 6);
-      for (std::uint32_t p = 0; p < pairs; ++p) {
+      for (std::uint32_t p = 0; p < pairs && font.inside(subtable + 14 + 6 * std::size_t{p}); ++p) {
         const std::size_t pair = subtable + 14 + 6 * std::size_t{p};
         const int value = font.s16(pair + 4);
         glyphs.forBytesOf(font.u16(pair), [&](unsigned char left) {
@@ -165,7 +167,7 @@ void ReadKernTable(const FontBytes& font, std::size_t kern, const CharacterGlyph
         });
       }
     }
-    if (length < 6) break;
+    if (length < 6 || !font.inside(subtable + length)) break;
     subtable += length;
   }
 }
@@ -184,7 +186,7 @@ class GposPairs {
       const std::size_t lookup = list + font_.u16(list + 2 + 2 * std::size_t{index});
       sums_.nextLookup();
       const std::uint32_t type = font_.u16(lookup);
-      for (std::uint32_t s = 0, count = font_.u16(lookup + 4); s < count; ++s) {
+      for (std::uint32_t s = 0, count = font_.u16(lookup + 4); s < count && font_.inside(lookup + 6 + 2 * std::size_t{s}); ++s) {
         std::size_t subtable = lookup + font_.u16(lookup + 6 + 2 * std::size_t{s});
         std::uint32_t subtableType = type;
         if (type == 9) {  // an extension: the real type and a 32-bit offset
@@ -226,7 +228,7 @@ class GposPairs {
   // The index of a glyph in a coverage table, or nullopt.
   std::optional<std::uint32_t> covered(std::size_t coverage, std::uint32_t glyph) const {
     const std::uint32_t format = font_.u16(coverage), count = font_.u16(coverage + 2);
-    for (std::uint32_t i = 0; i < count; ++i) {
+    for (std::uint32_t i = 0; i < count && font_.inside(coverage + 4 + 2 * std::size_t{i}) && spend(); ++i) {
       if (format == 1 && font_.u16(coverage + 4 + 2 * std::size_t{i}) == glyph) return i;
       if (format != 2) continue;
       const std::size_t range = coverage + 4 + 6 * std::size_t{i};
@@ -242,7 +244,8 @@ class GposPairs {
       return glyph >= start && glyph < start + count ? font_.u16(classDef + 6 + 2 * std::size_t{glyph - start}) : 0;
     }
     if (format != 2) return 0;
-    for (std::uint32_t i = 0, count = font_.u16(classDef + 2); i < count; ++i) {
+    for (std::uint32_t i = 0, count = font_.u16(classDef + 2);
+         i < count && font_.inside(classDef + 4 + 6 * std::size_t{i}) && spend(); ++i) {
       const std::size_t range = classDef + 4 + 6 * std::size_t{i};
       if (glyph >= font_.u16(range) && glyph <= font_.u16(range + 2)) return font_.u16(range + 4);
     }
@@ -280,7 +283,8 @@ class GposPairs {
   }
 
   void pairSet(std::size_t set, std::uint32_t first, std::uint32_t format1, std::size_t valuesSize) {
-    for (std::uint32_t i = 0, count = font_.u16(set); i < count; ++i) {
+    for (std::uint32_t i = 0, count = font_.u16(set); i < count && font_.inside(set + 2 + (2 + valuesSize) * i) && spend();
+         ++i) {
       const std::size_t record = set + 2 + (2 + valuesSize) * i;
       decide(first, font_.u16(record), xAdvance(record + 2, format1));
     }
@@ -292,6 +296,7 @@ class GposPairs {
     const std::uint32_t class1 = glyphClass(classDef1, first);
     if (class1 >= classes1) return;
     for (const auto& [second, byte] : glyphs_.bytesOf) {
+      if (!spend()) return;
       const std::uint32_t class2 = glyphClass(classDef2, second);
       if (class2 >= classes2) continue;
       const std::size_t record = subtable + 16 + (std::size_t{class1} * classes2 + class2) * valuesSize;
@@ -299,10 +304,16 @@ class GposPairs {
     }
   }
 
+  // A damaged or hostile file may chain offsets into endless work: past
+  // this many steps the rest of its pairs are left out. A real font needs
+  // a few hundred thousand.
+  bool spend() const { return work_ > 0 && --work_ >= 0; }
+
   const FontBytes& font_;
   std::size_t gpos_;
   const CharacterGlyphs& glyphs_;
   PairSums& sums_;
+  mutable long work_ = 50'000'000;
 };
 
 }  // namespace

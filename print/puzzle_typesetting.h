@@ -1,7 +1,8 @@
 #pragma once
 // Setting every clue of a puzzle: one size for the puzzle where it can be
-// (see kMisfitsPerHundred); a clue that does not fit at that size takes the
-// largest size at which it fits, alone; one that fits at none is set at the
+// (see kMisfitsPerHundred); the clues that do not fit at it are set apart
+// at a second size, the largest at which all of them fit, so that a puzzle
+// shows two sizes at most; a clue that fits at no size is set at the
 // minimum and clipped.
 
 #include <optional>
@@ -18,9 +19,14 @@ struct ClueToSet {
   bool upright = false;
 };
 
+struct PuzzleSizes {
+  double puzzle = 0;  // pt: most clues
+  double apart = 0;   // pt: those that do not fit at the puzzle's size
+};
+
 // From the largest size at which each clue with text fits (nullopt: none);
 // see kMisfitsPerHundred.
-double PuzzleSize(const std::vector<std::optional<double>>& largestFits, const TypesetSettings& settings);
+PuzzleSizes ChoosePuzzleSizes(const std::vector<std::optional<double>>& largestFits, const TypesetSettings& settings);
 
 // The blocks in the order of `clues`; their fits' places are the caller's.
 std::vector<TextBlock> SetPuzzleClues(const std::vector<ClueToSet>& clues, const TypesetSettings& settings,

@@ -33,7 +33,8 @@ inline constexpr double kSizeStep = 0.25;
 // A puzzle is set at one size where it can be: the largest size tried at
 // which all its clues with text that fit at some size fit, but this many in
 // a hundred of them, rounded down (so a puzzle of fewer than 20 such clues
-// needs them all).
+// needs them all). Those few share a second size, the largest at which all
+// of them fit.
 inline constexpr int kMisfitsPerHundred = 5;
 
 }  // namespace verstak

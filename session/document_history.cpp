@@ -26,6 +26,11 @@ void DocumentHistory::pushClueText(int slot, const DefinitionText& before, const
   stack_.push(new ClueTextStep(*this, slot, before, after, std::move(cell)));
 }
 
+void DocumentHistory::pushClueTexts(std::vector<ClueTextChange> changes) {
+  if (changes.empty()) return;
+  stack_.push(new ClueTextsStep(*this, std::move(changes)));
+}
+
 bool DocumentHistory::IsMarksOnly(const QUndoCommand* command) {
   const auto* cells = dynamic_cast<const CellsStep*>(command);
   return cells && cells->marksOnly();
@@ -65,6 +70,7 @@ std::size_t DocumentHistory::bytes() const {
     const QUndoCommand* command = stack_.command(i);
     if (const auto* cells = dynamic_cast<const CellsStep*>(command)) total += cells->bytes();
     if (const auto* text = dynamic_cast<const ClueTextStep*>(command)) total += text->bytes();
+    if (const auto* texts = dynamic_cast<const ClueTextsStep*>(command)) total += texts->bytes();
   }
   return total;
 }

@@ -27,6 +27,7 @@ class DocumentHistory : public QObject {
   void pushCells(std::vector<CellChange> changes, bool marksOnly = false);
   void pushClueText(int slot, const DefinitionText& before, const DefinitionText& after,
                     std::vector<CellChange> cell);
+  void pushClueTexts(std::vector<ClueTextChange> changes);
 
   // Changes not yet saved: the mark the title shows.
   bool edited() const { return edited_; }

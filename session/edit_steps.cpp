@@ -56,4 +56,19 @@ void ClueTextStep::Apply(bool undo) {
   history_.clueTextChanged(slot_);
 }
 
+ClueTextsStep::ClueTextsStep(DocumentHistory& history, std::vector<ClueTextChange> changes)
+    : history_(history), changes_(std::move(changes)) {}
+
+void ClueTextsStep::Apply(bool undo) {
+  if (!undo && done_) {
+    done_ = false;
+    return;
+  }
+  ScanwordDocument& document = history_.document();
+  for (const ClueTextChange& change : changes_) {
+    document.definitions.slot(change.slot) = undo ? change.before : change.after;
+    history_.clueTextChanged(change.slot);
+  }
+}
+
 }  // namespace verstak

@@ -73,4 +73,27 @@ class ClueTextStep final : public QUndoCommand {
   bool done_ = true;
 };
 
+// Many stored clue texts at once, as "Перенести строки" writes them.
+struct ClueTextChange {
+  int slot = 0;
+  DefinitionText before;
+  DefinitionText after;
+};
+
+class ClueTextsStep final : public QUndoCommand {
+ public:
+  ClueTextsStep(DocumentHistory& history, std::vector<ClueTextChange> changes);
+
+  void undo() override { Apply(true); }
+  void redo() override { Apply(false); }
+  std::size_t bytes() const { return sizeof(*this) + changes_.capacity() * sizeof(ClueTextChange); }
+
+ private:
+  void Apply(bool undo);
+
+  DocumentHistory& history_;
+  std::vector<ClueTextChange> changes_;
+  bool done_ = true;
+};
+
 }  // namespace verstak

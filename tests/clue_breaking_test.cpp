@@ -307,10 +307,11 @@ struct SizeRuleCase {
   const char* name;
   std::vector<std::optional<double>> largest;
   double puzzle;
+  double apart;
 };
 
 // All clues with text but five in a hundred (rounded down) fit at the
-// puzzle's size.
+// puzzle's size; those few share the largest size at which all of them fit.
 TEST(PuzzleSize, LargestSizeAtWhichAllButFivePerCentFit) {
   const auto many = [](std::size_t count, double size) { return std::vector<std::optional<double>>(count, size); };
   auto twenty = many(19, 7);
@@ -320,50 +321,71 @@ TEST(PuzzleSize, LargestSizeAtWhichAllButFivePerCentFit) {
   auto twoOfTwentyOne = many(19, 7);
   twoOfTwentyOne.push_back(6.5);
   twoOfTwentyOne.push_back(6);  // one of 21 may be smaller, not two
+  auto twoApart = many(40, 7);
+  twoApart.push_back(6.5);
+  twoApart.push_back(5.75);  // two of 42 share the smaller one's size
   // A clue that fits at no size is clipped anyway: it does not count.
   auto unfitting = many(19, 7);
   unfitting.push_back(6.5);
   unfitting.push_back(std::nullopt);
   auto small = many(3, 6.25);
   small.push_back(std::nullopt);
-  const SizeRuleCase cases[] = {{"OneOfTwenty", twenty, 7},
-                                {"OneOfNineteen", nineteen, 6},
-                                {"TwoOfTwentyOne", twoOfTwentyOne, 6.5},
-                                {"UnfittingDoesNotCount", unfitting, 6.5},
-                                {"FewAndUnfitting", small, 6.25},
-                                {"OnlyUnfitting", {std::nullopt}, 7},
-                                {"Empty", {}, 7}};
-  for (const SizeRuleCase& c : cases) EXPECT_DOUBLE_EQ(PuzzleSize(c.largest, TypesetSettings{}), c.puzzle) << c.name;
+  const SizeRuleCase cases[] = {{"OneOfTwenty", twenty, 7, 6},
+                                {"OneOfNineteen", nineteen, 6, 6},
+                                {"TwoOfTwentyOne", twoOfTwentyOne, 6.5, 6},
+                                {"TwoApart", twoApart, 7, 5.75},
+                                {"UnfittingDoesNotCount", unfitting, 7, 6.5},
+                                {"FewAndUnfitting", small, 6.25, 6.25},
+                                {"OnlyUnfitting", {std::nullopt}, 7, 7},
+                                {"Empty", {}, 7, 7}};
+  for (const SizeRuleCase& c : cases) {
+    const PuzzleSizes sizes = ChoosePuzzleSizes(c.largest, TypesetSettings{});
+    EXPECT_DOUBLE_EQ(sizes.puzzle, c.puzzle) << c.name;
+    EXPECT_DOUBLE_EQ(sizes.apart, c.apart) << c.name;
+  }
 }
 
-// In a puzzle every clue is set at its size; one that does not fit at it
-// takes its own largest size, and clues that would fit larger are not.
-TEST(PuzzleSize, CluesAreSetAtThePuzzlesSizeOrTheirOwn) {
+// In a puzzle every clue is set at its size: the puzzle's, the one the few
+// that do not fit at it share, or for a clue that fits at none the minimum;
+// clues that would fit larger are not set larger.
+TEST(PuzzleSize, CluesAreSetAtThePuzzlesSizeOrTheSecond) {
   ScanwordDocument doc;
-  doc.gridWidth = 20;
+  doc.gridWidth = 42;
   doc.gridHeight = 1;
-  for (int x = 1; x <= 20; ++x) doc.cells.at(x, 1).kind = CellKind::Clue;
-  for (int slot = 1; slot <= 19; ++slot) doc.definitions.slot(slot).line(1).assign(Utf8ToCp1251("Кот"));
-  doc.definitions.slot(20).line(1).assign(Utf8ToCp1251("Очень длинное определение на много строк"));
+  for (int x = 1; x <= 42; ++x) doc.cells.at(x, 1).kind = CellKind::Clue;
+  for (int slot = 1; slot <= 39; ++slot) doc.definitions.slot(slot).line(1).assign(Utf8ToCp1251("Кот"));
+  // Words the patterns give no points: only smaller sizes fit them.
+  doc.definitions.slot(40).line(1).assign(Utf8ToCp1251("Английский физик"));
+  doc.definitions.slot(41).line(1).assign(Utf8ToCp1251("Олимпийский вид спорта"));
+  doc.definitions.slot(42).line(1).assign("0123456789012345678901234567890");  // fits at no size
   TypesetSettings typeset;
   typeset.size = 9;
   const FitReport report = MakeFitReport(doc, PrintSettings{}, typeset, DefaultFont());
   const std::vector<ClueFit> fits = AllClueFits(doc, PrintSettings{}, typeset, DefaultFont());
-  ASSERT_EQ(fits.size(), 20u);
+  ASSERT_EQ(fits.size(), 42u);
   WordHyphenation hyphenation(RussianHyphenation());
-  const double own =
-      *ClueSetting(doc.definitions.slot(20), kCell, false, typeset, DefaultFont(), hyphenation).largestFit();
-  EXPECT_LT(own, 9);
-  for (int i = 0; i < 19; ++i) EXPECT_DOUBLE_EQ(fits[static_cast<std::size_t>(i)].size, 9);
-  EXPECT_DOUBLE_EQ(fits[19].size, own);
-  EXPECT_TRUE(fits[19].rebroken);
-  EXPECT_EQ(report.sizes.size(), 2u);
-  EXPECT_EQ(report.sizes.at(9), 19);
+  const auto own = [&](int slot) {
+    return ClueSetting(doc.definitions.slot(slot), kCell, false, typeset, DefaultFont(), hyphenation).largestFit();
+  };
+  ASSERT_NE(*own(40), *own(41));
+  ASSERT_LT(std::max(*own(40), *own(41)), 9);
+  ASSERT_FALSE(own(42));
+  const double second = std::min(*own(40), *own(41));
+  for (int i = 0; i < 39; ++i) EXPECT_DOUBLE_EQ(fits[static_cast<std::size_t>(i)].size, 9);
+  EXPECT_DOUBLE_EQ(fits[39].size, second);
+  EXPECT_DOUBLE_EQ(fits[40].size, second);
+  EXPECT_DOUBLE_EQ(fits[41].size, 5);
+  EXPECT_FALSE(fits[41].fits);
+  EXPECT_EQ(report.sizes.size(), 3u);
+  EXPECT_EQ(report.sizes.at(9), 39);
   char ownText[16];
-  std::snprintf(ownText, sizeof ownText, "%g", own);
+  std::snprintf(ownText, sizeof ownText, "%g", second);
   std::string ownComma = ownText;
   std::ranges::replace(ownComma, '.', ',');
-  EXPECT_EQ(FitSizesLine(report), "Размеры: 9 пт — 19, " + ownComma + " пт — 1; набрано заново: 1");
+  const auto rebroken = std::ranges::count_if(fits, [](const ClueFit& fit) { return fit.rebroken; });
+  EXPECT_EQ(FitSizesLine(report),
+            "Размеры: 9 пт — 39, " + ownComma + " пт — 2, 5 пт — 1; набрано заново: " + std::to_string(rebroken));
+  EXPECT_TRUE(fits[41].rebroken);
 }
 
 // hb-shape's advances of a line, in font units, with only the kern feature's

@@ -27,6 +27,7 @@
 #include "cli/batch_run.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
+#include "session/document_history.h"
 #include "preview/page_printing.h"
 #include "preview/page_view.h"
 #include "preview/print_export.h"
@@ -38,8 +39,9 @@ using namespace verstak;
 
 namespace {
 
-// Too long for a clue cell at 5 pt, short enough at 3 pt.
-const char* const kLongWord = "ПРЕДРАСПОЛОЖЕННОСТЬ";
+// Too long for a clue cell at 5 pt, short enough at 3 pt; digits have no
+// hyphenation points, so no breaking helps.
+const char* const kLongWord = "123456789012345678";
 
 struct PreviewFixture : ProgramFixture {
   QTemporaryDir folder;
@@ -218,6 +220,51 @@ class PreviewTest : public QObject {
     QVERIFY(f.preview.renderPending());
     QVERIFY(f.WaitForRender());
     QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+  }
+
+  // "Перенести строки" stores the lines shown in the clue texts, one step
+  // that Ctrl+Z takes back whole; a clue whose lines a text cannot hold is
+  // said and left.
+  void rebreakStoresTheLinesShownAsOneStep() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    const auto [cell, first] = f.FirstCell(CellKind::Clue);
+    const auto [last, lastSlot] = f.FirstCell(CellKind::Clue, true);
+    QVERIFY(first != lastSlot);
+    f.SetClue(first, "Комнатное растение двухколесного транспорта");
+    DefinitionText tooMany;
+    for (int line = 1; line <= 16; ++line) tooMany.line(line).assign("123456789012345678 123456789012345678");
+    f.document.definitions.slot(lastSlot) = tooMany;
+    const ScanwordDocument before = f.document;
+    f.preview.ShowPreview();
+    const int steps = f.session.history().count();
+
+    QTest::mouseClick(f.preview.controls().rebreak, Qt::LeftButton);
+    QCOMPARE(f.session.history().count(), steps + 1);
+    // The lines are the ones the PDF sets.
+    const Drawing drawing =
+        PrintWriter(before, f.settings, f.preview.typesetting(), *f.preview.typesetFont().font).drawing(ExportChoice{});
+    int compared = 0;
+    for (const Shape& shape : drawing.shapes) {
+      const auto* block = std::get_if<TextBlock>(&shape.form);
+      if (block == nullptr || block->fit.slot != first) continue;
+      QVERIFY(block->lines.size() > 1);
+      for (std::size_t i = 0; i < block->lines.size(); ++i) {
+        QCOMPARE(f.document.definitions.slot(first).line(static_cast<int>(i) + 1).text(), block->lines[i].text);
+        ++compared;
+      }
+    }
+    QVERIFY(compared > 1);
+    const DefinitionText rebroken = f.document.definitions.slot(first);
+    QVERIFY(f.document.definitions.slot(lastSlot) == tooMany);
+    QCOMPARE(f.prompter.messages.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(f.prompter.messages.back().details).contains(QStringLiteral("набрано строк")));
+
+    QTest::keyClick(&f.main, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(f.document.definitions == before.definitions);
+    QTest::keyClick(&f.main, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(f.document.definitions.slot(first) == rebroken);
   }
 
   // Changing the size re-renders; a clue made to overflow is listed and

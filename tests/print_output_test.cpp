@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <random>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -410,6 +411,155 @@ TEST_F(PrintOutput, TextIsDrawnWithTheEmbeddedGlyphs) {
   const auto blank = darkPixels("");
   const auto written = darkPixels("ЖЖЖ");
   EXPECT_GT(written, blank + 400) << blank << " " << written;
+}
+
+// A clue that fits at no size: clipped to its cell, so that rendered at
+// 300 dpi no ink lies in the letter cells beside it, though its line is
+// far wider than the cell.
+TEST_F(PrintOutput, ClueThatFitsAtNoSizeLeavesNoInkOutsideItsCell) {
+  ScanwordDocument doc;
+  doc.gridWidth = 3;
+  doc.gridHeight = 1;
+  doc.cells.at(2, 1).kind = CellKind::Clue;
+  doc.definitions.slot(1).line(1).assign("01234567890123456789012345");  // digits: no breaking helps
+  TypesetSettings typeset;
+  typeset.lineWidth = 0.01;
+  const Drawing drawing = PrintWriter(doc, {}, typeset, DefaultFont()).drawing({});
+  const std::vector<ClueFit> fits = ClueFits(drawing);
+  ASSERT_EQ(fits.size(), 1u);
+  ASSERT_FALSE(fits[0].fits);
+  ASSERT_GT(fits[0].overflowWidth, 4.0);  // unclipped, 2 mm and more into each neighbour
+
+  const std::filesystem::path pdf = writePdf(doc, "clipped.pdf", {}, {}, typeset);
+  const ToolRun render = run("pdftoppm -gray -r 300 " + quoted(pdf) + " " + quoted(folder / "clipped"));
+  ASSERT_EQ(render.status, 0) << render.err;
+  const std::string pgm = TempFolder::Read(folder / "clipped-1.pgm");
+  std::istringstream header(pgm);
+  std::string magic;
+  int width = 0, height = 0, maximum = 0;
+  header >> magic >> width >> height >> maximum;
+  ASSERT_EQ(magic, "P5");
+  const std::size_t start = pgm.size() - static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  const auto pixel = [&](int x, int y) {
+    return static_cast<unsigned char>(pgm[start + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                          static_cast<std::size_t>(x)]);
+  };
+  const double perMm = 300 / 25.4;
+  const int left = static_cast<int>(12.636 * perMm), right = static_cast<int>(25.272 * perMm);
+  int inkOutside = 0, inkInside = 0;
+  for (int y = 3; y < height - 3; ++y) {
+    for (int x = 3; x < width - 3; ++x) {
+      const bool nearFrame = std::abs(x - left) <= 3 || std::abs(x - right) <= 3;
+      const bool dark = pixel(x, y) < 128;
+      if ((x < left - 3 || x > right + 3) && !nearFrame) inkOutside += pixel(x, y) < 250;
+      if (x > left + 3 && x < right - 3) inkInside += dark;
+    }
+  }
+  EXPECT_EQ(inkOutside, 0);
+  EXPECT_GT(inkInside, 200);  // the digits themselves are there
+
+  // The SVG clips the same text to the same rectangle.
+  const std::filesystem::path svg =
+      folder.write("clipped.svg", PrintWriter(doc, {}, typeset, DefaultFont()).svg({}, "Сканворд 1"));
+  expectWellFormed(svg);
+  EXPECT_EQ(xpath(svg, "count(//*[local-name()='g'][@clip-path='url(#clip-1)']/*[local-name()='text'])"), "1");
+  EXPECT_EQ(xpath(svg, "string(//*[local-name()='clipPath'][@id='clip-1']/*[local-name()='rect']/@x)"), "12.636");
+  EXPECT_EQ(xpath(svg, "string(//*[local-name()='clipPath'][@id='clip-1']/*[local-name()='rect']/@width)"), "12.636");
+}
+
+// The SVG draws each line where the typesetter put it: an upright block's
+// lines turned back about its centre, and each kerned pair's adjustment as
+// a dx, the renderer's own kerning off.
+TEST_F(PrintOutput, SvgLinesLieWhereTheTypesetterPutThem) {
+  ScanwordDocument doc = RichGrid();
+  SetClue(doc, 1, {"ТАВАта Уфа", "Гоголь «Вий»"});
+  const Drawing drawing = PrintWriter(doc, {}, {}, DefaultFont()).drawing({});
+  const std::string svg = PrintWriter(doc, {}, {}, DefaultFont()).svg({}, "Сканворд 1");
+  static const std::regex kTspan(R"re(<tspan x="([-0-9.]+)" y="([-0-9.]+)"(?: dx="([^"]*)")?>)re");
+  std::sregex_iterator tspan(svg.begin(), svg.end(), kTspan);
+  int upright = 0, kerned = 0;
+  for (const Shape& shape : drawing.shapes) {
+    const auto* block = std::get_if<TextBlock>(&shape.form);
+    if (block == nullptr) continue;
+    const PagePoint c = block->box.centre();
+    upright += block->upright;
+    for (const SetLine& line : block->lines) {
+      ASSERT_NE(tspan, std::sregex_iterator());
+      const double x = std::stod((*tspan)[1]), y = std::stod((*tspan)[2]);
+      // rotate(-90) about the centre takes (x, y) to (c.x + (y - c.y), c.y - (x - c.x)).
+      const PagePoint shown = block->upright ? PagePoint{c.x + (y - c.y), c.y - (x - c.x)} : PagePoint{x, y};
+      EXPECT_NEAR(shown.x, line.origin.x, 1e-4) << Cp1251ToUtf8(line.text);
+      EXPECT_NEAR(shown.y, line.origin.y, 1e-4) << Cp1251ToUtf8(line.text);
+      double adjusted = 0;
+      std::istringstream dx((*tspan)[3].str());
+      for (double d = 0; dx >> d;) adjusted += d;
+      const double expected = static_cast<double>(DefaultFont().lineAdvance(line.text, true) -
+                                                  DefaultFont().lineAdvance(line.text, false)) /
+                              1000 * block->size * 25.4 / 72;
+      EXPECT_NEAR(adjusted, expected, 1e-3) << Cp1251ToUtf8(line.text);
+      kerned += (*tspan)[3].matched;
+      ++tspan;
+    }
+  }
+  EXPECT_EQ(tspan, std::sregex_iterator());
+  EXPECT_GT(upright, 0);
+  EXPECT_GT(kerned, 0);
+  EXPECT_EQ(svg.find("text-anchor"), std::string::npos);
+  EXPECT_NE(svg.find("style=\"font-kerning:none\""), std::string::npos);
+}
+
+// poppler measures the PDF's words with the TJ adjustments: a kerned line is
+// as wide as the typesetter measured it, and as the advances without kerning.
+TEST_F(PrintOutput, PdfWordsAreAsWideAsMeasured) {
+  for (const bool kerning : {true, false}) {
+    ScanwordDocument doc = OneCell(19);
+    doc.definitions.slot(1).clear();
+    doc.definitions.slot(1).line(1).assign(Utf8ToCp1251("ТАВАта"));
+    TypesetSettings typeset;
+    typeset.kerning = kerning;
+    const Drawing drawing = PrintWriter(doc, {}, typeset, DefaultFont()).drawing({});
+    const std::filesystem::path pdf = writePdf(doc, "word.pdf", {}, {}, typeset);
+    const ToolRun box = run("pdftotext -bbox " + quoted(pdf) + " -");
+    static const std::regex kWord(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)")re");
+    std::smatch word;
+    ASSERT_TRUE(std::regex_search(box.out, word, kWord)) << box.out;
+    const double points = std::stod(word[2]) - std::stod(word[1]);
+    double measured = 0;
+    for (const Shape& shape : drawing.shapes) {
+      if (const auto* block = std::get_if<TextBlock>(&shape.form); block && !block->lines.empty()) {
+        measured = block->lines[0].width;
+      }
+    }
+    const long long advance = DefaultFont().lineAdvance(Utf8ToCp1251("ТАВАта"), kerning);
+    EXPECT_NEAR(measured, static_cast<double>(advance) / 1000 * 7 * 25.4 / 72, 1e-9);
+    EXPECT_NEAR(points * 25.4 / 72, measured, 0.02) << kerning;
+  }
+}
+
+// A face without Cyrillic letters is refused before anything is written,
+// naming the first character missing, its clue's cell and the face.
+TEST_F(PrintOutput, FontWithoutTheCluesCharactersIsRefused) {
+  const FontOutcome math = LoadTypesetFont("/usr/share/fonts/truetype/dejavu/DejaVuMathTeXGyre.ttf");
+  ASSERT_TRUE(math.font) << "fonts-dejavu-extra is not installed";
+  ScanwordDocument doc = OneCell(16);
+  doc.definitions.slot(1).clear();
+  doc.definitions.slot(1).line(1).assign(Utf8ToCp1251("Latin 12"));
+  doc.definitions.slot(2).clear();
+  doc.definitions.slot(2).line(1).assign(Utf8ToCp1251("Река"));
+  const PrintWriter writer(doc, {}, {}, *math.font);
+  for (const PrintFormat format : {PrintFormat::Pdf, PrintFormat::Svg}) {
+    const PrintMade made = writer.make(format, {}, "Сканворд 1");
+    ASSERT_TRUE(made.failure);
+    EXPECT_EQ(made.bytes, "");
+    EXPECT_EQ(made.failure->text, "В шрифте " + math.font->family + " (" + math.font->file.string() +
+                                      ") нет знака «Р» (U+0420): определение 2, строка 1, столбец 1");
+  }
+  EXPECT_TRUE(PdfBytes(writer.drawing({}), *math.font, "x").failure);
+  EXPECT_FALSE(writer.writeFile(folder / "refused.pdf", PrintFormat::Pdf, {}, "x").failure == std::nullopt);
+  EXPECT_FALSE(std::filesystem::exists(folder / "refused.pdf"));
+  // Latin only: the face has it all.
+  doc.definitions.slot(2).line(1).assign("Ok");
+  EXPECT_FALSE(PrintWriter(doc, {}, {}, *math.font).make(PrintFormat::Pdf, {}, "x").failure);
 }
 
 TEST(PrintColour, RgbFromCmykAndClueColourInRange) {
