@@ -221,10 +221,10 @@ TEST_F(BatchPrint, StrictExportRefusesEachCause) {
         "строка 1, столбец 2: у слова по горизонтали нет определения"}},
       {"empty slot", [](ScanwordDocument& d) { d.definitions.slot(1).clear(); },
        {"Мало определений! Клеток для определений: 1, определений: 0.",
-        "Определение 1 (ряд 1, столбец 1): нет текста"}},
+        "Определение 1 (строка 1, столбец 1): нет текста"}},
       {"does not fit",
-       [](ScanwordDocument& d) { d.definitions.slot(1).line(1).assign(Utf8ToCp1251("Двухколесныйтранспорт")); },
-       {"Определение 1 (ряд 1, столбец 1): строка 1 «Двухколесныйтранспорт» не помещается"}},
+       [](ScanwordDocument& d) { d.definitions.slot(1).line(1).assign(kLongDigits); },
+       {"Определение 1 (строка 1, столбец 1): «" + kLongDigits + "» не помещается"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

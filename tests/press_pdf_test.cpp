@@ -225,8 +225,9 @@ TEST_F(PressPdfTest, EachPdfxRequirementHolds) {
 // Each byte the text shows maps to the character iconv gives for it in cp1251.
 TEST_F(PressPdfTest, ToUnicodeMapsEveryShownByteAsIconvDoes) {
   std::string every;
+  // A soft hyphen (0xAD) is a break point, never shown.
   for (int byte = 0x21; byte < 0x100; ++byte)
-    if (byte != 0x98 && byte != 0x7F) every += static_cast<char>(byte);
+    if (byte != 0x98 && byte != 0x7F && byte != 0xAD) every += static_cast<char>(byte);
   // Clue cells of two lines of four characters each: all fit.
   ScanwordDocument doc;
   doc.gridWidth = 10;

@@ -19,6 +19,7 @@
 #include "pdf_objects.h"
 #include "files/definitions_file.h"
 #include "files/grid_file.h"
+#include "print/press_page.h"
 #include "print/print_writer.h"
 #include "print_test_support.h"
 #include "script_test_support.h"
@@ -445,10 +446,20 @@ TEST_F(PrintOutput, ClueThatFitsAtNoSizeLeavesNoInkOutsideItsCell) {
                                           static_cast<std::size_t>(x)]);
   };
   const double perMm = 300 / 25.4;
-  const int left = static_cast<int>(12.636 * perMm), right = static_cast<int>(25.272 * perMm);
+  // The page holds the bleed around the grid: the cell lies that far in.
+  const PuzzlePageOutcome page = PuzzlePageOf(drawing, PressSettings{});
+  ASSERT_TRUE(page.page);
+  const double offset = page.page->placed.origin.x;
+  const int left = static_cast<int>((offset + 12.636) * perMm), right = static_cast<int>((offset + 25.272) * perMm);
+  // Inside the grid's frame only: the frame itself is ink.
+  const int top = static_cast<int>(page.page->placed.origin.y * perMm) + 4;
+  const int bottom = static_cast<int>((page.page->placed.origin.y + 12.636) * perMm) - 4;
+  const int first = static_cast<int>(offset * perMm) + 4, last = static_cast<int>((offset + 3 * 12.636) * perMm) - 4;
+  ASSERT_LT(last, width);
+  ASSERT_LT(bottom, height);
   int inkOutside = 0, inkInside = 0;
-  for (int y = 3; y < height - 3; ++y) {
-    for (int x = 3; x < width - 3; ++x) {
+  for (int y = top; y < bottom; ++y) {
+    for (int x = first; x < last; ++x) {
       const bool nearFrame = std::abs(x - left) <= 3 || std::abs(x - right) <= 3;
       const bool dark = pixel(x, y) < 128;
       if ((x < left - 3 || x > right + 3) && !nearFrame) inkOutside += pixel(x, y) < 250;
