@@ -128,7 +128,7 @@ TEST_F(Book, PuzzlesNotReadyAreLeftOutOrStopTheRun) {
   const BatchRun loose = book(files, {"-o", path("loose.pdf")});
   EXPECT_EQ(loose.status, 1);
   EXPECT_EQ(loose.out, "Сканвордов: 2, страниц: 3, пропущено: 2\n");
-  EXPECT_NE(loose.err.find("empty.skw: Определение 3 (ряд 3, столбец 1): нет текста\n"), std::string::npos) << loose.err;
+  EXPECT_NE(loose.err.find("empty.skw: Определение 3 (строка 3, столбец 1): нет текста\n"), std::string::npos) << loose.err;
   EXPECT_NE(loose.err.find("empty.skw пропущен: сканворд не готов к печати\n"), std::string::npos) << loose.err;
   EXPECT_NE(loose.err.find("missing.skw пропущен: "), std::string::npos) << loose.err;
   EXPECT_EQ(pages(path("loose.pdf")), 3);
