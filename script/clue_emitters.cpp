@@ -23,9 +23,14 @@ constexpr EmitterShape kEmitterShapes[] = {
 };
 
 // Bytes that would end the macro's string (the double quote) or its line
-// (CR, LF, and NUL and Ctrl-Z, where a reader may take the text to end) are
-// written outside the string: close it, add CHR(n), reopen it.
-bool NeedsChr(char c) { return c == '"' || c == '\r' || c == '\n' || c == '\0' || c == '\x1A'; }
+// (CR, LF, and NUL and Ctrl-Z, where a reader may take the text to end), and
+// every other control byte and DEL, which an editor or the script's reader
+// may drop or act on, are written outside the string: close it, add CHR(n),
+// reopen it.
+bool NeedsChr(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return c == '"' || byte < 0x20 || byte == 0x7F;
+}
 
 void AppendQuoted(MacroText& out, std::string_view text) {
   for (auto special = std::ranges::find_if(text, NeedsChr); special != text.end();

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -328,6 +330,76 @@ TEST(ClueText, LinesAreJoinedByTheRulesOfTheTextLine) {
         if (line.rfind(" .CreateArtisticText", 0) == 0) texts.push_back(line);
       }
       EXPECT_EQ(texts, (std::vector<std::string>{centred, corner, corner, corner})) << c.expected;
+    }
+  }
+}
+
+// The string expression of a text line read as the script's interpreter reads
+// it: "..." literals and CHR(n) joined by +. A literal holding a control byte
+// or DEL is refused, as an editor or the script's reader may act on it.
+std::optional<std::string> EvaluateTextExpression(std::string_view expression) {
+  std::string text;
+  for (;;) {
+    if (expression.starts_with('"')) {
+      const std::size_t close = expression.find('"', 1);
+      if (close == std::string_view::npos) return std::nullopt;
+      for (char c : expression.substr(1, close - 1)) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') return std::nullopt;
+      }
+      text += expression.substr(1, close - 1);
+      expression.remove_prefix(close + 1);
+    } else if (expression.starts_with("CHR(")) {
+      const std::size_t close = expression.find(')');
+      if (close == std::string_view::npos) return std::nullopt;
+      int code = -1;
+      const std::string_view digits = expression.substr(4, close - 4);
+      const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+      if (error != std::errc{} || end != digits.data() + digits.size() || code < 0 || code > 255) return std::nullopt;
+      text += static_cast<char>(code);
+      expression.remove_prefix(close + 1);
+    } else {
+      return std::nullopt;
+    }
+    if (expression.empty()) return text;
+    if (!expression.starts_with('+')) return std::nullopt;
+    expression.remove_prefix(1);
+  }
+}
+
+// Every byte below 0x20 and DEL, alone, between letters and at both ends of a
+// line, goes out as "+CHR(n)+" and comes back as itself.
+TEST(ClueText, EveryControlByteIsWrittenAsChr) {
+  std::vector<unsigned char> controls;
+  for (int b = 0; b < 0x20; ++b) controls.push_back(static_cast<unsigned char>(b));
+  controls.push_back(0x7F);
+  ASSERT_EQ(controls.size(), 33u);
+  const std::string centredTail = "\", xn+(xstep/2), yn-(ystep/2)";
+  for (unsigned char byte : controls) {
+    const std::string b(1, static_cast<char>(byte));
+    const std::string chr = "\"+CHR(" + std::to_string(byte) + ")+\"";
+    for (const std::string& line : {b, Cp("А") + b + Cp("Б"), b + Cp("ВГ") + b + b}) {
+      ScanwordDocument doc;
+      doc.gridWidth = 1;
+      doc.gridHeight = 1;
+      doc.cells.at(1, 1).kind = CellKind::Clue;
+      doc.definitions.slot(1).line(1).assign(line);
+      doc.definitions.slot(1).line(2).assign(b);
+      for (const ExportChoice& choice : kAllLayouts) {
+        const std::string macro = MacroOf(doc, choice);
+        const std::vector<std::string> body = BodyLines(macro);
+        const auto text = std::ranges::find_if(body, [](const std::string& l) { return l.starts_with(" .CreateArtisticText \""); });
+        ASSERT_NE(text, body.end()) << int(byte);
+        ASSERT_TRUE(text->ends_with(centredTail)) << int(byte);
+        const std::string_view expression =
+            std::string_view(*text).substr(std::string_view(" .CreateArtisticText ").size(),
+                                            text->size() - std::string_view(" .CreateArtisticText ").size() - centredTail.size() + 1);
+        EXPECT_EQ(EvaluateTextExpression(expression), line + "\r" + b) << int(byte) << ": " << *text;
+        EXPECT_NE(text->find(chr), std::string::npos) << int(byte);
+        for (const std::string& l : SplitLines(macro)) {
+          EXPECT_EQ(std::ranges::count_if(l, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }), 0)
+              << int(byte) << ": " << l;
+        }
+      }
     }
   }
 }
