@@ -1,5 +1,6 @@
 #include "cli/batch_run.h"
 
+#include <cerrno>
 #include <exception>
 
 #include "cli/book_run.h"
@@ -15,6 +16,7 @@
 #include "document/check_definitions.h"
 #include "document/check_markup.h"
 #include "files/scanword_file.h"
+#include "files/write_failure.h"
 #include "print/fit_report.h"
 #include "print/press_check.h"
 #include "print/rebreak_clues.h"
@@ -31,10 +33,14 @@ int Fail(const std::vector<UserMessage>& messages, Streams streams) {
 // renamed over /dev/stdout would replace the link, not write to the output.
 bool IsStandardOutput(const std::filesystem::path& output) { return output == "-" || output == "/dev/stdout"; }
 
-int WriteOut(const std::string& bytes, std::string_view failed, Streams streams) {
+// The stream keeps no cause of its own: the errno of its last write stands for it.
+int WriteOut(const std::string& bytes, std::string_view failed, const std::filesystem::path& output,
+             Streams streams) {
+  errno = 0;
   streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   streams.out.flush();
-  return streams.out ? kExitDone : Fail({UserMessage::Error(std::string(failed))}, streams);
+  if (streams.out) return kExitDone;
+  return Fail({WriteFailedMessage(failed, output, WriteFailure::FromErrno(errno != 0 ? errno : EIO))}, streams);
 }
 
 // A print file whose clues do not all fit is written and the count reported;
@@ -48,7 +54,7 @@ int ExportOne(const Options& options, const PuzzleOutput& output, const Scanword
       toOutput ? output.make(document, number) : output.write(document, options.output, number);
   if (written.failure) return Fail({*written.failure}, streams);
   if (toOutput && !output.refuses(written) &&
-      WriteOut(written.bytes, output.writeFailedMessage(), streams) != kExitDone) {
+      WriteOut(written.bytes, output.writeFailedMessage(), options.output, streams) != kExitDone) {
     return kExitFailed;
   }
   for (const std::string& fault : written.faults) streams.err << WarningLine(fault) << '\n';
@@ -58,7 +64,7 @@ int ExportOne(const Options& options, const PuzzleOutput& output, const Scanword
 }
 
 int Save(const Options& options, const ScanwordDocument& document, Streams streams) {
-  if (IsStandardOutput(options.output)) return WriteOut(ScanwordFileBytes(document), kWriteFailedMessage, streams);
+  if (IsStandardOutput(options.output)) return WriteOut(ScanwordFileBytes(document), kWriteFailedMessage, options.output, streams);
   const Failure failure = WriteScanwordFile(options.output, document);
   return failure ? Fail({*failure}, streams) : kExitDone;
 }

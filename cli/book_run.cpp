@@ -149,8 +149,8 @@ int RunBook(const Options& options, Streams streams) {
     streams.err << bytes.failure->text << '\n';
     return kExitFailed;
   }
-  if (!WriteFileAtomically(options.output, bytes.bytes)) {
-    streams.err << TrimBlanks(kPrintWriteFailedMessage) << '\n';
+  if (const WriteOutcome file = WriteFileAtomically(options.output, bytes.bytes); !file) {
+    streams.err << WriteFailedMessage(kPrintWriteFailedMessage, options.output, *file.failure).text << '\n';
     return kExitFailed;
   }
   streams.out << "Сканвордов: " << run.book().puzzles() << ", страниц: " << run.book().pages()

@@ -83,6 +83,7 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   EveryPuzzleHandlers handlers;
   handlers.puzzle = [&](int number, const PuzzleReads& reads) {
     std::vector<UserMessage> failures = reads.failures();
+    std::string writeFailure;
     if (failures.empty()) {
       reads.applyTo(document);
       // Synced once for the whole run, at its end.
@@ -93,14 +94,20 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
       if (made.refused) made.failure = UserMessage::Error(std::string(kNotReadyForPress));
       // With --strict-fit a puzzle whose clues do not all fit is not written.
       if (!made.failure && output->refuses(made)) made.failure = UserMessage::Error(std::string(kRefusedByFit));
-      if (!made.failure && !WriteFileAtomically(OutputPath(options.output, number, output->extension()), made.bytes,
-                                                SyncMode::Deferred)) {
-        made.failure = UserMessage::Error(std::string(output->writeFailedMessage()));
+      if (!made.failure) {
+        const std::filesystem::path path = OutputPath(options.output, number, output->extension());
+        if (const WriteOutcome file = WriteFileAtomically(path, made.bytes, SyncMode::Deferred); !file) {
+          // Each file its own name and cause, on the puzzle's line.
+          writeFailure = std::string(TrimBlanks(output->writeFailedMessage())) + " " + path.string() + ": " +
+                         WriteFailureWords(*file.failure);
+        }
       }
       if (made.failure) failures.push_back(std::move(*made.failure));
       notFitting += made.notFitting;
     }
-    if (failures.empty()) {
+    if (!writeFailure.empty()) {
+      skip(number, writeFailure);
+    } else if (failures.empty()) {
       tally.written();
     } else {
       skip(number, JoinedMessages(failures));
@@ -110,9 +117,11 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
   handlers.progress = [&](double done) { bar.update(done, tally.writtenCount(), tally.skippedCount()); };
   const std::vector<UserMessage> unread = ReadEveryPuzzle(*input.grid, input.definitions, handlers);
   bar.clear();
-  if (tally.writtenCount() > 0 && !SyncWritten(options.output)) {
-    streams.err << TrimBlanks(output->writeFailedMessage()) << '\n';
-    return kExitFailed;
+  if (tally.writtenCount() > 0) {
+    if (const WriteOutcome synced = SyncWritten(options.output); !synced) {
+      streams.err << WriteFailedMessage(output->writeFailedMessage(), options.output, *synced.failure).text << '\n';
+      return kExitFailed;
+    }
   }
   for (const UserMessage& message : unread) streams.err << message.text << '\n';
 

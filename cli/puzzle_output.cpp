@@ -101,8 +101,10 @@ std::string_view PuzzleOutput::writeFailedMessage() const {
 PuzzleWritten PuzzleOutput::write(const ScanwordDocument& document, const std::filesystem::path& path,
                                   int number) const {
   PuzzleWritten written = make(document, number);
-  if (!written.failure && !refuses(written) && !WriteFileAtomically(path, written.bytes)) {
-    written.failure = UserMessage::Error(std::string(writeFailedMessage()));
+  if (!written.failure && !refuses(written)) {
+    if (const WriteOutcome file = WriteFileAtomically(path, written.bytes); !file) {
+      written.failure = WriteFailedMessage(writeFailedMessage(), path, *file.failure);
+    }
   }
   written.bytes.clear();
   return written;

@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <variant>
 
 namespace verstak {
 namespace {
@@ -70,19 +71,31 @@ bool IsTemporaryName(std::string_view name) {
   return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
 }
 
+// Ours to follow: the user's own, or root's. A link another user planted
+// (in /tmp, say) must not lead a write to a file the user may replace.
+bool Trusted(const struct stat& status) { return status.st_uid == ::geteuid() || status.st_uid == 0; }
+
 // The file a name stands for once symbolic links are followed, so that a
-// link stays a link and its target is what gets replaced. nullopt for a
-// chain too long or a link that cannot be read.
-std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+// link stays a link and its target is what gets replaced. Only links that
+// are trusted, and a target that is, are followed.
+std::variant<std::filesystem::path, WriteFailure> FollowLinks(std::filesystem::path path) {
+  bool followed = false;
   for (int link = 0; link <= kMaxLinks; ++link) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+      if (followed && ::lstat(path.c_str(), &status) == 0 && !Trusted(status)) {
+        return WriteFailure{WriteFailure::Cause::ForeignLink};
+      }
+      return path;
+    }
+    if (!Trusted(status)) return WriteFailure{WriteFailure::Cause::ForeignLink};
     std::error_code error;
     const std::filesystem::path to = std::filesystem::read_symlink(path, error);
-    if (error) return std::nullopt;
+    if (error) return WriteFailure::FromErrno(error.value());
     path = to.is_absolute() ? to : path.parent_path() / to;
+    followed = true;
   }
-  return std::nullopt;
+  return WriteFailure::FromErrno(ELOOP);
 }
 
 // Removes the temporary files of killed saves from the folder, at most once a
@@ -118,100 +131,120 @@ void RemoveStaleTemporaries(int folder, const std::filesystem::path& folderPath)
   ::closedir(entries);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+WriteFailure Errno() { return WriteFailure::FromErrno(errno != 0 ? errno : EIO); }
+
+// A write that takes nothing and says no error is a full device.
+std::optional<WriteFailure> WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t done = ::write(fd, bytes.data(), bytes.size());
     if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) return false;
+    if (done < 0) return Errno();
+    if (done == 0) return WriteFailure::FromErrno(ENOSPC);
     bytes.remove_prefix(static_cast<std::size_t>(done));
   }
-  return true;
+  return std::nullopt;
 }
+
+struct Temporary {
+  std::string name;  // empty when `failure` says why
+  WriteFailure failure;
+};
 
 // The bytes on disk in a new file of the folder, named by the returned name,
 // with the mode and, where allowed, the owner of the file it is to replace.
 // An unnamed file (O_TMPFILE) is named only when complete, so that a kill
 // while it is written leaves nothing behind; where the file system cannot,
-// the name is there from the start. Empty when anything failed.
-std::string WriteTemporary(int folder, std::string_view bytes, const struct stat* replaced, bool unnamed,
-                           SyncMode sync) {
+// the name is there from the start.
+Temporary WriteTemporary(int folder, std::string_view bytes, const struct stat* replaced, bool unnamed, SyncMode sync) {
   std::string name;
   Descriptor file;
   if (unnamed) {
     file.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (!file.valid()) return {};
+    if (!file.valid()) return {{}, Errno()};
   } else {
     for (int attempt = 0; attempt < 16 && !file.valid(); ++attempt) {
       name = TemporaryName();
       file.reset(::openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666));
-      if (!file.valid() && errno != EEXIST) return {};
+      if (!file.valid() && errno != EEXIST) return {{}, Errno()};
     }
-    if (!file.valid()) return {};
+    if (!file.valid()) return {{}, WriteFailure::FromErrno(EEXIST)};
   }
-  bool done = WriteAll(file.get(), bytes);
-  if (done && replaced != nullptr) {
+  std::optional<WriteFailure> failed = WriteAll(file.get(), bytes);
+  if (!failed && replaced != nullptr) {
     [[maybe_unused]] const int owner = ::fchown(file.get(), replaced->st_uid, replaced->st_gid);  // where permitted
-    done = ::fchmod(file.get(), replaced->st_mode & 07777) == 0;
+    if (::fchmod(file.get(), replaced->st_mode & 07777) != 0) failed = Errno();
   }
-  done = done && (sync == SyncMode::Deferred || ::fsync(file.get()) == 0);
-  if (done && unnamed) {
+  if (!failed && sync == SyncMode::EachWrite && ::fsync(file.get()) != 0) failed = Errno();
+  if (!failed && unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(file.get());
-    done = false;
-    for (int attempt = 0; attempt < 16 && !done; ++attempt) {
+    failed = WriteFailure::FromErrno(EEXIST);
+    for (int attempt = 0; attempt < 16 && failed; ++attempt) {
       name = TemporaryName();
-      done = ::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
-      if (!done && errno != EEXIST) break;
+      if (::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        failed.reset();
+      } else if (errno != EEXIST) {
+        failed = Errno();
+        break;
+      }
     }
   }
-  done = file.close() && done;
-  if (!done && !name.empty() && !unnamed) ::unlinkat(folder, name.c_str(), 0);
-  return done ? name : std::string();
+  if (!file.close() && !failed) failed = Errno();
+  if (!failed) return {name, {}};
+  if (!name.empty() && !unnamed) ::unlinkat(folder, name.c_str(), 0);
+  return {{}, *failed};
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   return WriteFileAtomically(path, bytes, SyncMode::EachWrite);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, SyncMode sync) {
-  if (path.empty() || !path.has_filename()) return false;
-  const std::optional<std::filesystem::path> target = FollowLinks(path);
-  if (!target) return false;
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, SyncMode sync) {
+  const auto failed = [](WriteFailure failure) { return WriteOutcome{failure}; };
+  if (path.empty() || !path.has_filename()) return failed({WriteFailure::Cause::NoName});
+  const auto followed = FollowLinks(path);
+  if (const auto* refused = std::get_if<WriteFailure>(&followed)) return failed(*refused);
+  const auto* target = &std::get<std::filesystem::path>(followed);
 
   struct stat existing {};
   const bool replacing = ::stat(target->c_str(), &existing) == 0;
-  if (!replacing && errno != ENOENT) return false;
+  if (!replacing && errno != ENOENT) return failed(Errno());
   // Only a regular file is replaced, and only one its owner may write: a
   // read-only file is refused as an editor would refuse it.
-  if (replacing &&
-      (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0)) {
-    return false;
+  if (replacing && !S_ISREG(existing.st_mode)) {
+    return failed({WriteFailure::Cause::NotRegularFile, 0, static_cast<unsigned>(existing.st_mode & S_IFMT)});
   }
+  if (replacing && (existing.st_mode & 0222) == 0) return failed({WriteFailure::Cause::ReadOnlyFile});
+  if (replacing && ::access(target->c_str(), W_OK) != 0) return failed(Errno());
 
   const std::filesystem::path folderPath = target->has_parent_path() ? target->parent_path() : ".";
   Descriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder.valid()) return false;
+  if (!folder.valid()) return failed(Errno());
   RemoveStaleTemporaries(folder.get(), std::filesystem::absolute(folderPath));
 
   const struct stat* replaced = replacing ? &existing : nullptr;
-  std::string temporary = WriteTemporary(folder.get(), bytes, replaced, true, sync);
-  if (temporary.empty()) temporary = WriteTemporary(folder.get(), bytes, replaced, false, sync);
-  if (temporary.empty()) return false;
+  Temporary temporary = WriteTemporary(folder.get(), bytes, replaced, true, sync);
+  if (temporary.name.empty()) temporary = WriteTemporary(folder.get(), bytes, replaced, false, sync);
+  if (temporary.name.empty()) return failed(temporary.failure);
   const std::string name = target->filename().string();
-  if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) {
-    ::unlinkat(folder.get(), temporary.c_str(), 0);
-    return false;
+  if (::renameat(folder.get(), temporary.name.c_str(), folder.get(), name.c_str()) != 0) {
+    const WriteFailure renaming = Errno();
+    ::unlinkat(folder.get(), temporary.name.c_str(), 0);
+    return failed(renaming);
   }
   // The rename itself on disk, so that a power cut cannot bring back the old
   // name's state; the file is in place whatever this says.
   if (sync == SyncMode::EachWrite) ::fsync(folder.get());
-  return true;
+  return {};
 }
 
-bool SyncWritten(const std::filesystem::path& folder) {
+WriteOutcome SyncWritten(const std::filesystem::path& folder) {
   Descriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  return handle.valid() && ::syncfs(handle.get()) == 0 && ::fsync(handle.get()) == 0;
+  if (!handle.valid() || ::syncfs(handle.get()) != 0 || ::fsync(handle.get()) != 0) {
+    return {WriteFailure::FromErrno(errno != 0 ? errno : EIO)};
+  }
+  return {};
 }
 
 }  // namespace verstak

@@ -3,22 +3,35 @@
 // behind or damages the one it would replace.
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
+
+#include "files/write_failure.h"
 
 namespace verstak {
 
+// True when the file was written; otherwise why not.
+struct WriteOutcome {
+  std::optional<WriteFailure> failure;
+  explicit operator bool() const { return !failure.has_value(); }
+};
+
 // Writes `bytes` to a new file in the target's folder and renames it over
 // `path` only when everything is on disk (the file synced before, the folder
-// after the rename). False when anything failed; the target is then as it
-// was and no temporary file remains.
+// after the rename). When anything failed, the failure names the cause (the
+// errno of the step that failed); the target is then as it was and no
+// temporary file remains.
 //
-// A symbolic link is followed: its target is replaced and the link stays. A
+// A symbolic link is followed: its target is replaced and the link stays,
+// provided each link and the target belong to the user or to root (the
+// kernel's guard against links planted in shared folders); otherwise the
+// write is refused. A
 // file that is replaced keeps its mode and, where permitted, its owner. A
 // target that is no regular file (a folder, a FIFO, a device) or is
 // read-only is refused. Temporary files are hidden and short-named, so a
 // name up to the system's limit can be written; those a killed save left
 // behind are removed by a later save in the same folder once a minute old.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 enum class SyncMode {
   EachWrite,  // the file and its folder are synced by the write itself
@@ -27,10 +40,10 @@ enum class SyncMode {
 
 // The same, for a run that writes thousands of files: a sync costs
 // milliseconds, so the run syncs once at its end instead of after each file.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, SyncMode sync);
+WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, SyncMode sync);
 
 // Everything written so far to the folder's file system on disk, and the
-// folder itself. False when that failed.
-bool SyncWritten(const std::filesystem::path& folder);
+// folder itself.
+WriteOutcome SyncWritten(const std::filesystem::path& folder);
 
 }  // namespace verstak

@@ -99,8 +99,9 @@ std::string ScanwordFileBytes(const ScanwordDocument& document) {
 }
 
 Failure WriteScanwordFile(const std::filesystem::path& path, const ScanwordDocument& document) {
-  if (WriteFileAtomically(path, ScanwordFileBytes(document))) return std::nullopt;
-  return UserMessage::Error(std::string(kWriteFailedMessage));
+  const WriteOutcome written = WriteFileAtomically(path, ScanwordFileBytes(document));
+  if (written) return std::nullopt;
+  return WriteFailedMessage(kWriteFailedMessage, path, *written.failure);
 }
 
 namespace {

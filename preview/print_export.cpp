@@ -39,8 +39,8 @@ PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSet
   if (written.failure) return written;
   if (strict && !written.faults.empty()) {
     written.failure = StrictRefusal(written.faults);
-  } else if (!WriteFileAtomically(path, made.bytes)) {
-    written.failure = UserMessage::Error(std::string(kPrintWriteFailedMessage));
+  } else if (const WriteOutcome file = WriteFileAtomically(path, made.bytes); !file) {
+    written.failure = WriteFailedMessage(kPrintWriteFailedMessage, path, *file.failure);
   }
   return written;
 }

@@ -24,8 +24,9 @@ PrintWritten PrintWriter::writeFile(const std::filesystem::path& path, PrintForm
                                     std::string_view title) const {
   PrintMade made = make(format, choice, title);
   PrintWritten written{std::move(made.failure), std::move(made.fit)};
-  if (!written.failure && !WriteFileAtomically(path, made.bytes)) {
-    written.failure = UserMessage::Error(std::string(kPrintWriteFailedMessage));
+  if (written.failure) return written;
+  if (const WriteOutcome file = WriteFileAtomically(path, made.bytes); !file) {
+    written.failure = WriteFailedMessage(kPrintWriteFailedMessage, path, *file.failure);
   }
   return written;
 }

@@ -33,16 +33,10 @@ QString NewSessionId() {
   return QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
-// The file written, or why not: the error is read right after the write
-// that failed, before anything else can change it.
+// The file written, or why not.
 QString WriteCopy(const std::filesystem::path& path, const ScanwordDocument& document) {
-  const std::string bytes = ScanwordFileBytes(document);
-  errno = 0;
-  if (WriteFileAtomically(path, bytes)) return {};
-  if (errno != 0) return WriteFailureCause(errno);
-  // Refused without an error of the system's: no file stands at the name.
-  std::error_code ignored;
-  return WriteFailureCause(std::filesystem::is_directory(path, ignored) ? EISDIR : EIO);
+  const WriteOutcome written = WriteFileAtomically(path, ScanwordFileBytes(document));
+  return written ? QString() : WriteFailureCause(*written.failure);
 }
 
 }  // namespace

@@ -1,31 +1,26 @@
 #include "recovery/write_cause.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
+#include "files/write_failure.h"
+
 namespace verstak {
-namespace {
 
-struct Cause {
-  int error;
-  const char* words;
-};
-
-constexpr Cause kCauses[] = {
-    {ENOSPC, "нет места на диске"},      {EDQUOT, "нет места на диске"},
-    {EFBIG, "файл слишком велик"},       {EACCES, "нет доступа"},
-    {EPERM, "нет доступа"},              {EROFS, "диск только для чтения"},
-    {ENOENT, "папки нет"},               {ENOTDIR, "на месте папки стоит файл"},
-    {EEXIST, "на месте папки стоит файл"}, {EIO, "ошибка диска"},
-    {EISDIR, "на месте файла стоит папка"},
-};
-
-}  // namespace
-
+// The recovery message names no file, so a folder in the file's place is
+// said as such rather than as "это папка".
 QString WriteFailureCause(int error) {
-  for (const Cause& cause : kCauses) {
-    if (cause.error == error) return QString::fromUtf8(cause.words);
+  if (error == EISDIR) return QStringLiteral("на месте файла стоит папка");
+  return QString::fromStdString(SystemErrorWords(error));
+}
+
+QString WriteFailureCause(const WriteFailure& failure) {
+  if (failure.cause == WriteFailure::Cause::System) return WriteFailureCause(failure.error);
+  if (failure.cause == WriteFailure::Cause::NotRegularFile && failure.fileType == S_IFDIR) {
+    return WriteFailureCause(EISDIR);
   }
-  return QStringLiteral("ошибка записи (код %1)").arg(error);
+  return QString::fromStdString(WriteFailureWords(failure));
 }
 
 }  // namespace verstak

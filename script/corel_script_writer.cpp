@@ -97,8 +97,9 @@ void CorelScriptWriter::write(const ExportChoice& choice, std::ostream& out) con
 }
 
 Failure CorelScriptWriter::writeFile(const std::filesystem::path& path, const ExportChoice& choice) const {
-  if (WriteFileAtomically(path, write(choice))) return std::nullopt;
-  return UserMessage::Error(std::string(kMacroWriteFailedMessage));
+  const WriteOutcome written = WriteFileAtomically(path, write(choice));
+  if (written) return std::nullopt;
+  return WriteFailedMessage(kMacroWriteFailedMessage, path, *written.failure);
 }
 
 }  // namespace verstak

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -144,6 +145,101 @@ TEST_F(AtomicFileTest, TemporaryFilesOfKilledSavesAreRemovedLater) {
   EXPECT_TRUE(fs::exists(dir / young));
   EXPECT_TRUE(fs::exists(dir / other));
   EXPECT_EQ(FilesInDir(), 3);
+}
+
+// Each refusal names the file and its cause in our words, after the message
+// the program has always said.
+TEST_F(AtomicFileTest, AFailureNamesTheFileAndTheCause) {
+  fs::create_directories(dir / "folder");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  ASSERT_TRUE(WriteFileAtomically(dir / "read-only.skw", "old"));
+  fs::permissions(dir / "read-only.skw", fs::perms::owner_read);
+  fs::create_symlink("loop-b", dir / "loop-a");
+  fs::create_symlink("loop-a", dir / "loop-b");
+  struct Case {
+    fs::path target;
+    std::string words;
+  };
+  const Case cases[] = {
+      {dir / "folder", "это папка"},
+      {dir / "fifo", "это канал (FIFO)"},
+      {"/dev/full", "это устройство"},
+      {dir / "no-folder" / "x.skw", "папки нет"},
+      {dir / "read-only.skw" / "x.skw", "на месте папки стоит файл"},
+      {dir / "read-only.skw", "файл только для чтения"},
+      {dir / "loop-a", "ссылки ведут по кругу"},
+      {dir / (std::string(256, 'a') + ".skw"), "слишком длинное имя"},
+  };
+  for (const Case& c : cases) {
+    const WriteOutcome written = WriteFileAtomically(c.target, "new");
+    ASSERT_FALSE(written) << c.target;
+    EXPECT_EQ(WriteFailedMessage(" Не удалось записать файл! ", c.target, *written.failure),
+              UserMessage::Error(" Не удалось записать файл! \n" + c.target.string() + ": " + c.words));
+  }
+  EXPECT_EQ(Slurp(dir / "read-only.skw"), "old");
+}
+
+// Run as another user, where root would be let in: the cause of a folder the
+// user may not write to.
+int ErrnoAsNobody(const fs::path& target) {
+  int report[2];
+  if (::pipe(report) != 0) return -1;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    int error = -1;
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+      const WriteOutcome written = WriteFileAtomically(target, "new");
+      error = written ? 0 : written.failure->error;
+    }
+    [[maybe_unused]] const ssize_t sent = ::write(report[1], &error, sizeof error);
+    ::_exit(0);
+  }
+  ::close(report[1]);
+  int error = -1;
+  if (::read(report[0], &error, sizeof error) != sizeof error) error = -1;
+  ::close(report[0]);
+  ::waitpid(child, nullptr, 0);
+  return error;
+}
+
+TEST_F(AtomicFileTest, AFolderWithoutWritePermissionSaysNoAccess) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  const fs::path locked = dir / "locked";
+  fs::create_directories(locked);
+  fs::permissions(dir, fs::perms::all);
+  fs::permissions(locked, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_EQ(ErrnoAsNobody(locked / "x.skw"), EACCES);
+  EXPECT_EQ(SystemErrorWords(EACCES), "нет доступа");
+  EXPECT_FALSE(fs::exists(locked / "x.skw"));
+}
+
+// In a shared sticky folder a link of another user's, or one that leads to
+// another user's file, is not followed: the kernel would refuse the same.
+TEST_F(AtomicFileTest, ALinkOfAnotherUserIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a link to another user";
+  const fs::path shared = dir / "shared";
+  fs::create_directories(shared);
+  fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+  ASSERT_TRUE(WriteFileAtomically(dir / "mine.skw", "mine"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "theirs.skw", "theirs"));
+  ASSERT_EQ(::chown((dir / "theirs.skw").c_str(), 65534, 65534), 0);
+  fs::create_symlink(dir / "mine.skw", shared / "planted.csc");
+  ASSERT_EQ(::lchown((shared / "planted.csc").c_str(), 65534, 65534), 0);
+  fs::create_symlink(dir / "theirs.skw", shared / "to-theirs.csc");
+  fs::create_symlink(dir / "mine.skw", shared / "own.csc");
+
+  for (const char* name : {"planted.csc", "to-theirs.csc"}) {
+    const WriteOutcome written = WriteFileAtomically(shared / name, "new");
+    ASSERT_FALSE(written) << name;
+    EXPECT_EQ(written.failure->cause, WriteFailure::Cause::ForeignLink) << name;
+    EXPECT_TRUE(fs::is_symlink(shared / name)) << name;
+  }
+  EXPECT_EQ(Slurp(dir / "mine.skw"), "mine");
+  EXPECT_EQ(Slurp(dir / "theirs.skw"), "theirs");
+  ASSERT_TRUE(WriteFileAtomically(shared / "own.csc", "through my link"));
+  EXPECT_EQ(Slurp(dir / "mine.skw"), "through my link");
+  EXPECT_TRUE(fs::is_symlink(shared / "own.csc"));
 }
 
 }  // namespace

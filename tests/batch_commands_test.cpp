@@ -261,7 +261,7 @@ TEST_F(BatchCommands, InfoWithoutJsonSummarisesAndDrawsTheGrid) {
 struct FailingCase {
   const char* name;
   std::vector<std::string> arguments;  // "grid", "definitions" and "out" stand for the paths
-  std::string messages;                // stderr, one message a line
+  std::string messages;                // stderr, one message a line; "@name" as in the arguments
 };
 
 class BatchFailures : public BatchCommands, public ::testing::WithParamInterface<FailingCase> {
@@ -275,13 +275,18 @@ class BatchFailures : public BatchCommands, public ::testing::WithParamInterface
 
 TEST_P(BatchFailures, ReportTheCoresMessageAndLeaveNoOutput) {
   std::vector<std::string> arguments;
+  std::string messages = GetParam().messages;
   for (const std::string& word : GetParam().arguments) {
     arguments.push_back(word == "grid" ? grid : word == "definitions" ? definitions : word == "out" ? path("out") : word);
-    if (word.starts_with("@")) arguments.back() = path(word.substr(1));
+    if (!word.starts_with("@")) continue;
+    arguments.back() = path(word.substr(1));
+    for (std::size_t at = messages.find(word); at != std::string::npos; at = messages.find(word, at + 1)) {
+      messages.replace(at, word.size(), arguments.back());
+    }
   }
   const BatchRun run = RunBatchWith(arguments);
   EXPECT_EQ(run.status, kExitFailed);
-  EXPECT_EQ(run.err, GetParam().messages);
+  EXPECT_EQ(run.err, messages);
   EXPECT_EQ(run.out, "");
   EXPECT_FALSE(fs::exists(path("out")));
   // Nothing half-written beside the output either.
@@ -312,11 +317,15 @@ INSTANTIATE_TEST_SUITE_P(
                     {"export", "--grid", "grid", "--definitions", "definitions", "--number", "3", "-o", "out"},
                     "Такого кроссворда нет!\n"},
         FailingCase{"MacroIntoAFolder", {"export", "--grid", "grid", "-o", "@folder.csc"},
-                    " Не удалось записать файл макроса! \n"},
+                    " Не удалось записать файл макроса! \n@folder.csc: это папка\n"},
         FailingCase{"MacroIntoAMissingFolder", {"export", "--grid", "grid", "-o", "@none/out.csc"},
-                    " Не удалось записать файл макроса! \n"},
+                    " Не удалось записать файл макроса! \n@none/out.csc: папки нет\n"},
         FailingCase{"SaveIntoAMissingFolder", {"save", "--grid", "grid", "-o", "@none/out.skw"},
-                    " Не удалось записать файл! \n"}),
+                    " Не удалось записать файл! \n@none/out.skw: папки нет\n"},
+        FailingCase{"SaveIntoAFile", {"save", "--grid", "grid", "-o", "@grid.txt/out.skw"},
+                    " Не удалось записать файл! \n@grid.txt/out.skw: на месте папки стоит файл\n"},
+        FailingCase{"SaveIntoADevice", {"save", "--grid", "grid", "-o", "/dev/full"},
+                    " Не удалось записать файл! \n/dev/full: это устройство\n"}),
     [](const ::testing::TestParamInfo<FailingCase>& info) { return std::string(info.param.name); });
 
 // A failed export leaves the file that was there before as it was.

@@ -108,6 +108,28 @@ TEST_F(BatchExecutable, DevStdoutAndDashWriteToTheStandardOutput) {
   }
 }
 
+// A full disk says so with the file: the standard output on /dev/full, and a
+// small file system of its own, filled, mounted in a namespace of the run's.
+TEST_F(BatchExecutable, AFullDiskIsSaidWithTheFile) {
+  const std::string save = "save " + examples() + " --number 2 -o ";
+  const std::string command = std::string("'") + VERSTAK_BATCH_EXECUTABLE + "' " + save + "- > /dev/full 2> '" +
+                              (folder / "stderr").string() + "'";
+  EXPECT_NE(std::system(command.c_str()), 0);
+  EXPECT_EQ(TempFolder::Read(folder / "stderr"), " Не удалось записать файл! \n-: нет места на диске\n");
+
+  if (std::system("unshare --user --map-root-user --mount true > /dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "no user and mount namespaces here to mount a small file system in";
+  }
+  const std::string full = (folder / "full").string();
+  std::filesystem::create_directories(full);
+  const ProcessRun filled = run(save + "'" + full + "/two.skw'",
+                                "unshare --user --map-root-user --mount sh -c 'mount -t tmpfs -o size=16k tmpfs \"$0\" "
+                                "|| exit 3; head -c 65536 /dev/zero > \"$0/fill\" 2> /dev/null; exec \"$@\"' '" +
+                                    full + "' ");
+  EXPECT_EQ(filled.status, 1);
+  EXPECT_EQ(filled.err, " Не удалось записать файл! \n" + full + "/two.skw: нет места на диске\n");
+}
+
 // A disk error on the second read of an input file, injected by strace: the
 // file is built so that the first read, one block of the line reader, ends
 // right after `before`; `after` would come in the second.

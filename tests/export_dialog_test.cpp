@@ -286,7 +286,8 @@ class ExportDialogTest : public QObject {
     QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("taken.csc")));
     f.prompter.saveAnswers = {f.Path("taken.csc")};
     f.RunExportCommand([] {});
-    QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл макроса! "});
+    QCOMPARE(f.prompter.texts(),
+             std::vector<std::string>{" Не удалось записать файл макроса! \n" + f.Path("taken.csc").toStdString() + ": это папка"});
     QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
     QVERIFY(QFileInfo(f.Path("taken.csc")).isDir());
   }

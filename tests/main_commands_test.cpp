@@ -106,7 +106,8 @@ class MainCommandsTest : public QObject {
     QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("folder.skw")));
     f.prompter.saveAnswers = {f.Path("folder.skw")};
     f.Click("Button4");
-    QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл! "});
+    QCOMPARE(f.prompter.texts(),
+             std::vector<std::string>{" Не удалось записать файл! \n" + f.Path("folder.skw").toStdString() + ": это папка"});
     QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
     QVERIFY(f.document == before);
     QVERIFY(f.session.modified());

@@ -435,7 +435,8 @@ class PreviewTest : public QObject {
     QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     f.prompter.saveAnswers = {name};
     f.preview.SavePdfCommand();
-    QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Не удалось записать файл! "});
+    QCOMPARE(f.prompter.texts(),
+             std::vector<std::string>{" Не удалось записать файл! \n" + name.toStdString() + ": файл только для чтения"});
     QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
     QCOMPARE(ReadAll(name), QByteArray("old contents"));
   }

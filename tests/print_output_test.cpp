@@ -599,7 +599,7 @@ TEST_F(PrintOutput, FilesAreWrittenWholeOrNotAtAll) {
   std::filesystem::create_directory(folder / "taken");
   const PrintWritten failed = writer.writeFile(folder / "taken", PrintFormat::Pdf, {}, "x");
   ASSERT_TRUE(failed.failure);
-  EXPECT_EQ(failed.failure->text, " Не удалось записать файл! ");
+  EXPECT_EQ(failed.failure->text, " Не удалось записать файл! \n" + (folder / "taken").string() + ": это папка");
   EXPECT_TRUE(std::filesystem::is_directory(folder / "taken"));
 }
 

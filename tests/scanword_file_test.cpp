@@ -178,7 +178,7 @@ TEST_F(ScanwordFileTest, TheLargestGridKeepsEveryBlock) {
 
 TEST_F(ScanwordFileTest, AFailedSaveIsReported) {
   EXPECT_EQ(WriteScanwordFile(folder / "no-such-folder" / "a.skw", WorkedExampleDocument()),
-            UserMessage::Error(" Не удалось записать файл! "));
+            UserMessage::Error(" Не удалось записать файл! \n" + (folder / "no-such-folder" / "a.skw").string() + ": папки нет"));
   EXPECT_EQ(ReadScanwordFile(folder / "missing.skw").failure, UserMessage::Error("Такого файла сканворда нет!"));
 }
 

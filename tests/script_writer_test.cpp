@@ -495,7 +495,7 @@ TEST_F(MacroFileTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) 
   const CorelScriptWriter writer(doc, settings);
   const Failure failure = writer.writeFile(dir / "no-such-folder" / "a.csc", ExportChoice{});
   ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->text, " Не удалось записать файл макроса! ");
+  EXPECT_EQ(failure->text, " Не удалось записать файл макроса! \n" + (dir / "no-such-folder" / "a.csc").string() + ": папки нет");
   EXPECT_EQ(failure->caption(), "Ошибка!");
   EXPECT_TRUE(writer.writeFile(dir, ExportChoice{}).has_value());  // a folder is no file
   EXPECT_TRUE(fs::is_empty(dir));
