@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "document/blanks.h"
 #include "settings/apply_settings.h"
 #include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
@@ -130,6 +131,8 @@ struct RawArguments {
 
 using Problem = std::optional<std::string>;
 
+bool IsHelpOption(std::string_view argument) { return argument == "--help" || argument == "-h"; }
+
 Problem TakeOption(const std::vector<std::string>& arguments, std::size_t& index, RawArguments& raw) {
   std::string_view typed = arguments[index];
   std::optional<std::string> inlineValue;
@@ -148,6 +151,15 @@ Problem TakeOption(const std::vector<std::string>& arguments, std::size_t& index
   if (!inlineValue) {
     if (index + 1 >= arguments.size()) return "после " + std::string(known->name) + " нужно значение";
     inlineValue = arguments[++index];
+    // "--" takes the next argument as the value whatever it looks like: a
+    // file named -h is written as -o -- -h.
+    if (*inlineValue == "--") {
+      if (index + 1 >= arguments.size()) return "после " + std::string(known->name) + " -- нужно значение";
+      inlineValue = arguments[++index];
+    } else if (IsHelpOption(*inlineValue) || std::ranges::find(kOptions, *inlineValue, &KnownOption::name) != std::end(kOptions)) {
+      return "после " + std::string(known->name) + " нужно значение, а не параметр " + *inlineValue +
+             " (значение, начинающееся с -, пишется после --: " + std::string(known->name) + " -- " + *inlineValue + ")";
+    }
   }
   raw.given.emplace(known->name, std::move(*inlineValue));
   return std::nullopt;
@@ -287,9 +299,11 @@ Problem TakeChoice(const RawArguments& raw, ExportChoice& choice) {
 // the comma the dialog expects.
 Problem TakeSettings(const RawArguments& raw, PrintSettings& settings) {
   SettingsFieldTexts fields;
+  // An empty field is the dialog's "as it was"; an empty value typed here is
+  // a value left out, refused as a field that holds no number.
   const auto millimetres = [](std::string text) {
     std::ranges::replace(text, '.', ',');
-    return text;
+    return TrimBlanks(text).empty() ? std::string("?") : text;
   };
   if (const std::string* width = raw.value("--cell-width")) fields.width = millimetres(*width);
   if (const std::string* height = raw.value("--cell-height")) fields.height = millimetres(*height);
@@ -446,8 +460,11 @@ OutputFormat Options::outputFormat() const {
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
-  if (std::ranges::any_of(arguments, [](const std::string& a) { return a == "--help" || a == "-h"; })) {
-    return HelpRequest{};
+  // Help wins over everything else, but not as the value of an option.
+  for (std::size_t index = 0; index < arguments.size(); ++index) {
+    if (IsHelpOption(arguments[index])) return HelpRequest{};
+    const auto known = std::ranges::find(kOptions, std::string_view(arguments[index]), &KnownOption::name);
+    if (known != std::end(kOptions) && known->takesValue) index += index + 1 < arguments.size() && arguments[index + 1] == "--" ? 2 : 1;
   }
   RawArguments raw;
   for (std::size_t index = 0; index < arguments.size(); ++index) {

@@ -112,6 +112,13 @@ TEST(BatchOptions, HelpWinsOverEverythingElse) {
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseArguments({"export", "--bogus", "-h"})));
 }
 
+// A file named like the help option is written after "--"; alone it is no help.
+TEST(BatchOptions, AValueAfterTwoDashesIsTakenAsItIs) {
+  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "-o", "--", "-h"}).output, "-h");
+  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "-o", "--", "--help"}).output, "--help");
+  EXPECT_FALSE(std::holds_alternative<HelpRequest>(ParseArguments({"export", "--grid", "g.txt", "-o", "-h"})));
+}
+
 struct WrongUsage {
   const char* name;
   Arguments arguments;
@@ -192,6 +199,14 @@ INSTANTIATE_TEST_SUITE_P(
                    " В поле \"Высота...\" ошибка! "},
         WrongUsage{"HeightNotANumber", With({"export", "-o", "x", "--cell-height", "abc"}, kGrid),
                    " В поле \"Высота...\" ошибка! "},
+        WrongUsage{"WidthEmpty", With({"export", "-o", "x", "--cell-width", ""}, kGrid),
+                   " В поле \"Ширина...\" ошибка! "},
+        WrongUsage{"HeightBlank", With({"export", "-o", "x", "--cell-height=  "}, kGrid),
+                   " В поле \"Высота...\" ошибка! "},
+        WrongUsage{"OutputThatIsHelp", With({"export", "-o", "-h"}, kGrid),
+                   "после -o нужно значение, а не параметр -h (значение, начинающееся с -, пишется после --: -o -- -h)"},
+        WrongUsage{"OutputThatIsAnOption", With({"export", "-o", "--all"}, kGrid),
+                   "после -o нужно значение, а не параметр --all (значение, начинающееся с -, пишется после --: -o -- --all)"},
         WrongUsage{"CyanEmpty", With({"export", "-o", "x", "--cmyk", ",0,0,20"}, kGrid), " В поле \"Cyan\" ошибка! "},
         WrongUsage{"BlackTooLarge", With({"export", "-o", "x", "--cmyk", "0,0,0,101"}, kGrid),
                    " Black не может быть более 100% "},
