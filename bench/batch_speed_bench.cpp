@@ -3,74 +3,30 @@
 // `export --all` against `cat` of both files plus copying the macros it wrote.
 // Each iteration runs the program and then its yardstick, so that both see the
 // same load of a shared machine; the counter `ratio` is the sum of the
-// program's times over the sum of the yardstick's. Processes are started
-// directly, without a shell in between. $VERSTAK_BATCH names another
-// verstak-batch to time, such as one built from an earlier commit.
+// program's times over the sum of the yardstick's. And `markup` of a 99 x 99
+// scanword, timed alone. $VERSTAK_BATCH names another verstak-batch to time.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "bench/generated_files.h"
-
-extern char** environ;
+#include "bench/run_program.h"
+#include "tests/markup_generator.h"
 
 namespace verstak {
 namespace {
 
+using bench::BatchProgram;
 using bench::Files;
+using bench::RunProgram;
+using bench::RunTimes;
 namespace fs = std::filesystem;
 
 constexpr int kPuzzles = 5000;
 
-std::string Program() {
-  const char* other = std::getenv("VERSTAK_BATCH");
-  return other != nullptr ? other : VERSTAK_BATCH_EXECUTABLE;
-}
-
-// Wall time and processor time (user and system) of one run, in seconds.
-struct RunTimes {
-  double wall = -1;  // negative when the program could not start or did not succeed
-  double processor = 0;
-
-  bool failed() const { return wall < 0; }
-  RunTimes& operator+=(const RunTimes& other) {
-    wall = failed() || other.failed() ? -1 : wall + other.wall;
-    processor += other.processor;
-    return *this;
-  }
-};
-
-double Seconds(const timeval& time) { return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6; }
-
-// Runs a program to its end with its output thrown away.
-RunTimes Run(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  int status = 0;
-  rusage usage{};
-  if (spawned == 0) wait4(child, &status, 0, &usage);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-  return {took.count(), Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
-}
 
 // Sums of both sides over the iterations, reported as counters: `ratio` of
 // the wall times, and `cpu_ratio` of the processor times, which a busy
@@ -105,9 +61,9 @@ void BM_InfoLastPuzzleAgainstWc(benchmark::State& state) {
   const std::string definitions = Files().definitions(kPuzzles).string();
   Comparison comparison;
   for (auto _ : state) {
-    const RunTimes program = Run({Program(), "info", "--json", "--grid", grid, "--definitions", definitions,
+    const RunTimes program = RunProgram({BatchProgram(), "info", "--json", "--grid", grid, "--definitions", definitions,
                                   "--number", std::to_string(kPuzzles)});
-    const RunTimes yardstick = Run({"wc", "-l", grid, definitions});
+    const RunTimes yardstick = RunProgram({"wc", "-l", grid, definitions});
     if (!comparison.add(state, program, yardstick)) break;
   }
   comparison.report(state);
@@ -126,9 +82,9 @@ void BM_ExportAllAgainstCatAndCopy(benchmark::State& state) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     const RunTimes program =
-        Run({Program(), "export", "--all", "--grid", grid, "--definitions", definitions, "-o", macros});
-    RunTimes yardstick = Run({"cat", grid, definitions});
-    yardstick += Run({"cp", "-r", macros, copy});
+        RunProgram({BatchProgram(), "export", "--all", "--grid", grid, "--definitions", definitions, "-o", macros});
+    RunTimes yardstick = RunProgram({"cat", grid, definitions});
+    yardstick += RunProgram({"cp", "-r", macros, copy});
     if (!comparison.add(state, program, yardstick)) break;
   }
   comparison.report(state);
@@ -140,8 +96,45 @@ void BM_ExportAllAgainstCatAndCopy(benchmark::State& state) {
   fs::remove_all(folder);
 }
 
+// `markup` of one 99 x 99 scanword with clue cells placed as a compiler
+// would (about 4300 words), from its grid and definitions files to the
+// scanword file: the whole process, alone.
+void BM_Markup99(benchmark::State& state) {
+  const auto grid = testing::GridWithIntendedMarkup(7, 99, 99, 25);
+  if (!grid) {
+    state.SkipWithError("the generated grid did not settle");
+    return;
+  }
+  const ScanwordDocument plain = testing::DocumentOf(*grid);
+  const std::vector<Word> words = FindWords(plain);
+  const fs::path folder = fs::temp_directory_path() / ("verstak_bench_markup_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const auto write = [&](const char* name, const std::string& bytes) {
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+    return (folder / name).string();
+  };
+  const std::string grids = write("grid.txt", testing::GridFileText(*grid, 1));
+  const std::string clues =
+      write("clues.txt", testing::DefinitionsFileText(testing::SlotTexts(plain, words, *testing::CheapestMarkup(plain, words)), 1));
+  const std::string out = (folder / "out.skw").string();
+  double processor = 0;
+  for (auto _ : state) {
+    const RunTimes run = RunProgram({BatchProgram(), "markup", "--grid", grids, "--definitions", clues, "-o", out});
+    if (run.failed()) {
+      state.SkipWithError("verstak-batch markup failed");
+      break;
+    }
+    state.SetIterationTime(run.wall);
+    processor += run.processor;
+  }
+  state.counters["cpu_s"] = benchmark::Counter(processor, benchmark::Counter::kAvgIterations);
+  state.counters["words"] = static_cast<double>(words.size());
+  fs::remove_all(folder);
+}
+
 BENCHMARK(BM_InfoLastPuzzleAgainstWc)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2.0);
 BENCHMARK(BM_ExportAllAgainstCatAndCopy)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_Markup99)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
 }  // namespace
 }  // namespace verstak

@@ -4,22 +4,15 @@
 // (`peak_MiB`, from wait4). $VERSTAK_BATCH names another verstak-batch.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/run_program.h"
 #include "files/scanword_file.h"
 #include "tests/book_puzzles.h"
-
-extern char** environ;
 
 namespace verstak {
 namespace {
@@ -28,45 +21,14 @@ namespace fs = std::filesystem;
 
 constexpr int kPuzzles = 64;
 
-std::string Program() {
-  const char* other = std::getenv("VERSTAK_BATCH");
-  return other != nullptr ? other : VERSTAK_BATCH_EXECUTABLE;
-}
-
-struct Run {
-  bool done = false;
-  double wall = 0;       // s
-  double processor = 0;  // s, user and system
-  double peak = 0;       // MiB
-};
-
-double Seconds(const timeval& time) { return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6; }
-
-Run RunProgram(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  int status = 0;
-  rusage usage{};
-  if (spawned == 0) wait4(child, &status, 0, &usage);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-  return {true, took.count(), Seconds(usage.ru_utime) + Seconds(usage.ru_stime),
-          static_cast<double>(usage.ru_maxrss) / 1024};
-}
+using bench::BatchProgram;
+using bench::RunProgram;
+using bench::RunTimes;
 
 void BM_BookOf64(benchmark::State& state) {
   const fs::path folder = fs::temp_directory_path() / ("verstak-book-bench-" + std::to_string(getpid()));
   fs::create_directories(folder);
-  std::vector<std::string> arguments = {Program(), "book", "-o", (folder / "issue.pdf").string(), "--title", "Бенчмарк"};
+  std::vector<std::string> arguments = {BatchProgram(), "book", "-o", (folder / "issue.pdf").string(), "--title", "Бенчмарк"};
   for (int i = 1; i <= kPuzzles; ++i) {
     const fs::path file = folder / (std::to_string(i) + ".skw");
     if (WriteScanwordFile(file, testing::ReadyBookPuzzle(15, 20, i))) state.SkipWithError("cannot write the puzzles");
@@ -75,14 +37,14 @@ void BM_BookOf64(benchmark::State& state) {
   setenv("SOURCE_DATE_EPOCH", "0", 1);
   double processor = 0, peak = 0;
   for (auto _ : state) {
-    const Run run = RunProgram(arguments);
-    if (!run.done) {
+    const RunTimes run = RunProgram(arguments);
+    if (run.failed()) {
       state.SkipWithError("verstak-batch book failed");
       break;
     }
     state.SetIterationTime(run.wall);
     processor += run.processor;
-    peak = std::max(peak, run.peak);
+    peak = std::max(peak, run.peakMiB);
   }
   state.counters["cpu_s"] = benchmark::Counter(processor, benchmark::Counter::kAvgIterations);
   state.counters["peak_MiB"] = peak;

@@ -19,8 +19,8 @@ namespace {
 
 using CommandSet = unsigned;
 constexpr CommandSet Bit(Command command) { return 1u << static_cast<unsigned>(command); }
-constexpr CommandSet kEveryCommand =
-    Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) | Bit(Command::Info) | Bit(Command::Rebreak);
+constexpr CommandSet kEveryCommand = Bit(Command::Export) | Bit(Command::Save) | Bit(Command::Check) |
+                                     Bit(Command::Info) | Bit(Command::Rebreak) | Bit(Command::Markup);
 constexpr CommandSet kBook = Bit(Command::Book);
 // Everything that sets clues in their cells: export, the fit check, info --json, rebreak, book.
 constexpr CommandSet kTypesetCommands =
@@ -34,7 +34,7 @@ struct CommandWord {
 };
 constexpr CommandWord kCommands[] = {
     {"export", Command::Export}, {"save", Command::Save}, {"check", Command::Check}, {"info", Command::Info},
-    {"book", Command::Book},     {"rebreak", Command::Rebreak}};
+    {"book", Command::Book},     {"rebreak", Command::Rebreak}, {"markup", Command::Markup}};
 
 struct KnownOption {
   std::string_view name;
@@ -46,12 +46,12 @@ constexpr KnownOption kOptions[] = {
     {"--definitions", true, kEveryCommand | kBook},
     {"--scanword", true, kEveryCommand},
     {"--number", true, kEveryCommand},
-    {"--all", false, kPrint},
+    {"--all", false, kPrint | Bit(Command::Markup)},
     {"--numbers", true, kBook},
     {"--per-page", true, kBook},
     {"--title", true, kBook},
     {"--markup", false, kBook},
-    {"-o", true, kPrint | Bit(Command::Save) | Bit(Command::Rebreak)},
+    {"-o", true, kPrint | Bit(Command::Save) | Bit(Command::Rebreak) | Bit(Command::Markup)},
     {"--target", true, Bit(Command::Export)},
     {"--layout", true, Bit(Command::Export)},
     {"--passes", true, Bit(Command::Export)},
@@ -474,7 +474,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
       return UsageError{std::move(*problem)};
     }
   }
-  if (!raw.command) return UsageError{"не указана команда: export, save, check, info, book или rebreak"};
+  if (!raw.command) return UsageError{"не указана команда: export, save, check, info, book, rebreak или markup"};
   Options options;
   options.command = *raw.command;
   options.json = raw.has("--json");

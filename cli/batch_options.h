@@ -18,7 +18,7 @@
 
 namespace verstak::batch {
 
-enum class Command { Export, Save, Check, Info, Book, Rebreak };
+enum class Command { Export, Save, Check, Info, Book, Rebreak, Markup };
 
 // What export writes: the CorelDRAW macro, or the print output.
 enum class OutputFormat { Csc, Pdf, Svg };
@@ -31,7 +31,7 @@ struct PuzzleInput {
   std::optional<std::filesystem::path> definitions;
   std::optional<std::filesystem::path> scanword;
   int number = 1;
-  bool everyPuzzle = false;  // --all: every number with a header in the grid file
+  bool everyPuzzle = false;  // export and markup --all: every number with a header in the grid file
 
   // The names as the open dialog's fields would hold them: a scanword file
   // stands alone.

@@ -8,6 +8,7 @@
 #include "cli/document_summary.h"
 #include "cli/export_every_puzzle.h"
 #include "cli/fit_json.h"
+#include "cli/markup_run.h"
 #include "cli/message_text.h"
 #include "cli/puzzle_output.h"
 #include "cli/usage_text.h"
@@ -133,6 +134,7 @@ int Usage(const UsageError& error, Streams streams) {
 
 int RunCommand(const Options& options, Streams streams) {
   if (options.command == Command::Book) return RunBook(options, streams);
+  if (options.command == Command::Markup) return RunMarkup(options, streams);
   if (options.input.everyPuzzle) return ExportEveryPuzzle(options, streams);
   // The font first: a missing one writes nothing.
   std::optional<PuzzleOutput> output;
@@ -152,6 +154,7 @@ int RunCommand(const Options& options, Streams streams) {
     case Command::Info: return Info(options, document, streams);
     case Command::Book: break;
     case Command::Rebreak: return Rebreak(options, document, streams);
+    case Command::Markup: break;
   }
   return kExitFailed;
 }

@@ -46,11 +46,22 @@ class ExportTally {
 constexpr std::string_view kNotReadyForPress = "сканворд не готов к печати";
 constexpr std::string_view kRefusedByFit = "не все определения помещаются";
 
-std::filesystem::path OutputPath(const std::filesystem::path& folder, int number, std::string_view extension) {
-  return folder / (std::to_string(number) + "." + std::string(extension));
+}  // namespace
+
+std::vector<std::string> EveryPuzzleRunProblems(const Options& options) {
+  std::vector<std::string> problems;
+  for (const UserMessage& message : MissingFiles(options.input.fileNames())) problems.push_back(message.text);
+  if (!problems.empty()) return problems;
+  std::error_code error;
+  std::filesystem::create_directories(options.output, error);
+  if (error || !std::filesystem::is_directory(options.output))
+    problems.push_back("Не удалось создать папку " + options.output.string());
+  return problems;
 }
 
-}  // namespace
+std::filesystem::path EveryPuzzleOutput(const std::filesystem::path& folder, int number, std::string_view extension) {
+  return folder / (std::to_string(number) + "." + std::string(extension));
+}
 
 int ExportEveryPuzzle(const Options& options, Streams streams) {
   const PuzzleInput& input = options.input;
@@ -60,14 +71,8 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
     for (const UserMessage& message : fontFailures) streams.err << message.text << '\n';
     return kExitFailed;
   }
-  if (const std::vector<UserMessage> missing = MissingFiles(input.fileNames()); !missing.empty()) {
-    for (const UserMessage& message : missing) streams.err << message.text << '\n';
-    return kExitFailed;
-  }
-  std::error_code error;
-  std::filesystem::create_directories(options.output, error);
-  if (error || !std::filesystem::is_directory(options.output)) {
-    streams.err << "Не удалось создать папку " << options.output.string() << '\n';
+  if (const std::vector<std::string> problems = EveryPuzzleRunProblems(options); !problems.empty()) {
+    for (const std::string& problem : problems) streams.err << problem << '\n';
     return kExitFailed;
   }
 
@@ -95,7 +100,7 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
       // With --strict-fit a puzzle whose clues do not all fit is not written.
       if (!made.failure && output->refuses(made)) made.failure = UserMessage::Error(std::string(kRefusedByFit));
       if (!made.failure) {
-        const std::filesystem::path path = OutputPath(options.output, number, output->extension());
+        const std::filesystem::path path = EveryPuzzleOutput(options.output, number, output->extension());
         if (const WriteOutcome file = WriteFileAtomically(path, made.bytes, SyncMode::Deferred); !file) {
           // Each file its own name and cause, on the puzzle's line.
           writeFailure = std::string(TrimBlanks(output->writeFailedMessage())) + " " + path.string() + ": " +
@@ -127,7 +132,7 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
 
   if (!unread.empty() && tally.writtenCount() + tally.skippedCount() == 0) return kExitFailed;
   if (tally.writtenCount() + tally.skippedCount() == 0) {
-    streams.err << "В файле сеток нет ни одного заголовка с номером кроссворда.\n";
+    streams.err << kNoPuzzleHeaderMessage << '\n';
     return kExitFailed;
   }
   streams.out << tally.summary() << '\n';

@@ -21,6 +21,7 @@ const std::string_view kUsageSynopsis =
     "verstak-batch info    INPUT [--number N] [--json]\n"
     "                      [TYPESET] [--cell-width MM] [--cell-height MM]\n"
     "verstak-batch rebreak INPUT [--number N] -o OUT.skw [TYPESET] [--cell-width MM] [--cell-height MM]\n"
+    "verstak-batch markup  INPUT [--number N | --all] -o OUT.skw\n"
     "TYPESET: [--font FAMILY|FILE] [--font-size PT] [--min-font-size PT] [--line-spacing X]\n"
     "         [--no-kerning]\n";
 
@@ -94,6 +95,12 @@ const std::string_view kHelpDetails =
     "rebreak строки определений, как их набирает PDF, записываются в сами определения\n"
     "        (\"Перенести строки\"), и сканворд сохраняется в OUT.skw; определение,\n"
     "        строки которого длиннее 32 знаков или которых больше 16, остаётся как было.\n"
+    "markup  автоматическая разметка: у каждого слова клетка определения и стрелка по\n"
+    "        правилам редакции; сканворд с буквами сохраняется в OUT.skw. Выводится итог\n"
+    "        (слова, клетки определений, места, определения, ошибки) и каждая ошибка\n"
+    "        разметки; код выхода 0, только если у каждого слова есть определение и мест\n"
+    "        столько же, сколько определений (файл записывается и иначе). С --all: файл\n"
+    "        N.skw в папку OUT для каждого номера файла сеток и строка итога каждого.\n"
     "\n"
     "Код выхода: 0 готово, 1 ошибка (сообщение в stderr), 2 неверный вызов.\n";
 

@@ -6,7 +6,7 @@
 
 namespace verstak::batch {
 
-// The four command lines: shown with every usage error.
+// The command lines: shown with every usage error.
 extern const std::string_view kUsageSynopsis;
 // The synopsis and what the commands and options mean: --help.
 std::string HelpText();

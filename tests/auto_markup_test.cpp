@@ -23,13 +23,9 @@ namespace verstak {
 namespace {
 
 using testing::Candidate;
+using testing::Carries;
 using testing::GeneratedGrid;
-
-// The arrows standing in cell (x, y), kind and overlay.
-bool Carries(const ScanwordDocument& document, int x, int y, std::uint8_t arrow) {
-  const GridCell& cell = document.cells.at(x, y);
-  return Code(cell.kind) == arrow || cell.overlay == arrow;
-}
+using testing::SlotTexts;
 
 // Every second mark stands where the overlay rule allows it.
 void ExpectOverlaysAllowed(const ScanwordDocument& document) {
@@ -41,24 +37,6 @@ void ExpectOverlaysAllowed(const ScanwordDocument& document) {
       }
     }
   }
-}
-
-// The clue texts in slot order for the intended markup: clue cells in
-// reading order; within a cell the clue whose letter lies higher first, the
-// across word's on a tie, then the word that starts first.
-std::vector<std::string> SlotTexts(const ScanwordDocument& document, const std::vector<Word>& words,
-                                   const std::vector<Candidate>& chosen) {
-  std::vector<std::size_t> order(words.size());
-  for (std::size_t w = 0; w < order.size(); ++w) order[w] = w;
-  auto key = [&](std::size_t w) {
-    const Word& word = words[w];
-    return std::make_tuple(chosen[w].clueY, chosen[w].clueX, word.y - chosen[w].clueY,
-                           word.direction == WordDirection::Across ? 0 : 1, word.y, word.x);
-  };
-  std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-  std::vector<std::string> texts;
-  for (std::size_t w : order) texts.push_back(*WordAnswer(document, words[w]));
-  return texts;
 }
 
 TEST(AutoMarkup, GeneratedPuzzlesGetTheirOnlyBestMarkupThroughTheFiles) {

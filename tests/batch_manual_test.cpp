@@ -66,7 +66,7 @@ TEST(ManualPage, NamesWhatTheHelpNamesAndOnlyWhatTheProgramTakes) {
     const auto* error = std::get_if<UsageError>(&parsed);
     EXPECT_FALSE(error != nullptr && error->problem.starts_with("неизвестный параметр")) << option;
   }
-  for (const char* command : {"export", "save", "check", "info"}) {
+  for (const char* command : {"export", "save", "check", "info", "book", "rebreak", "markup"}) {
     EXPECT_NE(page.find(std::string(".B verstak-batch ") + command), std::string::npos) << command;
     EXPECT_NE(page.find(std::string(".B ") + command + "\n"), std::string::npos) << command;
   }

@@ -76,6 +76,11 @@ TEST(BatchOptions, InputsOfEachCommand) {
   const Options both = Parsed({"save", "--grid", "g.txt", "--scanword", "a.skw", "-o", "b.skw"});
   EXPECT_EQ(both.input.scanword, std::filesystem::path("a.skw"));
   EXPECT_EQ(both.command, Command::Save);
+  const Options markup = Parsed({"markup", "--grid", "g.txt", "--definitions", "d.txt", "--all", "-o", "folder"});
+  EXPECT_EQ(markup.command, Command::Markup);
+  EXPECT_TRUE(markup.input.everyPuzzle);
+  EXPECT_EQ(markup.output, std::filesystem::path("folder"));
+  EXPECT_EQ(Parsed({"markup", "--scanword", "a.skw", "-o", "b.skw"}).input.scanword, std::filesystem::path("a.skw"));
 }
 
 TEST(BatchOptions, TypesettingValuesAndTheFormat) {
@@ -150,7 +155,7 @@ Arguments With(Arguments head, const Arguments& tail) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchUsageErrors,
     ::testing::Values(
-        WrongUsage{"Nothing", {}, "не указана команда: export, save, check, info, book или rebreak"},
+        WrongUsage{"Nothing", {}, "не указана команда: export, save, check, info, book, rebreak или markup"},
         WrongUsage{"UnknownCommand", {"print", "--grid", "g"}, "неизвестная команда: print"},
         WrongUsage{"TwoCommands", {"info", "check", "--grid", "g"}, "лишний аргумент: check"},
         WrongUsage{"UnknownOption", {"info", "--grid", "g", "--colour", "red"}, "неизвестный параметр --colour"},
@@ -174,6 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
         WrongUsage{"AllOutsideExport", With({"info", "--all"}, kGrid), "параметр --all не относится к команде info"},
         WrongUsage{"ExportWithoutOutput", With({"export"}, kGrid), "не указан выходной файл: -o"},
         WrongUsage{"SaveWithoutOutput", With({"save"}, kGrid), "не указан выходной файл: -o"},
+        WrongUsage{"MarkupWithoutOutput", With({"markup", "--number", "2"}, kGrid), "не указан выходной файл: -o"},
+        WrongUsage{"MarkupAllWithScanword", {"markup", "--all", "--scanword", "s", "-o", "f"},
+                   "--all берёт номера из файла сеток: нужен --grid, и без --scanword"},
+        WrongUsage{"FontOfMarkup", With({"markup", "-o", "x", "--font", "PT Sans"}, kGrid),
+                   "параметр --font не относится к команде markup"},
         WrongUsage{"OutputOfCheck", With({"check", "-o", "x"}, kGrid), "параметр -o не относится к команде check"},
         WrongUsage{"JsonOfExport", With({"export", "-o", "x", "--json"}, kGrid),
                    "параметр --json не относится к команде export"},

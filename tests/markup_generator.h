@@ -3,10 +3,12 @@
 // placed at random (the same seed, the same grid), random letters elsewhere,
 // and the grid and definitions files a compiler would write for them.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/house_rules.h"
@@ -163,6 +165,30 @@ inline std::optional<GeneratedGrid> GridWithIntendedMarkup(std::uint32_t seed, i
     document.letters.set(obstacle->x, obstacle->y, grid.letters[cell]);
   }
   return std::nullopt;
+}
+
+// The clue texts in slot order for the intended markup: clue cells in
+// reading order; within a cell the clue whose letter lies higher first, the
+// across word's on a tie, then the word that starts first.
+inline std::vector<std::string> SlotTexts(const ScanwordDocument& document, const std::vector<Word>& words,
+                                          const std::vector<Candidate>& chosen) {
+  std::vector<std::size_t> order(words.size());
+  for (std::size_t w = 0; w < order.size(); ++w) order[w] = w;
+  auto key = [&](std::size_t w) {
+    const Word& word = words[w];
+    return std::make_tuple(chosen[w].clueY, chosen[w].clueX, word.y - chosen[w].clueY,
+                           word.direction == WordDirection::Across ? 0 : 1, word.y, word.x);
+  };
+  std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+  std::vector<std::string> texts;
+  for (std::size_t w : order) texts.push_back(*WordAnswer(document, words[w]));
+  return texts;
+}
+
+// The arrows standing in cell (x, y), kind and overlay.
+inline bool Carries(const ScanwordDocument& document, int x, int y, std::uint8_t arrow) {
+  const GridCell& cell = document.cells.at(x, y);
+  return Code(cell.kind) == arrow || cell.overlay == arrow;
 }
 
 }  // namespace verstak::testing
