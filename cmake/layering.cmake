@@ -32,7 +32,8 @@ endforeach()
 # Only the program level includes the main window; its own parts
 # (osnova*.cpp, view sizing, commands) are the window itself.
 set(verstak_main_window_parts editor/osnova.cpp editor/view_sizing.cpp editor/main_commands.cpp
-  editor/preview_commands.cpp)
+  editor/preview_commands.cpp
+  editor/markup_commands.cpp)
 file(GLOB_RECURSE verstak_window_sources CONFIGURE_DEPENDS
   "${PROJECT_SOURCE_DIR}/editor/*.h" "${PROJECT_SOURCE_DIR}/editor/*.cpp"
   "${PROJECT_SOURCE_DIR}/dialogs/*.h" "${PROJECT_SOURCE_DIR}/dialogs/*.cpp"

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include "document/check_definitions.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
+#include "editor/clue_answer.h"
 #include "editor/clue_memo_checks.h"
 #include "editor/clue_navigation.h"
 #include "session/document_history.h"
@@ -173,13 +175,23 @@ void ClueEditing::SelectClue() {
   ShowPosition();
 }
 
-// "Определение 17 из 147, строка 3, столбец 12".
+// "Определение 17 из 147, строка 3, столбец 12 — ответ: ПАРИЖ".
 void ClueEditing::ShowPosition() {
-  controls_.position->setText(QStringLiteral("Определение %1 из %2, строка %3, столбец %4")
-                                  .arg(editor_.currentSlot)
-                                  .arg(SlotTotal(document_))
-                                  .arg(editor_.cursorY)
-                                  .arg(editor_.cursorX));
+  const QString line = QStringLiteral("Определение %1 из %2, строка %3, столбец %4 — %5")
+                           .arg(editor_.currentSlot)
+                           .arg(SlotTotal(document_))
+                           .arg(editor_.cursorY)
+                           .arg(editor_.cursorX)
+                           .arg(ClueAnswer(document_, ClueLinks(document_), editor_.currentSlot));
+  // A long line is set narrower rather than cut: the answer is its end.
+  QLabel& label = *controls_.position;
+  QFont font = label.font();
+  font.setStretch(QFont::Unstretched);
+  const int wide = QFontMetrics(font).horizontalAdvance(line);
+  if (wide > label.width()) font.setStretch(std::max(55, 100 * label.width() / wide - 1));
+  label.setFont(font);
+  label.setText(line);
+  label.setToolTip(line);
 }
 
 void ClueEditing::NextClue() { StepClue(StepToNextClue); }
@@ -215,6 +227,7 @@ void ClueEditing::CheckCommand() {
   view_.RepaintGrid();
   if (ClueSelected(document_, editor_)) SelectClue();
   memo_.setFocus();
+  emit checked();
 }
 
 // The dialog starts on the face the memo really shows, not on a design font

@@ -76,6 +76,8 @@ class ClueEditing : public QObject {
  signals:
   // "Обратно" has put the palette back.
   void returnedToLayout();
+  // "Проверить" has shown the count's message.
+  void checked();
   // The selected clue's cell lies outside the view: scroll it in.
   void revealCell(CellPosition cell);
 

@@ -2,10 +2,13 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cstring>
 
+#include "editor/clue_answer.h"
 #include "editor/grid_canvas.h"
 
 namespace verstak {
@@ -231,6 +234,40 @@ void GridView::DrawClue(const HighlightedClue& clue, bool highlighted) {
 void GridView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), canvas_, area);
+  for (const CellPosition& cell : faultMarks_) {
+    if (!CellOnScreen(editor_, cell)) continue;
+    const CellBox box = CellBoxOf(editor_, cell);
+    const int width = chosenFault_ == cell ? 4 : 2;
+    const QRect outer(box.left, box.top, box.width, box.height);
+    const QRect inner = outer.adjusted(width, width, -width, -width);
+    for (const QRect& edge : {QRect(outer.left(), outer.top(), outer.width(), width),
+                              QRect(outer.left(), inner.bottom() + 1, outer.width(), width),
+                              QRect(outer.left(), outer.top(), width, outer.height()),
+                              QRect(inner.right() + 1, outer.top(), width, outer.height())}) {
+      painter.fillRect(edge, ScreenColour::Red);
+    }
+  }
+}
+
+void GridView::setFaultMarks(std::vector<CellPosition> cells, std::optional<CellPosition> chosen) {
+  faultMarks_ = std::move(cells);
+  chosenFault_ = chosen;
+  update();
+}
+
+bool GridView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const std::optional<CellPosition> cell = PointToCell(editor_, help->pos().x(), help->pos().y());
+  const QString tip = cell && document_.insideGrid(cell->x, cell->y) ? ClueCellTip(document_, cell->x, cell->y)
+                                                                     : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this);
+  }
+  return true;
 }
 
 // A hidden widget hears of its new size only when shown again, so the

@@ -60,6 +60,12 @@ class GridView : public QWidget {
 
   const QImage& canvas() const { return canvas_; }
 
+  // Cells framed in red over the picture (the markup check's faults), the
+  // chosen one in a wider frame; the kept picture stays as it is.
+  void setFaultMarks(std::vector<CellPosition> cells, std::optional<CellPosition> chosen);
+  const std::vector<CellPosition>& faultMarks() const { return faultMarks_; }
+  std::optional<CellPosition> chosenFault() const { return chosenFault_; }
+
  signals:
   // Mouse buttons over the view, any button, in view pixels. While a button
   // is held, movements are reported beyond the view's edges too.
@@ -69,6 +75,8 @@ class GridView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A clue cell's tooltip: its clue texts and their answers.
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -114,6 +122,8 @@ class GridView : public QWidget {
   QImage canvas_;
   std::optional<HighlightedClue> highlightedClue_;
   ShownCells shown_;
+  std::vector<CellPosition> faultMarks_;
+  std::optional<CellPosition> chosenFault_;
 };
 
 }  // namespace verstak

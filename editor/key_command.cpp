@@ -31,6 +31,7 @@ Chord ChordOf(const QKeyEvent& key) {
   constexpr int kYa = 0x042F;  // Я
   constexpr int kEn = 0x041D;  // Н
   constexpr int kYeru = 0x042B;  // Ы
+  constexpr int kKa = 0x041A;    // К
   switch (key.key()) {
     case Qt::Key_Z:
     case kYa: return shift ? Chord::Redo : Chord::Undo;
@@ -38,6 +39,8 @@ Chord ChordOf(const QKeyEvent& key) {
     case kEn: return shift ? Chord::None : Chord::Redo;
     case Qt::Key_S:
     case kYeru: return shift ? Chord::None : Chord::Save;
+    case Qt::Key_R:
+    case kKa: return shift ? Chord::None : Chord::Markup;
     default: return Chord::None;
   }
 }

@@ -14,10 +14,10 @@ namespace verstak {
 class ClueEditing;
 class ToolPalette;
 
-enum class Chord { None, Undo, Redo, Save };
+enum class Chord { None, Undo, Redo, Save, Markup };
 
-// Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, Ctrl+S: matched by the key, so that a
-// Cyrillic layout (Ctrl+Я, Ctrl+Н, Ctrl+Ы on the same keys) works alike.
+// Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, Ctrl+S, Ctrl+R: matched by the key, so that a
+// Cyrillic layout (Ctrl+Я, Ctrl+Н, Ctrl+Ы, Ctrl+К on the same keys) works alike.
 Chord ChordOf(const QKeyEvent& key);
 
 class OneKeyCommands {

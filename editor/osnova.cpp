@@ -18,6 +18,7 @@
 #include "editor/clue_editing.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
+#include "editor/markup_fault_list.h"
 #include "editor/tool_palette.h"
 #include "session/document_session.h"
 #include "widgets/ui_font.h"
@@ -51,6 +52,7 @@ const CommandButton kCommandButtons[] = {
     {&MainWindow::CommandButtons::exit, "Button5", "Выход", {136, 494, 113, 25}, false},
     // In the free strip under the others; not one of the layout commands.
     {&MainWindow::CommandButtons::preview, "PreviewButton", "Просмотр", {136, 526, 113, 25}, false},
+    {&MainWindow::CommandButtons::markup, "MarkupButton", "Разметить", {14, 526, 113, 25}, false},
     {&MainWindow::CommandButtons::check, "Button10", "Проверить", {24, 320, 95, 25}, true},
     {&MainWindow::CommandButtons::font, "Button9", "Шрифт", {142, 320, 95, 25}, true},
     {&MainWindow::CommandButtons::back, "Button11", "Обратно", {24, 355, 95, 25}, true},
@@ -175,6 +177,9 @@ void MainWindow::CreateLeftPanelControls() {
     button->setVisible(!command.clueEditing);
     commands_.*command.button = button;
   }
+  commands_.markup->setToolTip(
+      QStringLiteral("Разметить всю сетку по буквам файла сетки: каждому слову — клетку с определением и стрелку "
+                     "(Ctrl+R); отменяется одним шагом"));
 }
 
 void MainWindow::CreateGridView() {
@@ -214,8 +219,8 @@ void MainWindow::CreateEditing() {
   controls.shownWhileEditing = {memo_,      panel4_,    panel5_,         nextClue_,      previousClue_, pgUpLabel_,
                                 pgDnLabel_, positionLabel_, commands_.check, commands_.font, commands_.back};
   controls.position = positionLabel_;
-  controls.layoutCommands = {commands_.exportMacro, commands_.newGrid, commands_.open,
-                             commands_.save,        commands_.editor,  commands_.settings};
+  controls.layoutCommands = {commands_.exportMacro, commands_.newGrid,  commands_.open,  commands_.save,
+                             commands_.editor,      commands_.settings, commands_.markup};
   controls.enter = commands_.editor;
   controls.check = commands_.check;
   controls.font = commands_.font;
@@ -225,6 +230,12 @@ void MainWindow::CreateEditing() {
   clueEditing_ = new ClueEditing(document_, editor_, *grid_, history, controls, *palette_, prompter_, this);
   connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
   connect(clueEditing_, &ClueEditing::revealCell, this, &MainWindow::RevealCell);
+  connect(clueEditing_, &ClueEditing::checked, this, &MainWindow::ShowMarkupFaults);
+  faultList_ = new MarkupFaultList(this);
+  connect(faultList_, &MarkupFaultList::faultChosen, this, &MainWindow::ChooseFault);
+  connect(faultList_, &MarkupFaultList::closed, this, &MainWindow::FaultListClosed);
+  // The list names cells of the document it was made for.
+  connect(&session_, &DocumentSession::replaced, faultList_, &QWidget::close);
   keys_ = std::make_unique<OneKeyCommands>(*this, editor_, *palette_, *clueEditing_);
   commands_.newGrid->installEventFilter(this);
   memo_->installEventFilter(this);
@@ -241,6 +252,7 @@ void MainWindow::ConnectCommands() {
   connect(commands_.about, &QPushButton::clicked, this, &MainWindow::AboutCommand);
   connect(commands_.save, &QPushButton::clicked, this, [this] { SaveDocument(); });
   connect(commands_.preview, &QPushButton::clicked, this, &MainWindow::PreviewCommand);
+  connect(commands_.markup, &QPushButton::clicked, this, &MainWindow::MarkupCommand);
 }
 
 // `Splitter1` along the left edge, `Panel1` docked left at full height,
@@ -346,6 +358,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Chord::Save:
       clueEditing_->StoreClueText();
       SaveDocument(true);
+      break;
+    case Chord::Markup:
+      if (editor_.mode == EditorMode::Idle) MarkupCommand();
       break;
     case Chord::None: QWidget::keyPressEvent(event); return;
   }

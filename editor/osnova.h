@@ -28,6 +28,7 @@ class ClueEditing;
 class DocumentSession;
 class ExportDialog;
 class GridView;
+class MarkupFaultList;
 class NewGridDialog;
 class OneKeyCommands;
 class OpenDialog;
@@ -77,6 +78,7 @@ class MainWindow : public QWidget {
     QPushButton* about = nullptr;        // `Button12` "О программе"
     QPushButton* exit = nullptr;         // `Button5` "Выход"
     QPushButton* preview = nullptr;      // "Просмотр", also F5; in clue editing too
+    QPushButton* markup = nullptr;       // "Разметить", also Ctrl+R
     QPushButton* check = nullptr;        // `Button10` "Проверить"
     QPushButton* font = nullptr;         // `Button9` "Шрифт"
     QPushButton* back = nullptr;         // `Button11` "Обратно"
@@ -122,6 +124,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit& memo() { return *memo_; }  // `Memo1`, the clue text editor
   ToolPalette& toolPalette() { return *palette_; }
   ClueEditing& clueEditing() { return *clueEditing_; }
+  MarkupFaultList& markupFaults() { return *faultList_; }
 
   // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z). In clue editing only the steps of
   // texts and marks: cells change in layout editing.
@@ -179,6 +182,14 @@ class MainWindow : public QWidget {
   // as one step to undo.
   void RebreakCommand();
 
+  // "Разметить" and Ctrl+R: the whole grid marked up as one step to undo,
+  // then the markup check's result (markup_commands.cpp).
+  void MarkupCommand();
+  // After "Проверить": the markup check's faults in their list, if any.
+  void ShowMarkupFaults();
+  void ChooseFault(CellPosition cell);
+  void FaultListClosed();
+
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();
   void ResetScrollBars();
@@ -218,6 +229,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit* memo_ = nullptr;
   ToolPalette* palette_ = nullptr;
   ClueEditing* clueEditing_ = nullptr;
+  MarkupFaultList* faultList_ = nullptr;
   std::unique_ptr<OneKeyCommands> keys_;
 };
 

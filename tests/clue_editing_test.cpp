@@ -413,14 +413,14 @@ class ClueEditingTest : public QObject {
     QVERIFY(f.Start());
     SetUpGrid(f, 99, 99, {{2, 1, CellKind::Clue}, {60, 40, CellKind::ClueSplitHorizontal}, {5, 98, CellKind::Clue}});
     Enter(f);
-    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 1 из 4, строка 1, столбец 2"));
+    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 1 из 4, строка 1, столбец 2 — нет слова"));
     QVERIFY(f.Child<QLabel>("PositionLabel")->isVisible());
     PageDown(f);
     QCOMPARE(f.editor.viewOriginX, 60 - f.editor.visibleColumns + 1);
     QCOMPARE(f.editor.viewOriginY, 40 - f.editor.visibleRows + 1);
     QCOMPARE(f.Bar1().value(), f.editor.viewOriginX);
     QCOMPARE(HalfColour(f, 60, 40, 1), kYellow);
-    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 2 из 4, строка 40, столбец 60"));
+    QCOMPARE(f.Child<QLabel>("PositionLabel")->text(), QStringLiteral("Определение 2 из 4, строка 40, столбец 60 — нет слова"));
     PageDown(f);  // the second half: no scrolling
     QCOMPARE(f.editor.viewOriginX, 60 - f.editor.visibleColumns + 1);
     QCOMPARE(HalfColour(f, 60, 40, 2), kYellow);
