@@ -193,11 +193,11 @@ class MainWindowTest : public QObject {
 
     // Once painted, further movements leave the view alone.
     f.main.gridView().ClearPaintArea();
-    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 545));
-    QTest::mouseMove(&f.main.leftPanel(), QPoint(120, 548));
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 560));
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(120, 562));
     QCOMPARE(QColor(f.ViewPixel(20, 20)), QColor(128, 128, 128));
     f.editor.GridPainted = false;
-    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 545));
+    QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 560));
     QTRY_VERIFY(f.editor.GridPainted);
   }
 };
