@@ -187,8 +187,9 @@ void ClueEditing::ShowPosition() {
   QLabel& label = *controls_.position;
   QFont font = label.font();
   font.setStretch(QFont::Unstretched);
-  const int wide = QFontMetrics(font).horizontalAdvance(line);
-  if (wide > label.width()) font.setStretch(std::max(55, 100 * label.width() / wide - 1));
+  // Set stretches are not quite proportional: narrower until it fits.
+  for (int stretch = 100; stretch > 50 && QFontMetrics(font).horizontalAdvance(line) > label.width() - 2; stretch -= 3)
+    font.setStretch(stretch - 3);
   label.setFont(font);
   label.setText(line);
   label.setToolTip(line);

@@ -18,7 +18,7 @@ MarkupFaultList::MarkupFaultList(QWidget* parent) : QWidget(parent, Qt::Tool) {
   list_->setObjectName(QStringLiteral("markupFaultLines"));
   layout->addWidget(heading_);
   layout->addWidget(list_);
-  resize(420, 300);
+  resize(480, 300);
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0 || row >= static_cast<int>(faults_.size())) return;
     const MarkupFault& fault = faults_[static_cast<std::size_t>(row)];
