@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <fstream>
 #include <QtTest>
 #include <algorithm>
@@ -148,6 +149,13 @@ class MarkupWindowsTest : public QObject {
       }
     }
     QCOMPARE(tested, puzzle.words);
+    // And through the view, as the pointer rests over the first clue cell.
+    const LinkedClueCell& first = links.clueCells().front();
+    const CellBox box = CellBoxOf(f.editor, {first.x, first.y});
+    const QPoint at(box.left + box.width / 2, box.top + box.height / 2);
+    QHelpEvent help(QEvent::ToolTip, at, f.main.gridView().mapToGlobal(at));
+    QApplication::sendEvent(&f.main.gridView(), &help);
+    QTRY_COMPARE(QToolTip::text(), ClueCellTip(f.document, first.x, first.y));
     QVERIFY(ClueCellTip(f.document, links.words().front().x, links.words().front().y).isEmpty());
   }
 
