@@ -48,6 +48,7 @@ void MainWindow::MarkupCommand() {
   const MarkupSummary summary = SummarizeMarkup(document_);
   if (!summary.faults.empty()) {
     faultList_->ShowFaults(summary.faults, QString::fromStdString(CountMismatchLine(summary)));
+    grid_->setFaultMarks(FaultCells(summary.faults), std::nullopt);
   } else if (!summary.complete()) {
     faultList_->close();
     prompter_.showMessage(UserMessage::Error(CountMismatchLine(summary)));
@@ -64,6 +65,7 @@ void MainWindow::ShowMarkupFaults() {
     return;
   }
   faultList_->ShowFaults(faults, QString());
+  grid_->setFaultMarks(FaultCells(faults), std::nullopt);
 }
 
 // In clue editing a clue cell's fault selects its first clue, as a step to

@@ -24,6 +24,12 @@ MarkupFaultList::MarkupFaultList(QWidget* parent) : QWidget(parent, Qt::Tool) {
     const MarkupFault& fault = faults_[static_cast<std::size_t>(row)];
     emit faultChosen({fault.x, fault.y});
   });
+  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const int row = list_->row(item);
+    if (row >= 0 && row < static_cast<int>(faults_.size()))
+      emit faultChosen({faults_[static_cast<std::size_t>(row)].x, faults_[static_cast<std::size_t>(row)].y});
+  });
+  connect(list_, &QListWidget::itemClicked, list_, &QListWidget::itemActivated);
 }
 
 void MarkupFaultList::ShowFaults(const std::vector<MarkupFault>& faults, const QString& heading) {
@@ -31,15 +37,17 @@ void MarkupFaultList::ShowFaults(const std::vector<MarkupFault>& faults, const Q
   heading_->setText(heading);
   heading_->setVisible(!heading.isEmpty());
   {
+    // The first row current but not chosen: opening the list must not move
+    // the cursor off the clue being edited; a key, a click or Enter chooses.
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const MarkupFault& fault : faults_) list_->addItem(QString::fromStdString(fault.text));
+    if (!faults_.empty()) list_->setCurrentRow(0);
   }
   show();
   raise();
   activateWindow();
   list_->setFocus();
-  if (!faults_.empty()) list_->setCurrentRow(0);
 }
 
 void MarkupFaultList::keyPressEvent(QKeyEvent* event) {
