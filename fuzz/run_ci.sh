@@ -32,9 +32,11 @@ targets=(
   "fuzz_text_parsers text"
   "fuzz_font_file fonts"
 )
-for entry in "${targets[@]}"; do
-  read -r name seeds examples <<< "$entry"
-  corpus="$scratch/$name"
+# One target: its seeds replayed, then fuzzed; its output kept until the end
+# so that targets run side by side do not mix their lines.
+fuzz_one() {
+  local name=$1 seeds=$2 examples=${3:-}
+  local corpus="$scratch/$name"
   mkdir -p "$corpus"
   if [ "$seeds" = fonts ]; then
     # The TrueType fonts of the packages the build installs: no font files in the tree.
@@ -42,13 +44,30 @@ for entry in "${targets[@]}"; do
   else
     cp fuzz/corpus/"$seeds"/* "$corpus"/
   fi
-  [ -z "${examples:-}" ] || cp $examples "$corpus"/
-  options=(-timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/$name-")
-  echo "== $name: replaying $(ls "$corpus" | wc -l) seeds, then fuzzing ${seconds} s"
-  "$build/fuzz/$name" "${options[@]}" -runs=0 "$corpus" 2> "$scratch/$name.replay" \
-    || { tail -n 60 "$scratch/$name.replay"; exit 1; }
-  "$build/fuzz/$name" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2> "$scratch/$name.log" \
-    || { tail -n 60 "$scratch/$name.log"; exit 1; }
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$scratch/$name.log"
+  [ -z "$examples" ] || cp $examples "$corpus"/
+  local options=(-timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/$name-")
+  {
+    echo "== $name: replaying $(ls "$corpus" | wc -l) seeds, then fuzzing ${seconds} s"
+    "$build/fuzz/$name" "${options[@]}" -runs=0 "$corpus" 2> "$scratch/$name.replay" \
+      || { tail -n 60 "$scratch/$name.replay"; return 1; }
+    "$build/fuzz/$name" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2> "$scratch/$name.log" \
+      || { tail -n 60 "$scratch/$name.log"; return 1; }
+    grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$scratch/$name.log"
+  } > "$scratch/$name.out" 2>&1
+}
+
+# As many targets at once as there are cores: each is one process.
+failed=0
+pids=()
+names=()
+for entry in "${targets[@]}"; do
+  read -r name seeds examples <<< "$entry"
+  while (( $(jobs -rp | wc -l) >= $(nproc) )); do wait -n || failed=1; done
+  fuzz_one "$name" "$seeds" "${examples:-}" &
+  pids+=($!)
+  names+=("$name")
 done
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+for name in "${names[@]}"; do cat "$scratch/$name.out"; done
+((failed == 0)) || { echo "fuzzing: a target broke (inputs in $artifacts)" >&2; exit 1; }
 echo "fuzzing: no target broke"
