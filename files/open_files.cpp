@@ -1,12 +1,16 @@
 #include "files/open_files.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <system_error>
 
 #include "document/blanks.h"
 #include "files/open_messages.h"
 #include "files/scanword_file.h"
+#include "files/write_failure.h"
 
 namespace verstak {
 namespace {
@@ -95,7 +99,16 @@ OpenChoice ChooseFiles(const OpenFileNames& names) {
 std::vector<UserMessage> MissingFiles(const OpenFileNames& names) {
   std::vector<UserMessage> messages;
   const auto check = [&](const std::filesystem::path& name, std::string_view missing) {
-    if (!name.empty() && !Exists(name)) messages.push_back(UserMessage::Error(std::string(missing)));
+    if (name.empty() || Exists(name)) return;
+    // Something that is there, or cannot be looked at, is said as what it is.
+    struct stat status {};
+    if (::stat(name.c_str(), &status) == 0) {
+      messages.push_back(NotAFileMessage(name, FileTypeWords(status.st_mode & S_IFMT)));
+    } else if (errno != ENOENT && errno != ENOTDIR) {
+      messages.push_back(NotAFileMessage(name, SystemErrorWords(errno)));
+    } else {
+      messages.push_back(UserMessage::Error(std::string(missing)));
+    }
   };
   check(names.grid, kNoGridFileMessage);
   check(names.definitions, kNoDefinitionsFileMessage);

@@ -25,4 +25,10 @@ inline UserMessage ReadFailedMessage(const std::filesystem::path& file) {
   return UserMessage::Error(std::move(text));
 }
 
+// A name that stands for no file to read (a folder, a FIFO, a device, or
+// one that cannot be looked at): what it is, after the file's name.
+inline UserMessage NotAFileMessage(const std::filesystem::path& file, std::string_view what) {
+  return UserMessage::Error(std::string(kReadFailedMessage) + "\n" + file.string() + ": " + std::string(what));
+}
+
 }  // namespace verstak

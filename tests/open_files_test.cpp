@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -134,6 +135,30 @@ TEST_F(OpenFilesTest, AScanwordFileWinsAndCountsAsARead) {
   EXPECT_EQ(Texts(refused.messages), std::vector<std::string>{" Это не файл сканворда! "});
   EXPECT_FALSE(refused.fileDone);
   EXPECT_EQ(document, before);
+}
+
+// A name that is there but no file to read says what it is, with the name,
+// rather than that there is no such file.
+TEST_F(OpenFilesTest, WhatIsNoFileIsSaidAsWhatItIs) {
+  std::filesystem::create_directories(folder / "folder");
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  struct Case {
+    std::filesystem::path name;
+    std::string what;
+  };
+  const Case cases[] = {
+      {folder / "folder", "это папка"},
+      {folder / "fifo", "это канал (FIFO)"},
+      {"/dev/zero", "это устройство"},
+      {folder / (std::string(300, 'a') + ".txt"), "слишком длинное имя"},
+  };
+  for (const Case& c : cases) {
+    const OpenOutcome outcome = OpenFiles(document, {c.name, definitions, {}}, 3, OpenMode::PartByPart);
+    ASSERT_FALSE(outcome.messages.empty()) << c.name;
+    EXPECT_EQ(outcome.messages.front().text, " Не удалось прочитать файл! \n" + c.name.string() + ": " + c.what);
+  }
+  const OpenOutcome missingGrid = OpenFiles(document, {missing, definitions, {}}, 3, OpenMode::PartByPart);
+  EXPECT_EQ(Texts(missingGrid.messages), std::vector<std::string>{"Такого файла сетки нет!"});
 }
 
 TEST(PuzzleNumberFromText, BlanksDigitsAndTheRange) {
