@@ -14,12 +14,14 @@
 #include <algorithm>
 
 #include "dialogs/logo.h"
+#include "document/slot_numbering.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
 #include "editor/markup_fault_list.h"
 #include "editor/tool_palette.h"
+#include "editor/unstored_typing.h"
 #include "session/document_session.h"
 #include "widgets/ui_font.h"
 #include "widgets/window_look.h"
@@ -229,6 +231,8 @@ void MainWindow::CreateEditing() {
   controls.previous = previousClue_;
   clueEditing_ = new ClueEditing(document_, editor_, *grid_, history, controls, *palette_, prompter_, this);
   connect(clueEditing_, &ClueEditing::returnedToLayout, this, &MainWindow::FocusScrollBar1);
+  auto* typing = new UnstoredTyping(*memo_, editor_, session_, this);
+  connect(clueEditing_, &ClueEditing::returnedToLayout, typing, &UnstoredTyping::Update);
   connect(clueEditing_, &ClueEditing::revealCell, this, &MainWindow::RevealCell);
   connect(clueEditing_, &ClueEditing::checked, this, &MainWindow::ShowMarkupFaults);
   faultList_ = new MarkupFaultList(this);
@@ -242,6 +246,19 @@ void MainWindow::CreateEditing() {
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::ResumeTyping(int slot, const QString& text) {
+  std::optional<CellPosition> cell;
+  ForEachCellInReadingOrder(document_, [&](int x, int y, const GridCell&) {
+    const std::optional<CellSlots> numbering = SlotNumbering(document_, x, y);
+    if (!cell && numbering && (numbering->first == slot || numbering->second == slot)) cell = CellPosition{x, y};
+  });
+  if (!cell) return;
+  ShowClue(cell->x, cell->y, slot);
+  if (editor_.mode != EditorMode::ClueEditing || editor_.currentSlot != slot) return;
+  memo_->setPlainText(text);
+  memo_->document()->setModified(true);
+}
 
 void MainWindow::ConnectCommands() {
   connect(commands_.newGrid, &QPushButton::clicked, this, &MainWindow::NewGridCommand);

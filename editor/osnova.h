@@ -113,6 +113,10 @@ class MainWindow : public QWidget {
   // The title: the document's name, "*" while there are unsaved changes.
   void UpdateTitle();
 
+  // Clue editing on the clue of `slot`, the memo holding `text` as typed and
+  // not yet stored (recovered work).
+  void ResumeTyping(int slot, const QString& text);
+
  signals:
   // The first activation is over: the window and the document are ready.
   void startedUp();

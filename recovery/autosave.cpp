@@ -1,9 +1,25 @@
 #include "recovery/autosave.h"
 
+#include <QFile>
+
 #include "recovery/recovery_store.h"
 #include "session/document_session.h"
 
 namespace verstak {
+namespace {
+
+RecoveryNotes NotesOf(const DocumentSession& session) {
+  const DocumentName& name = session.name();
+  RecoveryNotes notes{name.name.toStdString(), QFile::encodeName(name.scanwordFile).toStdString(), name.puzzleNumber,
+                      0, {}};
+  if (const std::optional<TypedClueText>& typed = session.typedClueText()) {
+    notes.typedSlot = typed->slot;
+    notes.typedText = typed->text;
+  }
+  return notes;
+}
+
+}  // namespace
 
 Autosave::Autosave(RecoveryStore& store, const DocumentSession& session, std::chrono::milliseconds interval,
                    WaitClock& clock, QObject* parent)
@@ -14,7 +30,7 @@ Autosave::Autosave(RecoveryStore& store, const DocumentSession& session, std::ch
 
 // The first change after a write starts the wait; later ones join it.
 void Autosave::documentEdited() {
-  if (!session_.modified()) {
+  if (!session_.holdsUnsavedWork()) {
     timer_->stop();
     store_.discard();
     return;
@@ -25,12 +41,12 @@ void Autosave::documentEdited() {
 // A write still under way is waited out with another interval, so that the
 // last change is not left out when no further change comes.
 void Autosave::Write() {
-  if (!session_.modified()) return;
+  if (!session_.holdsUnsavedWork()) return;
   if (const std::optional<QString> cause = store_.claim()) {
     Failed(*cause);
     return;
   }
-  if (!store_.write(session_.document())) {
+  if (!store_.write(session_.document(), NotesOf(session_))) {
     WaitAgain();
     return;
   }
@@ -40,7 +56,7 @@ void Autosave::Write() {
 // A copy that failed for work saved since is no matter any more.
 void Autosave::WriteFinished() {
   const QString cause = written_.result();
-  if (!cause.isEmpty() && session_.modified()) {
+  if (!cause.isEmpty() && session_.holdsUnsavedWork()) {
     Failed(cause);
     return;
   }
@@ -50,7 +66,7 @@ void Autosave::WriteFinished() {
 void Autosave::Failed(const QString& cause) {
   if (!failing_) emit writeFailed(cause);
   failing_ = true;
-  if (session_.modified()) WaitAgain();
+  if (session_.holdsUnsavedWork()) WaitAgain();
 }
 
 void Autosave::WaitAgain() {

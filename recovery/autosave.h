@@ -26,7 +26,7 @@ class Autosave : public QObject {
   Autosave(RecoveryStore& store, const DocumentSession& session, std::chrono::milliseconds interval = kInterval,
            WaitClock& clock = WaitClock::System(), QObject* parent = nullptr);
 
-  // The document changed, or its mark of unsaved changes did.
+  // The document changed, its mark of unsaved changes, or the typing not yet stored.
   void documentEdited();
 
  signals:

@@ -34,8 +34,8 @@ QString NewSessionId() {
 }
 
 // The file written, or why not.
-QString WriteCopy(const std::filesystem::path& path, const ScanwordDocument& document) {
-  const WriteOutcome written = WriteFileAtomically(path, ScanwordFileBytes(document));
+QString WriteCopy(const std::filesystem::path& path, const ScanwordDocument& document, const RecoveryNotes& notes) {
+  const WriteOutcome written = WriteFileAtomically(path, RecoveryFileBytes(document, notes));
   return written ? QString() : WriteFailureCause(*written.failure);
 }
 
@@ -79,10 +79,11 @@ std::optional<QString> RecoveryStore::claim() {
   return WriteFailureCause(EEXIST);
 }
 
-bool RecoveryStore::write(ScanwordDocument document) {
+bool RecoveryStore::write(ScanwordDocument document, RecoveryNotes notes) {
   if (!usable() || writing_.isRunning()) return false;
-  writing_ = QtConcurrent::run(
-      [path = NativePath(path_), document = std::move(document)] { return WriteCopy(path, document); });
+  writing_ = QtConcurrent::run([path = NativePath(path_), document = std::move(document), notes = std::move(notes)] {
+    return WriteCopy(path, document, notes);
+  });
   return true;
 }
 
@@ -121,7 +122,7 @@ void RecoveryStore::sweepStaleLocks() const {
   }
 }
 
-ScanwordFileResult RecoveryStore::read(const Orphan& orphan) { return ReadScanwordFile(NativePath(orphan.path)); }
+RecoveryFileResult RecoveryStore::read(const Orphan& orphan) { return ReadRecoveryFile(NativePath(orphan.path)); }
 
 void RecoveryStore::remove(const Orphan& orphan) {
   QFile::remove(orphan.path);

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "document/scanword_document.h"
-#include "files/scanword_file.h"
+#include "recovery/recovery_file.h"
 
 namespace verstak {
 
@@ -48,10 +48,10 @@ class RecoveryStore {
   QString folder() const { return folder_; }
   QString path() const { return path_; }
 
-  // Writes `document` (a copy the caller took) in the background, through a
-  // temporary file and a rename, as every save does. False, and nothing
-  // started, while one is under way or the store is not usable.
-  bool write(ScanwordDocument document);
+  // Writes `document` (a copy the caller took) with its `notes` in the
+  // background, through a temporary file and a rename, as every save does.
+  // False, and nothing started, while one is under way or the store is not usable.
+  bool write(ScanwordDocument document, RecoveryNotes notes = {});
   // The write last started: empty once it has written the file, else why
   // it could not.
   QFuture<QString> lastWrite() const { return writing_; }
@@ -65,7 +65,7 @@ class RecoveryStore {
   // Locks that no VERSTAK holds and no work goes with (a window killed with
   // nothing unsaved) are removed.
   void sweepStaleLocks() const;
-  static ScanwordFileResult read(const Orphan& orphan);
+  static RecoveryFileResult read(const Orphan& orphan);
   static void remove(const Orphan& orphan);
   // A damaged file is kept aside under a new name, never deleted.
   struct SetAside {

@@ -28,6 +28,12 @@ void DocumentSession::setName(const DocumentName& name) {
   emit nameChanged();
 }
 
+void DocumentSession::setTypedClueText(const std::optional<TypedClueText>& typed) {
+  if (typed == typed_) return;
+  typed_ = typed;
+  emit typingChanged();
+}
+
 QString DocumentSession::windowTitle() const {
   QString title = QStringLiteral("VERSTAK");
   if (!name_.name.isEmpty()) title += QStringLiteral(" — ") + name_.name;

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <string>
 
 #include "document/scanword_document.h"
 #include "session/document_history.h"
@@ -27,6 +29,14 @@ struct DocumentName {
   friend bool operator==(const DocumentName&, const DocumentName&) = default;
 };
 
+// A clue's text typed in the editor and not yet stored in its slot.
+struct TypedClueText {
+  int slot = 0;
+  std::string text;  // cp1251, lines ending in "\n"
+
+  friend bool operator==(const TypedClueText&, const TypedClueText&) = default;
+};
+
 class DocumentSession : public QObject {
   Q_OBJECT
 
@@ -41,6 +51,12 @@ class DocumentSession : public QObject {
   bool modified() const { return history_.edited(); }
   const DocumentName& name() const { return name_; }
   void setName(const DocumentName& name);
+
+  // Typing the history does not hold yet, but a crash must not lose.
+  const std::optional<TypedClueText>& typedClueText() const { return typed_; }
+  void setTypedClueText(const std::optional<TypedClueText>& typed);
+  // Changes not yet saved, or typing not yet stored.
+  bool holdsUnsavedWork() const { return modified() || typed_.has_value(); }
 
   // "VERSTAK — имя.skw*": the program, the document's name, "*" while modified.
   QString windowTitle() const;
@@ -67,12 +83,15 @@ class DocumentSession : public QObject {
   void changed();
   // The name, file or puzzle number.
   void nameChanged();
+  // The typing not yet stored came, changed or went.
+  void typingChanged();
 
  private:
   ScanwordDocument& document_;
   PrintSettings& settings_;
   DocumentHistory history_;
   DocumentName name_;
+  std::optional<TypedClueText> typed_;
 };
 
 }  // namespace verstak

@@ -9,6 +9,7 @@
 
 #include "editing_support.h"
 #include "manual_clock.h"
+#include "document/cp1251.h"
 #include "program_recovery.h"
 
 using namespace verstak;
@@ -32,7 +33,7 @@ class AutosaveTest : public QObject {
     ClickCell(f, 2, 2);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 5000);
     recovery.store().finishWriting();
-    QCOMPARE(ReadScanwordFile(QFile::encodeName(file).toStdString()).cells.at(6).kind, CellKind::Picture);
+    QCOMPARE(ReadRecoveryFile(QFile::encodeName(file).toStdString()).work.cells.at(6).kind, CellKind::Picture);
 
     f.prompter.saveAnswers = {folder.filePath(QStringLiteral("saved.skw"))};
     QTest::mouseClick(f.Child<QPushButton>("Button4"), Qt::LeftButton);
@@ -72,7 +73,7 @@ class AutosaveTest : public QObject {
     clock.advance(10s);
     recovery.store().finishWriting();
     QVERIFY(QFileInfo(file).isFile());
-    QCOMPARE(ReadScanwordFile(QFile::encodeName(file).toStdString()).cells.at(2).kind, CellKind::Picture);
+    QCOMPARE(ReadRecoveryFile(QFile::encodeName(file).toStdString()).work.cells.at(2).kind, CellKind::Picture);
     QCOMPARE(f.prompter.messages.size(), std::size_t{1});
   }
 
@@ -93,7 +94,7 @@ class AutosaveTest : public QObject {
     }
     recovery.store().finishWriting();  // the wait ended at 10 s
     QVERIFY(QFile::exists(file));
-    const ScanwordFileResult copy = ReadScanwordFile(QFile::encodeName(file).toStdString());
+    const ScanwordFileResult copy = ReadRecoveryFile(QFile::encodeName(file).toStdString()).work;
     QCOMPARE(copy.cells.at(2).kind, CellKind::Picture);  // (3, 1), the change at 8 s
     QCOMPARE(copy.cells.at(3).kind, CellKind::Letter);
 
@@ -102,7 +103,7 @@ class AutosaveTest : public QObject {
       clock.advance(4s);
     }
     recovery.store().finishWriting();
-    QCOMPARE(ReadScanwordFile(QFile::encodeName(file).toStdString()).cells.at(5).kind, CellKind::Picture);
+    QCOMPARE(ReadRecoveryFile(QFile::encodeName(file).toStdString()).work.cells.at(5).kind, CellKind::Picture);
   }
 
   // A recovery folder that cannot be made (a file stands where it goes):
@@ -132,9 +133,47 @@ class AutosaveTest : public QObject {
     clock.advance(10s);
     recovery.store().finishWriting();
     QVERIFY(QFile::exists(recovery.store().path()));
-    QCOMPARE(ReadScanwordFile(QFile::encodeName(recovery.store().path()).toStdString()).cells.at(4).kind,
+    QCOMPARE(ReadRecoveryFile(QFile::encodeName(recovery.store().path()).toStdString()).work.cells.at(4).kind,
              CellKind::Picture);
     QCOMPARE(f.prompter.messages.size(), std::size_t{1});
+  }
+
+  // Typing not yet stored is work to keep although the history holds
+  // nothing unsaved; once "Обратно" has stored it, the copy holds it as text.
+  void typingNotYetStoredIsCopied() {
+    QTemporaryDir folder;
+    ProgramFixture f;
+    testing::ManualClock clock;
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = folder.filePath(QStringLiteral("r")), .interval = 10s, .sessionId = {}, .clock = &clock});
+    QVERIFY(f.Start());
+    NewGrid(f, 5, 5);
+    f.document.cells.at(2, 1).kind = CellKind::Clue;
+    SetSlotLine(f, 1, 1, QStringLiteral("Река"));
+    f.MarkSaved();
+    QTest::mouseClick(Button(f, QStringLiteral("Button6")), Qt::LeftButton);
+    const QString file = recovery.store().path();
+    clock.advance(10s);
+    QVERIFY(!QFile::exists(file));  // the memo shows the stored text: nothing typed
+
+    f.main.memo().moveCursor(QTextCursor::End);
+    Type(&f.main.memo(), QStringLiteral("в Сибири"));
+    QVERIFY(!f.session.modified());
+    clock.advance(10s);
+    recovery.store().finishWriting();
+    const RecoveryFileResult copy = ReadRecoveryFile(QFile::encodeName(file).toStdString());
+    QVERIFY(copy.work.found());
+    QCOMPARE(copy.notes.typedSlot, 1);
+    QCOMPARE(QString::fromStdString(Cp1251ToUtf8(copy.notes.typedText)), QStringLiteral("Река\nв Сибири"));
+    QCOMPARE(SlotLine(f, 1), QStringLiteral("Река"));  // still not stored
+
+    QTest::mouseClick(Button(f, QStringLiteral("Button11")), Qt::LeftButton);
+    QVERIFY(!f.session.typedClueText());
+    clock.advance(10s);
+    recovery.store().finishWriting();
+    const RecoveryFileResult stored = ReadRecoveryFile(QFile::encodeName(file).toStdString());
+    QCOMPARE(stored.notes.typedSlot, 0);
+    QCOMPARE(std::string(stored.work.definitions.line(1, 2)), Utf8ToCp1251("в Сибири"));
   }
 };
 

@@ -9,20 +9,33 @@
 //                                        the document then written to OUT; ends
 //   recovery_probe FOLDER idle OUT       "started" once up, with nothing unsaved;
 //                                        then runs until killed
+//   recovery_probe FOLDER edit-saved OUT OWN
+//                                        a change saved as OWN, then another as
+//                                        in edit
+//   recovery_probe FOLDER type OUT       a clue text typed in the editor and not
+//                                        stored, "written" once the recovery
+//                                        file holds it; then runs until killed
+//   restore's ANSWER save: yes, then Ctrl+S before OUT is written
+// restore and type print "memo SLOT TEXT" too: the slot being edited (0 out
+// of clue editing) and the memo's text, its line ends as "|".
 // Messages shown go to stderr. VERSTAK_PROBE_SESSION_ID in the environment
 // names the run's recovery file, as a process id named it once.
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <iostream>
 
 #include "editor/grid_view.h"
 #include "files/scanword_file.h"
 #include "program_recovery.h"
 #include "program_windows.h"
+#include "recovery/recovery_file.h"
 #include "widgets/prompter.h"
 
 using namespace verstak;
@@ -34,7 +47,11 @@ class ScriptedPrompter final : public Prompter {
   Answer answer = Answer::No;
   void showMessage(const UserMessage& message) override { std::cerr << "message: " << message.text << std::endl; }
   QString openFileName(const QString&, const QString&) override { return {}; }
-  QString saveFileName(const QString&, const QString&, bool, QString*) override { return {}; }
+  QString saveAs;
+  QString saveFileName(const QString&, const QString&, bool, QString*) override {
+    std::cerr << "asked for a name" << std::endl;
+    return saveAs;
+  }
   bool choosePrinter(QPrinter&) override { return false; }
   std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
   using Prompter::ask;
@@ -54,6 +71,26 @@ std::string ReadBytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
+void PrintMemo(const MainWindow& main, EditorState& editor) {
+  const int slot = editor.mode == EditorMode::ClueEditing ? editor.currentSlot : 0;
+  QString text = const_cast<MainWindow&>(main).memo().toPlainText();
+  text.replace(QLatin1Char('\n'), QLatin1Char('|'));
+  std::cout << "memo " << slot << ' ' << text.toStdString() << std::endl;
+}
+
+// Waits until the recovery file holds `done`, then says "written" and goes on.
+template <class Done>
+void OnceWritten(MainWindow& main, ProgramRecovery& recovery, Done done, std::function<void()> then) {
+  auto* poll = new QTimer(&main);
+  QObject::connect(poll, &QTimer::timeout, &main, [&recovery, poll, done, then] {
+    if (!done(ReadBytes(recovery.store().path()))) return;
+    poll->stop();
+    std::cout << "written " << recovery.store().path().toStdString() << std::endl;
+    then();
+  });
+  poll->start(50);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -69,7 +106,8 @@ int main(int argc, char* argv[]) {
   EditorState editor;
   PrintSettings settings;
   ScriptedPrompter prompter;
-  if (mode == QStringLiteral("restore") && args.size() > 4 && args[4] == QStringLiteral("yes")) {
+  const QString answer = args.size() > 4 ? args[4] : QString();
+  if (mode == QStringLiteral("restore") && (answer == QStringLiteral("yes") || answer == QStringLiteral("save"))) {
     prompter.answer = Prompter::Answer::Yes;
   }
   DocumentSession session(document, settings);
@@ -83,8 +121,10 @@ int main(int argc, char* argv[]) {
 
   QObject::connect(&main, &MainWindow::startedUp, &main, [&] {
     if (mode == QStringLiteral("restore")) {
+      if (answer == QStringLiteral("save")) QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
       WriteBytes(out, ScanwordFileBytes(document));
       std::cout << "restored " << main.windowTitle().toStdString() << std::endl;
+      PrintMemo(main, editor);
       prompter.answer = Prompter::Answer::No;  // the close question: leave without saving
       main.close();
       return;
@@ -97,17 +137,36 @@ int main(int argc, char* argv[]) {
     document.gridHeight = 4;
     main.ResetDocument();
     main.gridView().RepaintGrid();
+    if (mode == QStringLiteral("type")) {
+      document.cells.at(2, 2).kind = CellKind::Clue;
+      document.definitions.slot(1).line(1).assign("\xD1\xF2\xE0\xF0\xEE\xE5");  // "Старое"
+      WriteBytes(out, ScanwordFileBytes(document));
+      QTest::mouseClick(main.commandButtons().editor, Qt::LeftButton);
+      QPlainTextEdit& memo = main.memo();
+      memo.moveCursor(QTextCursor::End);
+      for (const QChar c : QStringLiteral("Новое")) {
+        QTest::sendKeyEvent(QTest::Click, &memo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      }
+      OnceWritten(
+          main, recovery,
+          [](const std::string& bytes) { return ReadRecoveryBytes(bytes).notes.typedSlot == 1; },
+          [&] { PrintMemo(main, editor); });
+      return;
+    }
     QTest::mouseClick(&main.gridView(), Qt::LeftButton, {}, QPoint(60, 60));  // the picture tool on (2, 2)
+    if (mode == QStringLiteral("edit-saved")) {
+      prompter.saveAs = args.value(4);
+      QTest::keyClick(&main.gridView(), Qt::Key_S, Qt::ControlModifier);
+      QTest::mouseClick(&main.gridView(), Qt::LeftButton, {}, QPoint(100, 100));  // and on (3, 3)
+    }
     const std::string expected = ScanwordFileBytes(document);
     WriteBytes(out, expected);
-    auto* poll = new QTimer(&main);
-    QObject::connect(poll, &QTimer::timeout, &main, [&, poll, expected] {
-      if (ReadBytes(recovery.store().path()) != expected) return;
-      poll->stop();
-      std::cout << "written " << recovery.store().path().toStdString() << std::endl;
-      if (mode == QStringLiteral("edit-quit")) main.close();
-    });
-    poll->start(50);
+    OnceWritten(
+        main, recovery,
+        [expected](const std::string& bytes) { return bytes.ends_with(expected); },
+        [&] {
+          if (mode == QStringLiteral("edit-quit")) main.close();
+        });
   });
   main.show();
   return QApplication::exec();
