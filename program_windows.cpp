@@ -1,5 +1,7 @@
 #include "program_windows.h"
 
+#include "dialogs/print_settings_store.h"
+
 namespace verstak {
 
 ProgramWindows::ProgramWindows(DocumentSession& session, EditorState& editor, PrintSettings& settings,
@@ -21,9 +23,21 @@ ProgramWindows::ProgramWindows(DocumentSession& session, EditorState& editor, Pr
   // Every step, undone or redone too, and every new or opened document
   // shows in the preview, under the document's print title.
   QObject::connect(&session, &DocumentSession::changed, &preview, &PreviewWindow::ScheduleRender);
-  QObject::connect(&session, &DocumentSession::nameChanged, &preview,
-                   [&session, this] { preview.setTitle(session.printTitle(), session.name().scanwordFile); });
-  preview.setTitle(session.printTitle(), session.name().scanwordFile);
+  const auto showName = [&session, this] {
+    preview.setTitle(session.printTitle(), session.name().scanwordFile);
+    preview.setSuggestedName(session.suggestedFileName());
+  };
+  QObject::connect(&session, &DocumentSession::nameChanged, &preview, showName);
+  showName();
+  // The print settings kept between runs are also what a new document starts with.
+  if (kept) {
+    settings = LoadPrintSettings(*kept);
+    session.setStartSettings(settings);
+    QObject::connect(&main, &MainWindow::printSettingsChosen, &main, [&session, &settings, kept] {
+      KeepPrintSettings(*kept, settings);
+      session.setStartSettings(settings);
+    });
+  }
 }
 
 }  // namespace verstak

@@ -20,8 +20,8 @@ namespace verstak {
 enum class StartupSplash { Show, Skip };
 
 struct ProgramWindows {
-  // The preview's typesetting is kept in `kept` between runs; without it,
-  // for the run only.
+  // The preview's typesetting and the print settings are kept in `kept`
+  // between runs; without it, for the run only.
   ProgramWindows(DocumentSession& session, EditorState& editor, PrintSettings& settings, Prompter& prompter,
                  StartupSplash startupSplash = StartupSplash::Show, QSettings* kept = nullptr);
 

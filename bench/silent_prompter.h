@@ -11,7 +11,7 @@ class SilentPrompter final : public Prompter {
   void showMessage(const UserMessage&) override {}
   QString openFileName(const QString&, const QString&) override { return {}; }
   using Prompter::saveFileName;
-  QString saveFileName(const QString&, const QString&, bool, QString*) override { return {}; }
+  QString saveFileName(const QString&, const QString&, bool, QString*, const QString&) override { return {}; }
   bool choosePrinter(QPrinter&) override { return false; }
   std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
   using Prompter::ask;

@@ -72,7 +72,8 @@ void MainWindow::OpenPuzzle(const OpenRequest& request) {
 bool MainWindow::SaveDocument(bool reuseName) {
   QString name = reuseName ? session_.name().scanwordFile : QString();
   if (name.isEmpty()) {
-    name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kScanwordFilter)), QStringLiteral("skw"), true);
+    name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kScanwordFilter)), QStringLiteral("skw"), true,
+                                  nullptr, session_.suggestedFileName());
   }
   bool saved = false;
   if (!name.isEmpty()) {
@@ -102,7 +103,10 @@ void MainWindow::UpdateTitle() { setWindowTitle(session_.windowTitle()); }
 
 void MainWindow::SettingsCommand() {
   grid_->ClearPaintArea();
-  if (dialogs_.settings) settings_ = dialogs_.settings->AskSettings(settings_);
+  if (dialogs_.settings) {
+    settings_ = dialogs_.settings->AskSettings(settings_);
+    emit printSettingsChosen();
+  }
   if (dialogs_.preview) dialogs_.preview->ScheduleRender();
   editor_.GridPainted = false;
   grid_->RepaintGrid();
@@ -119,7 +123,7 @@ void MainWindow::ExportCommand() {
     if (dialogs_.preview) dialogs_.preview->setExportChoice(*choice);
     QString filter;
     const QString name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kExportFilter)),
-                                                QStringLiteral("csc"), true, &filter);
+                                                QStringLiteral("csc"), true, &filter, session_.suggestedFileName());
     if (!name.isEmpty()) {
       const ExportFormat format = ChosenExportFormat(name, filter);
       if (format != ExportFormat::Macro) {

@@ -120,6 +120,8 @@ class MainWindow : public QWidget {
  signals:
   // The first activation is over: the window and the document are ready.
   void startedUp();
+  // "Установки" closed: the print settings are what it gave.
+  void printSettingsChosen();
 
  public:
 

@@ -461,7 +461,7 @@ void PreviewWindow::SaveCommand(PrintFormat format) {
   const bool pdf = format == PrintFormat::Pdf;
   const QString name = prompter_.saveFileName(
       QtFileFilter(pdf ? QStringLiteral("PDF: *.pdf|*.pdf") : QStringLiteral("SVG: *.svg|*.svg")),
-      pdf ? QStringLiteral("pdf") : QStringLiteral("svg"), true);
+      pdf ? QStringLiteral("pdf") : QStringLiteral("svg"), true, nullptr, suggestedName_);
   if (name.isEmpty()) return;
   const FontOutcome& font = typesetFont();
   if (font.failure) {

@@ -59,6 +59,8 @@ class PreviewWindow : public QWidget {
   // "Сканворд N" or the scanword file's name: the PDF's title; the
   // scanword file (when there is one) dates it.
   void setTitle(const QString& title, const QString& scanwordFile = {});
+  // The name the save dialogs offer, without folder or extension.
+  void setSuggestedName(const QString& name) { suggestedName_ = name; }
 
   // Shows the window in front, rendered.
   void ShowPreview();
@@ -141,6 +143,7 @@ class PreviewWindow : public QWidget {
   ExportChoice choice_;
   QString title_;
   QString scanwordFile_;
+  QString suggestedName_;
   int zoom_ = 0;
   bool placed_ = false;
 

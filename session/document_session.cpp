@@ -45,10 +45,15 @@ QString DocumentSession::printTitle() const {
   return QString::fromStdString(PrintTitle(QFile::encodeName(name_.scanwordFile).toStdString(), name_.puzzleNumber));
 }
 
+QString DocumentSession::suggestedFileName() const {
+  if (!name_.scanwordFile.isEmpty()) return QFileInfo(name_.scanwordFile).completeBaseName();
+  return name_.puzzleNumber > 0 ? QString::number(name_.puzzleNumber) : QString();
+}
+
 void DocumentSession::startEmpty() {
   ClearCells(document_);
   ClearDefinitions(document_);
-  settings_ = PrintSettings{};
+  settings_ = startSettings_;
   setName({});
   restart(false);
 }

@@ -64,8 +64,14 @@ class DocumentSession : public QObject {
   QString printTitle() const;
 
   // An empty document of the present size: no cells, clue texts or name,
-  // default print settings, no history.
+  // the start print settings, no history.
   void startEmpty();
+  // What startEmpty gives the print settings: the defaults, or those kept
+  // between runs.
+  void setStartSettings(const PrintSettings& settings) { startSettings_ = settings; }
+  // A name for a save dialog to offer: the scanword file's without its
+  // extension, else the puzzle's number; empty for neither.
+  QString suggestedFileName() const;
   // The document now holds what was read (an open, recovered work): no
   // history. `editsRemain` when it still holds unsaved edits (only one of
   // its parts was read, or the work was never saved).
@@ -89,6 +95,7 @@ class DocumentSession : public QObject {
  private:
   ScanwordDocument& document_;
   PrintSettings& settings_;
+  PrintSettings startSettings_;
   DocumentHistory history_;
   DocumentName name_;
   std::optional<TypedClueText> typed_;

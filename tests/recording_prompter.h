@@ -33,18 +33,19 @@ class RecordingPrompter final : public Prompter {
     QString filter;
     QString defaultSuffix;
     bool confirmOverwrite;
+    QString suggestedName;
   };
   std::vector<FileDialogCall> fileDialogCalls;
 
   void showMessage(const UserMessage& message) override { messages.push_back(message); }
   QString openFileName(const QString& filter, const QString& suffix) override {
-    fileDialogCalls.push_back({false, filter, suffix, false});
+    fileDialogCalls.push_back({false, filter, suffix, false, {}});
     return Take(openAnswers, QString());
   }
   using Prompter::saveFileName;
   QString saveFileName(const QString& filter, const QString& suffix, bool confirmOverwrite,
-                       QString* chosenFilter) override {
-    fileDialogCalls.push_back({true, filter, suffix, confirmOverwrite});
+                       QString* chosenFilter, const QString& suggestedName) override {
+    fileDialogCalls.push_back({true, filter, suffix, confirmOverwrite, suggestedName});
     const QString chosen = saveFilterAnswers.empty() ? QString() : saveFilterAnswers.front();
     if (!saveFilterAnswers.empty()) saveFilterAnswers.pop_front();
     if (chosenFilter) *chosenFilter = chosen.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : chosen;

@@ -48,7 +48,7 @@ class ScriptedPrompter final : public Prompter {
   void showMessage(const UserMessage& message) override { std::cerr << "message: " << message.text << std::endl; }
   QString openFileName(const QString&, const QString&) override { return {}; }
   QString saveAs;
-  QString saveFileName(const QString&, const QString&, bool, QString*) override {
+  QString saveFileName(const QString&, const QString&, bool, QString*, const QString&) override {
     std::cerr << "asked for a name" << std::endl;
     return saveAs;
   }

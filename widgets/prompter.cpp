@@ -43,7 +43,7 @@ QString QtPrompter::openFileName(const QString& filter, const QString& defaultSu
 }
 
 QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
-                                 QString* chosenFilter) {
+                                 QString* chosenFilter, const QString& suggestedName) {
   QFileDialog dialog(nullptr, QString(), QString(), filter);
   MakeListingSafe(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -54,7 +54,14 @@ QString QtPrompter::saveFileName(const QString& filter, const QString& defaultSu
   });
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
   dialog.setOption(QFileDialog::ReadOnly, false);
-  if (const QString last = lastChosen_.value(filter); !last.isEmpty()) dialog.selectFile(last);
+  // A suggested name stands in the folder last chosen.
+  const QString last = lastChosen_.value(filter);
+  if (!suggestedName.isEmpty()) {
+    if (!last.isEmpty()) dialog.setDirectory(QFileInfo(last).absolutePath());
+    dialog.selectFile(suggestedName + QLatin1Char('.') + defaultSuffix);
+  } else if (!last.isEmpty()) {
+    dialog.selectFile(last);
+  }
   const QString name = Chosen(dialog);
   if (!name.isEmpty()) lastChosen_.insert(filter, name);
   // The dialog gives back its filters with the blanks simplified; the

@@ -25,11 +25,13 @@ class Prompter {
   // File names are empty when the user cancels. `filter` is in Qt's notation.
   virtual QString openFileName(const QString& filter, const QString& defaultSuffix) = 0;
   // With several filters, `chosenFilter` (when given) receives the one the
-  // user left selected, and the default suffix follows it.
+  // user left selected, and the default suffix follows it. `suggestedName`,
+  // without folder or extension, is the name the dialog offers.
   virtual QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
-                               QString* chosenFilter) = 0;
-  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite) {
-    return saveFileName(filter, defaultSuffix, confirmOverwrite, nullptr);
+                               QString* chosenFilter, const QString& suggestedName) = 0;
+  QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
+                       QString* chosenFilter = nullptr) {
+    return saveFileName(filter, defaultSuffix, confirmOverwrite, chosenFilter, QString());
   }
   // The print dialog: false when the user cancels; otherwise `printer` is set up as chosen.
   virtual bool choosePrinter(QPrinter& printer) = 0;
@@ -50,7 +52,7 @@ class QtPrompter final : public Prompter {
   QString openFileName(const QString& filter, const QString& defaultSuffix) override;
   using Prompter::saveFileName;
   QString saveFileName(const QString& filter, const QString& defaultSuffix, bool confirmOverwrite,
-                       QString* chosenFilter) override;
+                       QString* chosenFilter, const QString& suggestedName) override;
   bool choosePrinter(QPrinter& printer) override;
   std::optional<QFont> chooseFont(const QFont& initial) override;
   using Prompter::ask;
