@@ -5,6 +5,10 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "dialogs/artwork.h"
 #include "widgets/ui_font.h"
@@ -38,7 +42,27 @@ const char* const kAboutLines[] = {
     "программа \"VERSTAK\".",
 };
 
+constexpr int kAboutPixels = 15;
+constexpr int kCursorRoom = 2;  // the caret's pixel after a line's end
+constexpr int kSmallestAboutPixels = 9;
+
 }  // namespace
+
+QFont AboutWindow::AboutFont(const QPlainTextEdit& memo) {
+  const int width = memo.width() - 2 * memo.frameWidth() - memo.verticalScrollBar()->sizeHint().width() -
+                    2 * static_cast<int>(std::ceil(memo.document()->documentMargin())) - kCursorRoom;
+  QFont font;
+  for (int pixels = kAboutPixels; pixels >= kSmallestAboutPixels; --pixels) {
+    font = UiFont(QStringLiteral("MS Sans Serif"), pixels, true);
+    const QFontMetrics metrics(font);
+    const QStringList lines = AboutText();
+    if (std::all_of(lines.begin(), lines.end(),
+                    [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; })) {
+      break;
+    }
+  }
+  return font;
+}
 
 QStringList AboutWindow::AboutText() {
   QStringList lines;
@@ -74,8 +98,12 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   memo->setObjectName(QStringLiteral("Memo1"));
   memo->setGeometry(17, 78, 356, 202);
   memo->setReadOnly(true);
-  memo->setFont(UiFont(QStringLiteral("MS Sans Serif"), 15, true));
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The text's own lines, never broken again: the font as large as the
+  // design's where the widest line fits, else smaller.
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo->setFont(AboutFont(*memo));
   memo->setPlainText(AboutText().join(QLatin1Char('\n')));
 
   auto* exit = new QPushButton(QStringLiteral("Выход"), this);

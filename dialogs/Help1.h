@@ -2,6 +2,9 @@
 // The about window: what the program is for.
 
 #include <QDialog>
+#include <QFont>
+
+class QPlainTextEdit;
 #include <QStringList>
 
 namespace verstak {
@@ -15,6 +18,10 @@ class AboutWindow : public QDialog {
 
   // The text of the memo, line by line.
   static QStringList AboutText();
+
+ private:
+  // The memo's font: bold, of the design's size where the widest line fits.
+  static QFont AboutFont(const QPlainTextEdit& memo);
 };
 
 }  // namespace verstak

@@ -1,5 +1,6 @@
 #include "editor/osnova.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,9 +10,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QAbstractTextDocumentLayout>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "dialogs/logo.h"
 #include "document/slot_numbering.h"
@@ -62,7 +68,8 @@ const CommandButton kCommandButtons[] = {
 
 // Places the first activation gives the bevel and the guide bars.
 constexpr QRect kBevel1Place{8, 14, 245, 375};
-constexpr QRect kPanel4Place{28, 130, 125, 5};
+constexpr QRect kPanel4Place{28, 130, 125, 5};  // its top follows the memo's font
+constexpr int kGuideBarLines = 5;
 constexpr QRect kPanel5Place{130, 25, 5, 125};
 constexpr QRect kPositionLabelPlace{12, 265, 238, 14};
 
@@ -281,12 +288,25 @@ void MainWindow::LayOutWindow() {
   panel2_->setGeometry(panel2Left, 0, std::max(0, width() - panel2Left), height());
 }
 
+// On the border of the memo's fifth and sixth lines, in the blank below the
+// one's baseline and above the other's capitals: a clue of five lines shows
+// whole, whatever the memo's font. A line is as high as the memo lays it out.
+void MainWindow::PlaceGuideBar() {
+  const int textTop = memo_->y() + memo_->frameWidth() + static_cast<int>(memo_->document()->documentMargin());
+  const QTextLayout* layout = memo_->document()->firstBlock().layout();
+  const double height = layout && layout->lineCount() > 0 ? layout->lineAt(0).height() : QFontMetricsF(memo_->font()).height();
+  // Each line takes whole pixels.
+  const int border = textTop + kGuideBarLines * static_cast<int>(std::ceil(height));
+  panel4_->setGeometry(kPanel4Place.x(), border - kPanel4Place.height() / 2, kPanel4Place.width(),
+                       kPanel4Place.height());
+}
+
 void MainWindow::LayOutPanel1() {
   panel1Width_ = kPanel1LaidOutWidth;
   LayOutWindow();
   bevel1_->setGeometry(kBevel1Place);
-  panel4_->setGeometry(kPanel4Place);
   panel5_->setGeometry(kPanel5Place);
+  PlaceGuideBar();
   for (const CommandButton& command : kCommandButtons) (commands_.*command.button)->setGeometry(command.place);
   palette_->PlaceControls();
   pgUpLabel_->hide();
@@ -404,6 +424,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_ && event->type() == QEvent::Wheel) {
     WheelOverGrid(*static_cast<QWheelEvent*>(event));
     return true;
+  }
+  // The memo lays the new font out after this event.
+  if (watched == memo_ && event->type() == QEvent::FontChange) {
+    QMetaObject::invokeMethod(this, &MainWindow::PlaceGuideBar, Qt::QueuedConnection);
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);

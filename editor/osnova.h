@@ -157,6 +157,7 @@ class MainWindow : public QWidget {
   void CreateEditing();
   void LayOutWindow();
   void LayOutPanel1();
+  void PlaceGuideBar();
   void ConnectCommands();
 
   // The commands that run the open, settings, export and about windows and

@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "dialogs/Help1.h"
@@ -75,6 +76,24 @@ class InfoWindowsTest : public QObject {
     QCOMPARE(lines[20], QStringLiteral("программа \"VERSTAK\"."));
     auto* title = about.findChild<QLabel*>(QStringLiteral("Label1"));
     QCOMPARE(title->text(), QStringLiteral("Программа «VERSTAK»  Версия 3.2"));
+  }
+
+  // Each line of the text stays one line: nothing wraps, nothing is cut.
+  void aboutLinesAreNotBrokenAgain() {
+    AboutWindow about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    QCOMPARE(memo->document()->blockCount(), 21);
+    for (QTextBlock block = memo->document()->firstBlock(); block.isValid(); block = block.next()) {
+      QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+    }
+    const int room = memo->viewport()->width() - 2 * int(memo->document()->documentMargin());
+    const QFontMetrics metrics(memo->font());
+    for (const QString& line : AboutWindow::AboutText()) {
+      QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+    }
+    QVERIFY(memo->font().pixelSize() >= 12);  // still readable
   }
 
   void aboutClosesWithExit() {

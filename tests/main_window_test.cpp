@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
@@ -47,7 +48,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Child("Panel3")->palette().color(QPalette::Window), QColor(192, 192, 192));
     QCOMPARE(f.Child("Panel2")->palette().color(QPalette::Window), QColor(0, 0, 128));
     QCOMPARE(f.Child("Bevel1")->geometry(), QRect(8, 14, 245, 375));
-    QCOMPARE(f.Child("Panel4")->geometry(), QRect(28, 130, 125, 5));
+    // Its top follows the memo's lines (theGuideBarStandsUnderTheFifthLine).
+    QCOMPARE(f.Child("Panel4")->geometry().left(), 28);
+    QCOMPARE(f.Child("Panel4")->geometry().size(), QSize(125, 5));
     QCOMPARE(f.Child("Panel5")->geometry(), QRect(130, 25, 5, 125));
     QCOMPARE(f.Child("Panel4")->palette().color(QPalette::Window), QColor(255, 0, 0));
     for (const char* hidden : {"Memo1", "Panel4", "Panel5", "Label20", "Label21", "SpeedButton26", "SpeedButton27"}) {
@@ -199,6 +202,40 @@ class MainWindowTest : public QObject {
     f.editor.GridPainted = false;
     QTest::mouseMove(&f.main.leftPanel(), QPoint(100, 560));
     QTRY_VERIFY(f.editor.GridPainted);
+  }
+
+  // The red bar lies between the memo's fifth and sixth lines, below the
+  // fifth's baseline and above the sixth's capitals, in the memo's font and
+  // in a larger one.
+  void theGuideBarStandsUnderTheFifthLine_data() {
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("memo font") << 0;
+    QTest::newRow("larger") << 26;
+  }
+  void theGuideBarStandsUnderTheFifthLine() {
+    QFETCH(int, pixels);
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    QPlainTextEdit& memo = f.main.memo();
+    if (pixels > 0) memo.setFont(UiFont(QStringLiteral("Arial Cyr"), pixels));
+    QCoreApplication::processEvents();  // the bar follows the font once the memo has laid it out
+    memo.setPlainText(QStringLiteral("ОДИН\nДВА\nТРИ\nЧЕТЫРЕ\nПЯТЬ\nШЕСТЬ"));
+    memo.show();
+    QWidget& bar = *f.Child("Panel4");
+    const auto lineRect = [&memo, &f](int block) {
+      QTextCursor cursor(memo.document()->findBlockByNumber(block));
+      const QRect rect = memo.cursorRect(cursor);
+      return QRect(memo.viewport()->mapTo(&f.main.leftPanel(), rect.topLeft()), rect.size());
+    };
+    const QFontMetrics metrics(memo.font());
+    const QRect fifth = lineRect(4);
+    const QRect sixth = lineRect(5);
+    const int fifthBaseline = fifth.top() + metrics.ascent();
+    QVERIFY2(bar.geometry().top() > fifthBaseline, qPrintable(QStringLiteral("bar %1, fifth baseline %2")
+                                                                  .arg(bar.geometry().top()).arg(fifthBaseline)));
+    const int sixthCapitalsTop = sixth.top() + metrics.ascent() - metrics.capHeight();
+    QVERIFY2(bar.geometry().bottom() < sixthCapitalsTop,
+             qPrintable(QStringLiteral("bar ends %1, capitals at %2").arg(bar.geometry().bottom()).arg(sixthCapitalsTop)));
   }
 };
 
