@@ -17,12 +17,15 @@ constexpr int kBandHeight = 512;
 
 }  // namespace
 
-QRectF PrintedPageRect(QSizeF pageSize, const QPrinter& printer) {
-  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+double PrintShrink(QSizeF pageSize, const QPrinter& printer) {
   const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
   const QSizeF trueSize = pageSize * (printer.resolution() / kPointsPerInch);
-  const double shrink = std::min({1.0, printable.width() / trueSize.width(), printable.height() / trueSize.height()});
-  const QSizeF size = trueSize * shrink;
+  return std::min({1.0, printable.width() / trueSize.width(), printable.height() / trueSize.height()});
+}
+
+QRectF PrintedPageRect(QSizeF pageSize, const QPrinter& printer) {
+  const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+  const QSizeF size = pageSize * (printer.resolution() / kPointsPerInch) * PrintShrink(pageSize, printer);
   return {(paper.width() - size.width()) / 2, (paper.height() - size.height()) / 2, size.width(), size.height()};
 }
 

@@ -10,6 +10,10 @@ class QPrinter;
 
 namespace verstak {
 
+// How much a page of `pageSize` points is scaled down to fit the printable
+// area: 1 when it fits at its true size.
+double PrintShrink(QSizeF pageSize, const QPrinter& printer);
+
 // Where the page goes on the paper, in the printer's device pixels from the
 // paper's top-left corner, for a page of `pageSize` points.
 QRectF PrintedPageRect(QSizeF pageSize, const QPrinter& printer);

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "document/cp1251.h"
 #include "preview/page_printing.h"
@@ -480,6 +481,13 @@ void PreviewWindow::PrintCommand() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title_);
   if (!prompter_.choosePrinter(printer)) return;
+  // Never shrunk unasked: Нет leaves the choice of a larger paper.
+  if (const double shrink = PrintShrink(pdf_->pagePointSize(0), printer); shrink < 1) {
+    const int percent = static_cast<int>(std::floor(shrink * 100));
+    const QString question =
+        QStringLiteral("Страница больше бумаги: при печати уменьшено до %1 %. Печатать?").arg(percent);
+    if (prompter_.ask(question, QStringLiteral("Отмена")) != Prompter::Answer::Yes) return;
+  }
   if (!PrintPdfPage(*pdf_, printer)) prompter_.showMessage(UserMessage::Error(" Не удалось напечатать! "));
 }
 

@@ -482,6 +482,27 @@ class PreviewTest : public QObject {
     QVERIFY(f.preview.zoom() > shown);
   }
 
+  // A page larger than the paper is printed smaller only when the user says
+  // so, told by how much: 23 x 35 cells of 12.636 mm on A4.
+  void aShrunkPrintIsSaidAndAsked() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.document.gridWidth = 23;
+    f.document.gridHeight = 35;
+    f.main.ResetDocument();
+    f.preview.ShowPreview();
+    const QString printed = f.Path(QStringLiteral("printed.pdf"));
+    f.prompter.printerAnswers = {printed, printed};
+    f.prompter.questionAnswers = {Prompter::Answer::No, Prompter::Answer::Yes};
+    f.preview.PrintCommand();
+    QCOMPARE(f.prompter.questions.size(), std::size_t{1});
+    QVERIFY2(f.prompter.questions[0].contains(QStringLiteral("уменьшено до 6")), qPrintable(f.prompter.questions[0]));
+    QVERIFY(!QFileInfo::exists(printed));
+    f.preview.PrintCommand();
+    QVERIFY(QFileInfo::exists(printed));
+    QVERIFY(f.prompter.messages.empty());
+  }
+
   // "Печать…" prints the page at its true size in the middle of the paper,
   // at the printer's resolution: poppler finds the image where it belongs.
   void printsTheTruePageSizeCentred() {
