@@ -23,6 +23,7 @@
 #include "document/slot_numbering.h"
 #include "editor/apply_tool.h"
 #include "editor/clue_editing.h"
+#include "editor/clue_pick.h"
 #include "editor/grid_view.h"
 #include "editor/key_command.h"
 #include "editor/markup_fault_list.h"
@@ -205,9 +206,17 @@ void MainWindow::CreateGridView() {
   scrollBar1_->installEventFilter(this);
   scrollBar2_->installEventFilter(this);
   grid_->installEventFilter(this);
-  // After a click on the grid the one-key commands work again.
-  connect(grid_, &GridView::mousePressed, this, [this] {
-    if (editor_.mode != EditorMode::ClueEditing) FocusScrollBar1();
+  // After a click on the grid the one-key commands work again; in clue
+  // editing a click on a clue (a half of a split cell) selects it.
+  connect(grid_, &GridView::mousePressed, this, [this](QPoint at) {
+    if (editor_.mode != EditorMode::ClueEditing) {
+      FocusScrollBar1();
+      return;
+    }
+    if (const std::optional<PickedClue> clue = ClueAtPoint(document_, editor_, at)) {
+      clueEditing_->GoToClue(clue->cell, clue->slot);
+    }
+    memo_->setFocus();
   });
   connect(scrollBar1_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar1_, editor_.viewOriginX); });
   connect(scrollBar2_, &QScrollBar::actionTriggered, this, [this] { ScrollEvent(*scrollBar2_, editor_.viewOriginY); });
