@@ -19,16 +19,8 @@ MarkupFaultList::MarkupFaultList(QWidget* parent) : QWidget(parent, Qt::Tool) {
   layout->addWidget(heading_);
   layout->addWidget(list_);
   resize(480, 300);
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0 || row >= static_cast<int>(faults_.size())) return;
-    const MarkupFault& fault = faults_[static_cast<std::size_t>(row)];
-    emit faultChosen({fault.x, fault.y});
-  });
-  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    const int row = list_->row(item);
-    if (row >= 0 && row < static_cast<int>(faults_.size()))
-      emit faultChosen({faults_[static_cast<std::size_t>(row)].x, faults_[static_cast<std::size_t>(row)].y});
-  });
+  connect(list_, &QListWidget::currentRowChanged, this, &MarkupFaultList::ChooseRow);
+  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ChooseRow(list_->row(item)); });
   connect(list_, &QListWidget::itemClicked, list_, &QListWidget::itemActivated);
 }
 
@@ -48,6 +40,12 @@ void MarkupFaultList::ShowFaults(const std::vector<MarkupFault>& faults, const Q
   raise();
   activateWindow();
   list_->setFocus();
+}
+
+void MarkupFaultList::ChooseRow(int row) {
+  if (row < 0 || row >= static_cast<int>(faults_.size())) return;
+  const MarkupFault& fault = faults_[static_cast<std::size_t>(row)];
+  emit faultChosen({fault.x, fault.y});
 }
 
 void MarkupFaultList::keyPressEvent(QKeyEvent* event) {

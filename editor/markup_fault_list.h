@@ -34,6 +34,7 @@ class MarkupFaultList : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void ChooseRow(int row);
   QLabel* heading_ = nullptr;
   QListWidget* list_ = nullptr;
   std::vector<MarkupFault> faults_;
