@@ -214,9 +214,11 @@ Problem TakeInput(const RawArguments& raw, Options& options) {
   return std::nullopt;
 }
 
-// "5,7,12-20": numbers and ranges of the open dialog's 1..10000.
-std::optional<PuzzleNumberSet> NumbersOf(std::string_view text) {
-  PuzzleNumberSet numbers;
+// "5,7,12-20": numbers and ranges of the open dialog's 1..10000, in the
+// order written, each once.
+std::optional<std::vector<int>> NumbersOf(std::string_view text) {
+  PuzzleNumberSet seen;
+  std::vector<int> numbers;
   for (std::string_view part : Split(text, ',')) {
     const std::size_t dash = part.find('-');
     const std::string_view low = part.substr(0, dash);
@@ -228,7 +230,11 @@ std::optional<PuzzleNumberSet> NumbersOf(std::string_view text) {
              PuzzleNumberSet::InRange(value);
     };
     if (!number(low, first) || !number(high, last) || first > last) return std::nullopt;
-    for (int n = first; n <= last; ++n) numbers.insert(n);
+    for (int n = first; n <= last; ++n) {
+      if (seen.contains(n)) continue;
+      seen.insert(n);
+      numbers.push_back(n);
+    }
   }
   return numbers;
 }
@@ -249,8 +255,11 @@ Problem TakeBookInput(const RawArguments& raw, Options& options) {
   }
   input.everyPuzzle = raw.has("--all");
   if (const std::string* numbers = raw.value("--numbers")) {
-    options.numbers = NumbersOf(*numbers);
-    if (!options.numbers) return "--numbers: номера и диапазоны через запятую, например 5,7,12-20, а не " + *numbers;
+    std::optional<std::vector<int>> order = NumbersOf(*numbers);
+    if (!order) return "--numbers: номера и диапазоны через запятую, например 5,7,12-20, а не " + *numbers;
+    options.numbers.emplace();
+    for (int n : *order) options.numbers->insert(n);
+    options.numberOrder = std::move(*order);
   }
   if (const std::string* perPage = raw.value("--per-page")) {
     if (*perPage != "1" && *perPage != "2") return "--per-page: 1 или 2, а не " + *perPage;

@@ -64,6 +64,7 @@ struct Options {
   // issue's name (--title).
   std::vector<std::filesystem::path> bookFiles;
   std::optional<PuzzleNumberSet> numbers;
+  std::vector<int> numberOrder;  // the pages' order: --numbers as written
   int perPage = 1;
   std::string bookTitle;
   bool markup = false;  // book --markup: each puzzle marked up automatically first

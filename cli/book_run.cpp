@@ -1,12 +1,14 @@
 #include "cli/book_run.h"
 
 #include "cli/every_puzzle.h"
+#include "cli/given_order.h"
 #include "cli/message_text.h"
 #include "cli/progress_bar.h"
 #include "cli/puzzle_output.h"
 #include "document/auto_markup.h"
 #include "document/blanks.h"
 #include "files/atomic_file.h"
+#include "files/grid_file.h"
 #include "files/scanword_file.h"
 #include "print/answer_key.h"
 #include "print/book_pdf.h"
@@ -20,6 +22,13 @@ namespace {
 
 constexpr std::string_view kNotReadyForPress = "сканворд не готов к печати";
 
+// A puzzle checked and drawn, waiting for its page.
+struct ReadyPuzzle {
+  Drawing drawing;
+  std::optional<Drawing> key;
+  std::string label;
+};
+
 // The puzzles as they come: each checked, drawn and put in the book, or
 // listed and left out.
 class BookRun {
@@ -31,8 +40,9 @@ class BookRun {
         book_(font, options.typeset, std::move(press), {options.perPage, options.bookTitle},
               options.bookTitle.empty() ? "Сканворды" : options.bookTitle) {}
 
-  // False once --strict stops the run.
-  bool take(ScanwordDocument& document, const std::string& label, const std::string& caption) {
+  // The puzzle checked and drawn for its page, or nullopt when it is
+  // listed and left out, or when --strict stops the run.
+  std::optional<ReadyPuzzle> prepare(ScanwordDocument& document, const std::string& label, const std::string& caption) {
     if (options_.markup) AutoMarkup(document);
     Drawing drawing = PrintDrawing(document, options_.settings, options_.typeset, font_, ExportChoice{});
     const std::vector<std::string> faults = PressFaults(document, MakeFitReport(drawing));
@@ -40,19 +50,20 @@ class BookRun {
       for (const std::string& fault : faults) bar_.print(label + ": " + fault);
       if (options_.strict) {
         stopped_ = true;
-        return false;
+      } else {
+        skip(label, std::string(kNotReadyForPress));
       }
-      skip(label, std::string(kNotReadyForPress));
-      return true;
+      return std::nullopt;
     }
     AnswerKeyOutcome key =
         AnswerKeyDrawing({document, options_.settings, options_.typeset, font_, options_.answerCell, caption});
     if (key.failure) bar_.print(label + ": " + key.failure->text);
-    if (Failure failure = book_.addPuzzle(std::move(drawing), std::move(key.drawing), label)) {
-      skip(label, failure->text);
-      return true;
-    }
-    return true;
+    return ReadyPuzzle{std::move(drawing), std::move(key.drawing), label};
+  }
+
+  void add(ReadyPuzzle puzzle) {
+    if (Failure failure = book_.addPuzzle(std::move(puzzle.drawing), std::move(puzzle.key), puzzle.label))
+      skip(puzzle.label, failure->text);
   }
 
   void skip(const std::string& label, const std::string& reason) {
@@ -75,22 +86,40 @@ class BookRun {
   bool stopped_ = false;
 };
 
+std::string NumberLabel(int number) { return "№ " + std::to_string(number); }
+
+// The grid file's puzzles come as the files hold them; with --numbers the
+// pages follow the order written there, and a number the file does not hold
+// is listed.
 std::vector<UserMessage> FromGridFile(const Options& options, BookRun& run) {
   ScanwordDocument document;
+  GivenOrder<ReadyPuzzle> order(options.numberOrder);
+  const auto add = [&](ReadyPuzzle puzzle) { run.add(std::move(puzzle)); };
   EveryPuzzleHandlers handlers;
   handlers.puzzle = [&](int number, const PuzzleReads& reads) {
     if (run.stopped() || (options.numbers && !options.numbers->contains(number))) return;
-    const std::string label = "№ " + std::to_string(number);
+    const std::string label = NumberLabel(number);
+    std::optional<ReadyPuzzle> ready;
     if (const std::vector<UserMessage> failures = reads.failures(); !failures.empty()) {
       run.skip(label, JoinedMessages(failures));
-      return;
+    } else {
+      reads.applyTo(document);
+      ready = run.prepare(document, label, AnswerCaption({}, number));
     }
-    reads.applyTo(document);
-    run.take(document, label, AnswerCaption({}, number));
+    if (!options.numbers) {
+      if (ready) add(std::move(*ready));
+    } else {
+      order.arrive(number, std::move(ready), add);
+    }
   };
-  handlers.numberOutOfRange = [&](int number) { run.skip("№ " + std::to_string(number), "номер вне 1..10000"); };
+  handlers.numberOutOfRange = [&](int number) { run.skip(NumberLabel(number), "номер вне 1..10000"); };
   handlers.progress = [&](double done) { run.progress(done); };
-  return ReadEveryPuzzle(*options.input.grid, options.input.definitions, handlers);
+  std::vector<UserMessage> unread = ReadEveryPuzzle(*options.input.grid, options.input.definitions, handlers);
+  const std::vector<int> missing = order.finish(add);
+  // A read error cut the pass short: what it did not reach is not known missing.
+  if (!run.stopped() && unread.empty())
+    for (int number : missing) run.skip(NumberLabel(number), GridRowsReading::NotFound().text);
+  return unread;
 }
 
 void FromScanwordFiles(const Options& options, BookRun& run) {
@@ -104,7 +133,8 @@ void FromScanwordFiles(const Options& options, BookRun& run) {
       run.skip(label, read.failure->text);
     } else {
       read.applyTo(document);
-      run.take(document, label, AnswerCaption(file, 0));
+      if (std::optional<ReadyPuzzle> ready = run.prepare(document, label, AnswerCaption(file, 0)))
+        run.add(std::move(*ready));
     }
     run.progress(static_cast<double>(i + 1) / static_cast<double>(count));
   }

@@ -13,6 +13,8 @@
 
 #include "batch_test_support.h"
 #include "book_puzzles.h"
+#include "document/cp1251.h"
+#include "markup_generator.h"
 #include "files/scanword_file.h"
 #include "temp_folder.h"
 
@@ -165,6 +167,38 @@ TEST_F(Book, MarkupOnTheWay) {
   EXPECT_EQ(run.err.find("строка 1, столбец 1: мест для определений"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("нет определения"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("№ 1: строка 2, столбец 1: мест для определений 1, слов 0"), std::string::npos) << run.err;
+}
+
+// A generated pair of files marked up on the way: the pages, and the keys on
+// the answer page, follow the order of --numbers; a number the grid file
+// does not hold is listed and fails the run, the rest still printed.
+TEST_F(Book, PagesInTheOrderOfTheNumbers) {
+  std::string grids, clues;
+  for (int number = 1, seed = 1; number <= 4; ++seed) {
+    const std::optional<testing::GeneratedGrid> grid = testing::GridWithIntendedMarkup(seed, 6, 6, 25);
+    if (!grid) continue;
+    grids += testing::GridFileText(*grid, number);
+    const std::size_t words = FindWords(testing::DocumentOf(*grid)).size();
+    clues += testing::DefinitionsFileText(std::vector<std::string>(words, Utf8ToCp1251("Кот")), number);
+    ++number;
+  }
+  folder.write("g.txt", grids);
+  folder.write("d.txt", clues);
+  const BatchRun run = RunBatchWith({"book", "--grid", path("g.txt"), "--definitions", path("d.txt"), "--markup",
+                                     "--numbers", "3,1,9,4-4,3", "-o", path("order.pdf")});
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_EQ(run.err, "№ 9 пропущен: Такой сетки нет!\n");
+  EXPECT_EQ(run.out, "Сканвордов: 3, страниц: 4, пропущено: 1\n");
+  const std::string pdf = path("order.pdf");
+  for (const auto& [page, number] : {std::pair{1, 3}, {2, 1}, {3, 4}})
+    EXPECT_NE(pageText(pdf, page).find("№" + std::to_string(number) + "—стр." + std::to_string(page)), std::string::npos)
+        << pageText(pdf, page);
+  const std::string answers = pageText(pdf, 4);
+  const std::size_t third = answers.find("Ответыксканворду№3"), first = answers.find("Ответыксканворду№1"),
+                    fourth = answers.find("Ответыксканворду№4");
+  ASSERT_NE(fourth, std::string::npos) << answers;
+  EXPECT_LT(third, first);
+  EXPECT_LT(first, fourth);
 }
 
 TEST_F(Book, UsageRefused) {
