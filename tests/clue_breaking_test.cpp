@@ -390,10 +390,11 @@ TEST(PuzzleSize, CluesAreSetAtThePuzzlesSizeOrTheSecond) {
 
 // hb-shape's advances of a line, in font units, with only the kern feature's
 // pairs among the positioning features.
-long long ShapedAdvance(const std::string& utf8, bool kerned, const TempFolder& folder) {
+long long ShapedAdvance(const std::string& utf8, bool kerned, const TempFolder& folder,
+                        const std::filesystem::path& font = DefaultFont().file) {
   const std::filesystem::path text = folder.write("line.txt", utf8);
   const std::string command = "hb-shape --no-glyph-names --no-clusters --features=" +
-                              std::string(kerned ? "" : "-kern,") + "-liga,-clig,-calt '" + DefaultFont().file.string() +
+                              std::string(kerned ? "" : "-kern,") + "-liga,-clig,-calt '" + font.string() +
                               "' --text-file='" + text.string() + "' 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return -1;
@@ -444,6 +445,26 @@ TEST(Kerning, LineAdvancesAsHbShapeGivesThem) {
     kernedLines += kerned != plain;
   }
   EXPECT_GE(kernedLines, 4);
+}
+
+// A font of 2048 units to the em (the clue font has 1000): each pair's
+// kerning in thousandths of the size is hb-shape's, scaled by the em.
+TEST(Kerning, PairsOfAFontOfAnotherEmScaledToThousandths) {
+  const std::filesystem::path file = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";  // fonts-dejavu-core
+  const FontOutcome loaded = LoadTypesetFont(file.string());
+  ASSERT_TRUE(loaded.font && loaded.font->kerning);
+  const TrueTypeReference reference(file);
+  ASSERT_EQ(reference.unitsPerEm(), 2048);
+  TempFolder folder;
+  int kernedPairs = 0;
+  for (const std::string pair : {"AV", "Ta", "LT", "Yo", "FA", "ТА", "Гу", "ЬЯ"}) {
+    const std::string cp1251 = Utf8ToCp1251(pair);
+    const long long units = ShapedAdvance(pair, true, folder, file) - ShapedAdvance(pair, false, folder, file);
+    const int ours = loaded.font->kern(static_cast<unsigned char>(cp1251[0]), static_cast<unsigned char>(cp1251[1]));
+    EXPECT_NEAR(ours, static_cast<double>(units) * 1000 / 2048, 1.0) << pair;
+    kernedPairs += units != 0;
+  }
+  EXPECT_GE(kernedPairs, 4);
 }
 
 }  // namespace
