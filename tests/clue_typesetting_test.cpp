@@ -224,6 +224,27 @@ INSTANTIATE_TEST_SUITE_P(
         Overflow{"UprightBoth", 20, {kTwenty, kTen, kTen, kTen}, ClueHalf::Left, true, true, true}),
     [](const ::testing::TestParamInfo<Overflow>& info) { return std::string(info.param.name); });
 
+// The most lines a whole cell and its top half hold at the minimum size fit,
+// and no line is named as overflowing; one line more overflows at that line.
+TEST(FitReport, AsManyLinesAsTheCellHoldsFitAndNameNoLine) {
+  TypesetSettings typeset = Unkerned();
+  typeset.size = typeset.minimumSize;
+  const double lineHeight = typeset.minimumSize * typeset.lineSpacing * kMmPerPoint;
+  const PageBox topHalf{kCell.left, kCell.top, kCell.right, kCell.top + 12.636 / 2};
+  for (const PageBox& box : {kCell, topHalf}) {
+    const int most = static_cast<int>(std::floor((box.bottom - box.top - 0.8) / lineHeight));
+    for (const int lines : {most, most + 1}) {
+      DefinitionText clue;
+      for (int i = 1; i <= lines; ++i) clue.line(i).assign(kTen);
+      const ClueFit fit = SetClue(clue, box, false, typeset, DefaultFont()).fit;
+      EXPECT_EQ(fit.fits, lines == most) << lines << " lines";
+      EXPECT_EQ(fit.overflowLine, lines == most ? 0 : most + 1) << lines << " lines";
+      EXPECT_EQ(fit.overflowText, lines == most ? "" : kTen);
+      EXPECT_EQ(fit.overflowHeight > 0, lines > most);
+    }
+  }
+}
+
 // A clue slot without text is reported as such, with its cell and half.
 TEST(FitReport, ListsEmptySlotsOfClueCells) {
   ScanwordDocument doc = OneCell(16);
