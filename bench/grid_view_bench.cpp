@@ -175,12 +175,47 @@ void BM_ScrollOneCell(benchmark::State& state) {
   p.Report(state, before);
 }
 
+// The whole view painted, and one step of the vertical bar, at a zoom
+// (per cent): the kept picture scaled on the way to the window.
+void BM_ZoomedWholeViewPaint(benchmark::State& state) {
+  Program& p = TheProgram();
+  p.main.ZoomGridView(static_cast<int>(state.range(0)));
+  p.Paint();
+  const long long before = p.meter.pixels;
+  for (auto _ : state) {
+    p.view().update();
+    p.Paint();
+  }
+  p.Report(state, before);
+  p.main.ZoomGridView(100);
+  p.Paint();
+}
+
+void BM_ZoomedScrollOneCell(benchmark::State& state) {
+  Program& p = TheProgram();
+  p.main.ZoomGridView(static_cast<int>(state.range(0)));
+  p.Paint();
+  QScrollBar& bar = p.bar("ScrollBar2");
+  const long long before = p.meter.pixels;
+  std::int64_t round = 0;
+  for (auto _ : state) {
+    bar.triggerAction(round++ % 2 == 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    p.Paint();
+  }
+  p.Report(state, before);
+  p.main.ZoomGridView(100);
+  p.Paint();
+}
+
 BENCHMARK(BM_OneCellEdit)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DragOver99Cells)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FullRepaintDrawingOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WholeViewPaintOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ScrollOneCell)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ZoomedWholeViewPaint)->ArgName("percent")->Arg(50)->Arg(75)->Arg(150)->Arg(200)
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ZoomedScrollOneCell)->ArgName("percent")->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace verstak

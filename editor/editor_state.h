@@ -26,6 +26,7 @@ struct EditorState {
   int visibleRows = 12;
   int cellPixelWidth = 40;
   int cellPixelHeight = 40;
+  int zoomPercent = 100;  // the grid view's, one of kGridZoomSteps
   int currentSlot = 1;
   int cellClueCount = 1;  // 1 or 2: clue slots of the clue cell last located
   int selectedHalf = 1;   // 1 or 2: the selected clue of a two-slot cell
@@ -34,7 +35,7 @@ struct EditorState {
   bool GridPainted = true;  // false after the open or settings dialog closed
 
   // The values ResetDocument gives (the document is then unchanged).
-  // cellClueCount, selectedHalf, the visible counts and
+  // cellClueCount, selectedHalf, the visible counts, the zoom and
   // GridPainted are not reset.
   void Reset();
 };

@@ -10,6 +10,8 @@
 
 #include "editor/clue_answer.h"
 #include "editor/grid_canvas.h"
+#include "editor/grid_zoom.h"
+#include "editor/picture_scaling.h"
 
 namespace verstak {
 namespace {
@@ -55,7 +57,7 @@ void GridView::DrawInBox(const CellBox& box, const std::function<void(GridCanvas
   }
   const QRect area(box.left, box.top, box.width, box.height);
   Forget(area);
-  update(area);
+  update(ToView(area));
 }
 
 // The whole view, not only the square of its width: a view taller than wide
@@ -135,7 +137,7 @@ void GridView::ScrollToOrigin() {
     MoveShownCells();
     // The window moves what it shows too and paints only the strip that
     // came free.
-    scroll(dx, dy, cellArea);
+    scroll(PictureToView(dx, editor_.zoomPercent), PictureToView(dy, editor_.zoomPercent), ToView(cellArea));
   }
   QRegion drawn;
   {
@@ -157,7 +159,7 @@ void GridView::ScrollToOrigin() {
       }
     }
   }
-  update(drawn);
+  update(ToView(drawn));
   if (highlightedClue_) DrawClue(*highlightedClue_, true);
 }
 
@@ -233,12 +235,18 @@ void GridView::DrawClue(const HighlightedClue& clue, bool highlighted) {
 // everything between them.
 void GridView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), canvas_, area);
+  for (const QRect& area : event->region()) {
+    if (editor_.zoomPercent == kGridZoomActualSize) {
+      painter.drawImage(area.topLeft(), canvas_, area);
+    } else {
+      PaintScaled(painter, area);
+    }
+  }
   for (const CellPosition& cell : faultMarks_) {
     if (!CellOnScreen(editor_, cell)) continue;
     const CellBox box = CellBoxOf(editor_, cell);
     const int width = chosenFault_ == cell ? 4 : 2;
-    const QRect outer(box.left, box.top, box.width, box.height);
+    const QRect outer = ToView(QRect(box.left, box.top, box.width, box.height));
     const QRect inner = outer.adjusted(width, width, -width, -width);
     for (const QRect& edge : {QRect(outer.left(), outer.top(), outer.width(), width),
                               QRect(outer.left(), inner.bottom() + 1, outer.width(), width),
@@ -247,6 +255,40 @@ void GridView::paintEvent(QPaintEvent* event) {
       painter.fillRect(edge, ScreenColour::Red);
     }
   }
+}
+
+// The picture holds whole cells past the view's edges at every zoom but
+// 100 %, so that the area widened to whole cells is always there to scale.
+void GridView::PaintScaled(QPainter& painter, const QRect& area) {
+  const int percent = editor_.zoomPercent;
+  const int cellWidth = PictureToView(editor_.cellPixelWidth, percent);
+  const int cellHeight = PictureToView(editor_.cellPixelHeight, percent);
+  const auto down = [](int at, int step) { return at / step * step; };
+  const auto up = [](int at, int step) { return (at + step - 1) / step * step; };
+  const QRect cells(QPoint(down(area.left(), cellWidth), down(area.top(), cellHeight)),
+                    QPoint(up(area.right() + 1, cellWidth) - 1, up(area.bottom() + 1, cellHeight) - 1));
+  const QRect source(ToPicture(cells.topLeft()), ToPicture(cells.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+  if (!canvas_.rect().contains(source)) return;
+  painter.save();
+  painter.setClipRect(area);
+  painter.drawImage(cells.topLeft(), ScaledPicture(canvas_.copy(source), cellWidth, editor_.cellPixelWidth));
+  painter.restore();
+}
+
+QRect GridView::ToView(const QRect& picture) const {
+  const int percent = editor_.zoomPercent;
+  return QRect(QPoint(PictureToView(picture.left(), percent), PictureToView(picture.top(), percent)),
+               QPoint(ViewEdgeAfter(picture.right() + 1, percent) - 1, ViewEdgeAfter(picture.bottom() + 1, percent) - 1));
+}
+
+QRegion GridView::ToView(const QRegion& picture) const {
+  QRegion view;
+  for (const QRect& area : picture) view += ToView(area);
+  return view;
+}
+
+QPoint GridView::ToPicture(QPoint view) const {
+  return {ViewToPicture(view.x(), editor_.zoomPercent), ViewToPicture(view.y(), editor_.zoomPercent)};
 }
 
 void GridView::setFaultMarks(std::vector<CellPosition> cells, std::optional<CellPosition> chosen) {
@@ -258,7 +300,8 @@ void GridView::setFaultMarks(std::vector<CellPosition> cells, std::optional<Cell
 bool GridView::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  const std::optional<CellPosition> cell = PointToCell(editor_, help->pos().x(), help->pos().y());
+  const QPoint at = ToPicture(help->pos());
+  const std::optional<CellPosition> cell = PointToCell(editor_, at.x(), at.y());
   const QString tip = cell && document_.insideGrid(cell->x, cell->y) ? ClueCellTip(document_, cell->x, cell->y)
                                                                      : QString();
   if (tip.isEmpty()) {
@@ -272,10 +315,19 @@ bool GridView::event(QEvent* event) {
 
 // A hidden widget hears of its new size only when shown again, so the
 // drawing operations fit the canvas themselves. The kept picture stays where
-// it was; new area is grey until the next repaint.
+// it was; new area is grey until the next repaint. Zoomed, the picture is
+// whole cells covering the view.
 void GridView::FitCanvas() {
-  if (canvas_.size() == size() || size().isEmpty()) return;
-  QImage resized(size(), QImage::Format_RGB32);
+  if (size().isEmpty()) return;
+  QSize fitting = size();
+  if (editor_.zoomPercent != kGridZoomActualSize) {
+    const int cellWidth = PictureToView(editor_.cellPixelWidth, editor_.zoomPercent);
+    const int cellHeight = PictureToView(editor_.cellPixelHeight, editor_.zoomPercent);
+    fitting = {(width() + cellWidth - 1) / cellWidth * editor_.cellPixelWidth,
+               (height() + cellHeight - 1) / cellHeight * editor_.cellPixelHeight};
+  }
+  if (canvas_.size() == fitting) return;
+  QImage resized(fitting, QImage::Format_RGB32);
   resized.fill(ScreenColour::Grey);
   QPainter(&resized).drawImage(QPoint(0, 0), canvas_);
   canvas_ = std::move(resized);
@@ -284,9 +336,9 @@ void GridView::FitCanvas() {
 
 void GridView::resizeEvent(QResizeEvent*) { FitCanvas(); }
 
-void GridView::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->position().toPoint()); }
+void GridView::mousePressEvent(QMouseEvent* event) { emit mousePressed(ToPicture(event->position().toPoint())); }
 
-void GridView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint()); }
+void GridView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(ToPicture(event->position().toPoint())); }
 
 void GridView::mouseReleaseEvent(QMouseEvent*) { emit mouseReleased(); }
 

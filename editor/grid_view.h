@@ -2,7 +2,9 @@
 // The grid view (`PaintBox1`): shows the part of the grid from the view
 // origin on, one 40 x 40 cell per grid cell. It draws into an image that it
 // keeps, so the picture survives being covered; the window system only ever
-// copies that image to the screen, and only the part that changed.
+// copies that image to the screen, and only the part that changed, scaled
+// by the editor's zoom. Everything but the window's own pixels (the cell
+// boxes, the mouse's points) is in the kept picture's pixels.
 
 #include <QImage>
 #include <QWidget>
@@ -67,8 +69,9 @@ class GridView : public QWidget {
   std::optional<CellPosition> chosenFault() const { return chosenFault_; }
 
  signals:
-  // Mouse buttons over the view, any button, in view pixels. While a button
-  // is held, movements are reported beyond the view's edges too.
+  // Mouse buttons over the view, any button, in the kept picture's pixels.
+  // While a button is held, movements are reported beyond the view's edges
+  // too.
   void mousePressed(QPoint at);
   void mouseMoved(QPoint at);
   void mouseReleased();
@@ -87,6 +90,13 @@ class GridView : public QWidget {
   // the kept image and shows the result.
   void DrawInBox(const CellBox& box, const std::function<void(GridCanvas&)>& draw);
   void FitCanvas();
+  // Between the kept picture and the window's pixels at the editor's zoom.
+  QRect ToView(const QRect& picture) const;
+  QRegion ToView(const QRegion& picture) const;
+  QPoint ToPicture(QPoint view) const;
+  // The view's `area` of the kept picture scaled: whole cells at a time, so
+  // that a cell looks the same wherever it is and however much is painted.
+  void PaintScaled(QPainter& painter, const QRect& area);
   // The view's grey ground in its black frame, only inside `area`.
   void FillBackground(QPainter& painter, const QRect& area);
   // `withBase` false: the cell's base is drawn already.

@@ -41,6 +41,10 @@ Chord ChordOf(const QKeyEvent& key) {
     case kYeru: return shift ? Chord::None : Chord::Save;
     case Qt::Key_R:
     case kKa: return shift ? Chord::None : Chord::Markup;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return Chord::ZoomIn;
+    case Qt::Key_Minus: return Chord::ZoomOut;
+    case Qt::Key_0: return shift ? Chord::None : Chord::ActualSize;
     default: return Chord::None;
   }
 }

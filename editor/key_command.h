@@ -14,10 +14,12 @@ namespace verstak {
 class ClueEditing;
 class ToolPalette;
 
-enum class Chord { None, Undo, Redo, Save, Markup };
+enum class Chord { None, Undo, Redo, Save, Markup, ZoomIn, ZoomOut, ActualSize };
 
 // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, Ctrl+S, Ctrl+R: matched by the key, so that a
 // Cyrillic layout (Ctrl+Я, Ctrl+Н, Ctrl+Ы, Ctrl+К on the same keys) works alike.
+// The grid view's zoom: Ctrl with + (or =, Shift or not, or the keypad's),
+// with -, and with 0 for the cells' own size.
 Chord ChordOf(const QKeyEvent& key);
 
 class OneKeyCommands {

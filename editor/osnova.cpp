@@ -25,6 +25,7 @@
 #include "editor/clue_editing.h"
 #include "editor/clue_pick.h"
 #include "editor/grid_view.h"
+#include "editor/grid_zoom.h"
 #include "editor/key_command.h"
 #include "editor/markup_fault_list.h"
 #include "editor/tool_palette.h"
@@ -408,6 +409,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Chord::Markup:
       if (editor_.mode == EditorMode::Idle) MarkupCommand();
       break;
+    case Chord::ZoomIn: ZoomGridView(LargerGridZoom(editor_.zoomPercent)); break;
+    case Chord::ZoomOut: ZoomGridView(SmallerGridZoom(editor_.zoomPercent)); break;
+    case Chord::ActualSize: ZoomGridView(kGridZoomActualSize); break;
     case Chord::None: QWidget::keyPressEvent(event); return;
   }
   event->accept();

@@ -3,8 +3,10 @@
 // command buttons and, during clue editing, the clue text editor; the right
 // panel carries the grid view with its two scroll bars.
 
+#include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "document/scanword_document.h"
 #include "editor/editor_state.h"
@@ -95,6 +97,9 @@ class MainWindow : public QWidget {
 
   // View origin, scrolling and window sizing.
   void SizeGridView();
+  // The grid view at `percent` of the cells' own size (one of the zoom
+  // steps), as many cells shown as fit.
+  void ZoomGridView(int percent, std::optional<QPoint> anchor = std::nullopt);
   // The range rule: a bar whose direction the grid overflows gets the maximum
   // that shows the grid's last column (row) in the view's last one; a bar
   // whose direction fits keeps its maximum.
@@ -200,6 +205,7 @@ class MainWindow : public QWidget {
   // "Новый": an empty grid of a chosen size.
   void NewGridCommand();
   void ResetScrollBars();
+  void FitGridViewToWindow();
   void ScrollEvent(QScrollBar& bar, int& viewOrigin);
   void WheelOverGrid(const QWheelEvent& wheel);
   bool ScrollBarKey(QScrollBar& bar, int key);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "editor/grid_view.h"
+#include "editor/grid_zoom.h"
 #include "editor/osnova.h"
 
 namespace verstak {
@@ -39,9 +40,20 @@ constexpr ScrollKey kScrollKeys[] = {
 }  // namespace
 
 void MainWindow::SizeGridView() {
+  FitGridViewToWindow();
+  FitScrollRanges();
+  editor_.viewOriginX = 1;
+  editor_.viewOriginY = 1;
+  scrollBar1_->setValue(1);
+  scrollBar2_->setValue(1);
+  grid_->RepaintGrid();
+}
+
+// As many whole cells as the window leaves room for at the zoom.
+void MainWindow::FitGridViewToWindow() {
   const QSize outer = frameGeometry().size();
-  const int cellWidth = editor_.cellPixelWidth;
-  const int cellHeight = editor_.cellPixelHeight;
+  const int cellWidth = PictureToView(editor_.cellPixelWidth, editor_.zoomPercent);
+  const int cellHeight = PictureToView(editor_.cellPixelHeight, editor_.zoomPercent);
   editor_.visibleColumns = std::abs((outer.width() - kLeftOfGridView) / cellWidth) - 1;
   editor_.visibleRows = std::abs((outer.height() - kAboveAndBelowGridView) / cellHeight) - 1;
 
@@ -49,15 +61,25 @@ void MainWindow::SizeGridView() {
   grid_->setGeometry(2, 2, panel3_->width() - kScrollBarThickness, panel3_->height() - kScrollBarThickness);
   scrollBar2_->setGeometry(grid_->width(), scrollBar2_->y(), scrollBar2_->width(), grid_->height());
   scrollBar1_->setGeometry(scrollBar1_->x(), grid_->height(), grid_->width(), scrollBar1_->height());
-
-  FitScrollRanges();
   scrollBar1_->setPageStep(editor_.visibleColumns - 2);
   scrollBar2_->setPageStep(editor_.visibleRows - 2);
+}
 
-  editor_.viewOriginX = 1;
-  editor_.viewOriginY = 1;
-  scrollBar1_->setValue(1);
-  scrollBar2_->setValue(1);
+// The cell under `anchor` (a point of the view) stays under it where the
+// grid's ends allow; without one the view's first cell stays first.
+void MainWindow::ZoomGridView(int percent, std::optional<QPoint> anchor) {
+  if (percent == editor_.zoomPercent) return;
+  const auto cellAt = [&](int viewPixel, int cellPixels) {
+    return viewPixel / PictureToView(cellPixels, editor_.zoomPercent);
+  };
+  const QPoint at = anchor.value_or(QPoint(0, 0));
+  const int column = editor_.viewOriginX + cellAt(at.x(), editor_.cellPixelWidth);
+  const int row = editor_.viewOriginY + cellAt(at.y(), editor_.cellPixelHeight);
+  editor_.zoomPercent = percent;
+  FitGridViewToWindow();
+  editor_.viewOriginX = column - cellAt(at.x(), editor_.cellPixelWidth);
+  editor_.viewOriginY = row - cellAt(at.y(), editor_.cellPixelHeight);
+  FitViewToGrid();
   grid_->RepaintGrid();
 }
 
@@ -99,9 +121,16 @@ void MainWindow::RevealCell(CellPosition cell) {
 }
 
 // The wheel over the grid scrolls as over the scroll bars: vertically, and
-// horizontally with Shift or a sideways wheel.
+// horizontally with Shift or a sideways wheel. With Ctrl it zooms, a step a
+// notch, about the cell under the pointer.
 void MainWindow::WheelOverGrid(const QWheelEvent& wheel) {
   QPoint delta = wheel.angleDelta();
+  if (wheel.modifiers() & Qt::ControlModifier) {
+    if (delta.y() == 0) return;
+    const int percent = delta.y() > 0 ? LargerGridZoom(editor_.zoomPercent) : SmallerGridZoom(editor_.zoomPercent);
+    ZoomGridView(percent, wheel.position().toPoint());
+    return;
+  }
   const bool sideways = delta.x() != 0 || (wheel.modifiers() & Qt::ShiftModifier);
   const int notches = (sideways ? (delta.x() != 0 ? delta.x() : delta.y()) : delta.y()) / 120;
   if (notches == 0) return;
