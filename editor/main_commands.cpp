@@ -44,7 +44,7 @@ void MainWindow::OpenCommand() {
 
 // The files are read into a copy first: unsaved work is asked about only
 // once the read has found something to open, and Отмена drops what was read.
-void MainWindow::OpenPuzzle(const OpenRequest& request) {
+void MainWindow::OpenPuzzle(const OpenRequest& request, bool reportDone) {
   ScanwordDocument read = document_;
   const OpenOutcome outcome = OpenFiles(read, request.names, request.puzzleNumber);
   if (outcome.fileDone && !MayDiscardChanges()) return;
@@ -62,7 +62,14 @@ void MainWindow::OpenPuzzle(const OpenRequest& request) {
   // The messages show over what was read.
   grid_->RepaintGrid();
   for (const UserMessage& message : outcome.messages) prompter_.showMessage(message);
-  if (outcome.fileDone) ReportDone();
+  if (outcome.fileDone && reportDone) ReportDone();
+}
+
+void MainWindow::OpenScanwordFile(const QString& path) {
+  OpenRequest request;
+  request.names.scanword = QFile::encodeName(path).toStdString();
+  OpenPuzzle(request, false);
+  FocusScrollBar1();
 }
 
 // "Сохранить": asks for a name (and before replacing a file); Ctrl+S and the

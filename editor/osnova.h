@@ -115,6 +115,10 @@ class MainWindow : public QWidget {
   // Scrolls as little as needed for `cell` to be one of the view's whole cells.
   void RevealCell(CellPosition cell);
 
+  // The scanword file at `path` read as Открыть reads it (the questions
+  // and messages too), but without "Выполнено!": the user gave no command.
+  void OpenScanwordFile(const QString& path);
+
   // The title: the document's name, "*" while there are unsaved changes.
   void UpdateTitle();
 
@@ -168,7 +172,7 @@ class MainWindow : public QWidget {
   // The commands that run the open, settings, export and about windows and
   // the save (main_commands.cpp).
   void OpenCommand();
-  void OpenPuzzle(const OpenRequest& request);
+  void OpenPuzzle(const OpenRequest& request, bool reportDone = true);
   // True when the document was written. `reuseName`: to the document's own
   // scanword file without asking, once it has one.
   bool SaveDocument(bool reuseName = false);

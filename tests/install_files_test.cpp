@@ -151,7 +151,8 @@ class InstallFilesTest : public QObject {
     const QByteArray complaints = validate.readAll();
     QVERIFY2(validate.exitCode() == 0 && complaints.isEmpty(), complaints.constData());
 
-    QCOMPARE(DesktopValue(path, QStringLiteral("Exec")), QStringLiteral(VERSTAK_PROGRAM_NAME));
+    // A file opened from the desktop reaches the program as its argument.
+    QCOMPARE(DesktopValue(path, QStringLiteral("Exec")), QStringLiteral(VERSTAK_PROGRAM_NAME " %f"));
     QVERIFY(QFileInfo::exists(DataFile(DesktopValue(path, QStringLiteral("Icon")) + QStringLiteral(".svg"))));
     QVERIFY(DesktopValue(path, QStringLiteral("MimeType")).split(QLatin1Char(';')).contains(kScanwordType));
   }
