@@ -35,7 +35,7 @@ ProgramRecovery::ProgramRecovery(DocumentSession& session, MainWindow& main, Pro
 // close box) keeps it for the next start. The file is read first, so that the
 // question names the document; a damaged file is reported at Да and kept aside.
 void ProgramRecovery::OfferLeftOverWork() {
-  store_.sweepStaleLocks();
+  store_.sweepLeftovers();
   for (const RecoveryStore::Orphan& orphan : store_.orphans()) {
     const RecoveryFileResult read = RecoveryStore::read(orphan);
     const Prompter::Answer answer = prompter_.ask(Question(orphan, read), QStringLiteral("Позже"));
@@ -45,8 +45,7 @@ void ProgramRecovery::OfferLeftOverWork() {
     }
     if (answer != Prompter::Answer::Yes) continue;
     if (read.work.failure) {
-      prompter_.showMessage(*read.work.failure);
-      SetAsideDamaged(orphan);
+      SetAsideDamaged(orphan, *read.work.failure);
       continue;
     }
     OpenRecoveredWork(read);
@@ -80,10 +79,17 @@ void ProgramRecovery::OpenRecoveredWork(const RecoveryFileResult& read) {
   }
 }
 
-// A damaged file that cannot be renamed stays and is offered again.
-void ProgramRecovery::SetAsideDamaged(const RecoveryStore::Orphan& orphan) {
+// What is wrong with the file, and the name it is kept under; a damaged file
+// that cannot be renamed stays and is offered again.
+void ProgramRecovery::SetAsideDamaged(const RecoveryStore::Orphan& orphan, UserMessage damage) {
   const RecoveryStore::SetAside aside = RecoveryStore::setAside(orphan);
-  if (!aside.failure) return;
+  if (!aside.failure) {
+    if (!damage.details.empty()) damage.details += '\n';
+    damage.details += "Копия сохранена как «" + aside.path.toStdString() + "».";
+    prompter_.showMessage(damage);
+    return;
+  }
+  prompter_.showMessage(damage);
   prompter_.showMessage(UserMessage::Error(
       "Не удаётся отложить повреждённую копию для восстановления: " + aside.failure->toStdString(),
       orphan.path.toStdString()));

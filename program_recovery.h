@@ -33,15 +33,15 @@ class ProgramRecovery : public QObject {
   RecoveryStore& store() { return store_; }
 
   // "Найдена несохранённая работа [над «имя»] от …. Восстановить?" for each piece of
-  // left-over work, newest first, until one is taken; before that, locks
-  // that no VERSTAK holds any more are swept away.
+  // left-over work, newest first, until one is taken; before that, what
+  // killed runs left in the recovery folder is swept away.
   void OfferLeftOverWork();
 
  private:
   static QString Question(const RecoveryStore::Orphan& orphan, const RecoveryFileResult& read);
   // The work read back, as an unsaved document.
   void OpenRecoveredWork(const RecoveryFileResult& read);
-  void SetAsideDamaged(const RecoveryStore::Orphan& orphan);
+  void SetAsideDamaged(const RecoveryStore::Orphan& orphan, UserMessage damage);
   // "Не удаётся сохранять копию для восстановления: …", not in the middle
   // of a drag over the grid.
   void ReportWriteFailure(const QString& cause);

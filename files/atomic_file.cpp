@@ -196,6 +196,11 @@ Temporary WriteTemporary(int folder, std::string_view bytes, const struct stat* 
 
 }  // namespace
 
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+  const Descriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (opened.valid()) RemoveStaleTemporaries(opened.get(), std::filesystem::absolute(folder));
+}
+
 WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   return WriteFileAtomically(path, bytes, SyncMode::EachWrite);
 }

@@ -42,6 +42,12 @@ enum class SyncMode {
 // milliseconds, so the run syncs once at its end instead of after each file.
 WriteOutcome WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, SyncMode sync);
 
+// The temporary files that killed saves left in `folder`, once a minute old,
+// removed as a save there removes them: for a folder the program writes to
+// at every start, before anything is saved there. A folder that cannot be
+// read is left as it is.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+
 // Everything written so far to the folder's file system on disk, and the
 // folder itself.
 WriteOutcome SyncWritten(const std::filesystem::path& folder);

@@ -109,7 +109,8 @@ std::vector<RecoveryStore::Orphan> RecoveryStore::orphans() const {
   return found;
 }
 
-void RecoveryStore::sweepStaleLocks() const {
+void RecoveryStore::sweepLeftovers() const {
+  RemoveStaleTemporaryFiles(NativePath(folder_));
   const QFileInfoList locks = QDir(folder_).entryInfoList({kPrefix + QStringLiteral("*") + kLockSuffix}, QDir::Files);
   for (const QFileInfo& file : locks) {
     const QString lockPath = file.absoluteFilePath();

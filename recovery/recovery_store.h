@@ -62,9 +62,11 @@ class RecoveryStore {
 
   // Files whose VERSTAK is gone, newest first.
   std::vector<Orphan> orphans() const;
-  // Locks that no VERSTAK holds and no work goes with (a window killed with
-  // nothing unsaved) are removed.
-  void sweepStaleLocks() const;
+  // What killed runs left in the folder removed: locks that no VERSTAK
+  // holds and no work goes with (a window killed with nothing unsaved), and
+  // the temporary files of recovery writes killed before their rename, once
+  // a minute old.
+  void sweepLeftovers() const;
   static RecoveryFileResult read(const Orphan& orphan);
   static void remove(const Orphan& orphan);
   // A damaged file is kept aside under a new name, never deleted.

@@ -3,8 +3,11 @@
 // messages; a file that cannot be opened leaves the empty window.
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <chrono>
+#include <filesystem>
 
 #include "files/open_messages.h"
 #include "files/scanword_file.h"
@@ -18,6 +21,11 @@ namespace {
 
 std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -29,6 +37,33 @@ ScanwordDocument Grid(int width, int height) {
   document.gridHeight = static_cast<std::uint8_t>(height);
   document.cells.at(2, 1).kind = CellKind::Picture;
   return document;
+}
+
+QStringList Temporaries(const QString& folder) {
+  return QDir(folder).entryList({QStringLiteral(".~verstak-*")}, QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// verstak-batch killed at the rename of its save, as a kill between the
+// link and the rename kills it: the full temporary file it leaves, under a
+// name of the writer's own making.
+QStringList SaveArguments(const QString& target) {
+  return {QStringLiteral("save"), QStringLiteral("--grid"), QStringLiteral(VERSTAK_EXAMPLES_DIR "/setki.txt"),
+          QStringLiteral("--definitions"), QStringLiteral(VERSTAK_EXAMPLES_DIR "/opredeleniya.txt"),
+          QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("-o"), target};
+}
+
+QString KilledSave(const QString& folder) {
+  const QStringList before = Temporaries(folder);
+  QProcess save;
+  save.start(QStringLiteral("strace"), QStringList{QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                                   QStringLiteral("-e"),
+                                                   QStringLiteral("inject=rename,renameat,renameat2:signal=SIGKILL"),
+                                                   QStringLiteral(VERSTAK_BATCH_EXECUTABLE)} +
+                                           SaveArguments(folder + QStringLiteral("/killed.skw")));
+  if (!save.waitForFinished(30000)) return {};
+  QStringList left = Temporaries(folder);
+  for (const QString& name : before) left.removeAll(name);
+  return left.size() == 1 ? QDir(folder).filePath(left.front()) : QString();
 }
 
 // The program started as main() starts it: recovery first, then the file.
@@ -110,6 +145,31 @@ class ProgramStartTest : public QObject {
     QVERIFY(started);
     QTRY_COMPARE(int(s.f.document.gridWidth), 4);
     QCOMPARE(s.f.session.name().scanwordFile, QDir(folder.path()).absoluteFilePath(QStringLiteral("a.skw")));
+  }
+
+  // The recovery folder is swept at the start, before any work is saved
+  // there: a temporary a minute old goes, a younger one may be a write under
+  // way and stays.
+  void killedWritesAreSweptFromTheRecoveryFolder() {
+    if (QProcess::execute(QStringLiteral("strace"), {QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                                                     QStringLiteral("true")}) != 0) {
+      QSKIP("strace cannot trace here");
+    }
+    Started s;
+    const QString old = KilledSave(s.recoveryFolder.path());
+    const QString young = KilledSave(s.recoveryFolder.path());
+    QVERIFY(!old.isEmpty() && !young.isEmpty());
+    // The whole file, as a save that is not killed writes it.
+    QTemporaryDir elsewhere;
+    const QString whole = elsewhere.filePath(QStringLiteral("whole.skw"));
+    QCOMPARE(QProcess::execute(QStringLiteral(VERSTAK_BATCH_EXECUTABLE), SaveArguments(whole)), 0);
+    QCOMPARE(Bytes(old), Bytes(whole));
+    std::filesystem::last_write_time(QFile::encodeName(old).toStdString(),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    QVERIFY(s.Start());
+    QTRY_VERIFY(!QFile::exists(old));
+    QVERIFY(QFile::exists(young));
+    QVERIFY(!QFile::exists(s.recoveryFolder.filePath(QStringLiteral("killed.skw"))));
   }
 
   // Not a scanword, not there: Открыть's message, and the empty window.

@@ -18,7 +18,7 @@
 //   restore's ANSWER save: yes, then Ctrl+S before OUT is written
 // restore and type print "memo SLOT TEXT" too: the slot being edited (0 out
 // of clue editing) and the memo's text, its line ends as "|".
-// Messages shown go to stderr. VERSTAK_PROBE_SESSION_ID in the environment
+// Messages shown go to stderr, a second line after " — ", its line ends as "|". VERSTAK_PROBE_SESSION_ID in the environment
 // names the run's recovery file, as a process id named it once.
 
 #include <QApplication>
@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <iostream>
 
@@ -45,7 +46,11 @@ namespace {
 class ScriptedPrompter final : public Prompter {
  public:
   Answer answer = Answer::No;
-  void showMessage(const UserMessage& message) override { std::cerr << "message: " << message.text << std::endl; }
+  void showMessage(const UserMessage& message) override {
+    std::string details = message.details;
+    std::ranges::replace(details, '\n', '|');
+    std::cerr << "message: " << message.text << (details.empty() ? "" : " — " + details) << std::endl;
+  }
   QString openFileName(const QString&, const QString&) override { return {}; }
   QString saveAs;
   QString saveFileName(const QString&, const QString&, bool, QString*, const QString&) override {

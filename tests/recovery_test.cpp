@@ -174,8 +174,13 @@ class RecoveryTest : public QObject {
     QVERIFY(restore.process.waitForFinished());
     const QString said = restore.errors();
     QCOMPARE(said.count(QStringLiteral("question: Найдена несохранённая работа")), 2);
-    QVERIFY2(said.contains(QStringLiteral("message:  Это не файл сканворда! ")), qPrintable(said));
-    QCOMPARE(Files(folder.path(), QStringLiteral("повреждён-*.skw")).size(), 1);
+    // The message names the file the damaged copy is kept as.
+    const QStringList kept = Files(folder.path(), QStringLiteral("повреждён-*.skw"));
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(said.contains(QStringLiteral("message:  Это не файл сканворда!  — Копия сохранена как «%1».")
+                               .arg(folder.filePath(kept.front()))),
+             qPrintable(said));
+    QCOMPARE(Bytes(folder.filePath(kept.front())), QByteArray("not a scanword file"));
     QCOMPARE(Bytes(folder.filePath(QStringLiteral("restored.skw"))), Bytes(folder.filePath(QStringLiteral("two.skw"))));
 
     Probe refuse;
