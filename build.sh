@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core strace
           qt6-translations-l10n qt6-pdf-dev fonts-paratype libhpdf-dev libfontconfig-dev poppler-utils libxml2-utils
           qt6-svg-dev desktop-file-utils man-db ghostscript zlib1g-dev liblemon-dev libhyphen-dev hyphen-ru
-          libharfbuzz-bin fonts-dejavu-extra)
+          libharfbuzz-bin fonts-dejavu-extra dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

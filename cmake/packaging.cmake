@@ -1,7 +1,7 @@
 # `cmake --install`: both programs, the desktop entry, the icon, the type of
-# scanword files and the manual page of verstak-batch. `cpack -G DEB` makes a
-# Debian package of the same files, its library dependencies worked out by
-# dpkg-shlibdeps.
+# scanword files, the manual pages, and the copyright and change log that a
+# Debian package carries. `cpack -G DEB` makes a Debian package of the same
+# files, its library dependencies worked out by dpkg-shlibdeps.
 include(GNUInstallDirs)
 
 install(TARGETS verstak verstak-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -9,17 +9,50 @@ install(FILES data/verstak.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applicat
 install(FILES data/verstak.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/verstak.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
-# Debian keeps manual pages compressed; -n leaves out the time stamp so that
-# the page is the same from build to build.
+# The package's maintainer is whoever builds it, named as Debian's own tools
+# name them (DEBFULLNAME, DEBEMAIL), else by the checkout's git identity.
+set(verstak_maintainer "")
+if(DEFINED ENV{DEBEMAIL})
+  set(verstak_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+  execute_process(COMMAND git config user.name WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    OUTPUT_VARIABLE verstak_git_name OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  execute_process(COMMAND git config user.email WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    OUTPUT_VARIABLE verstak_git_mail OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  if(verstak_git_name AND verstak_git_mail)
+    set(verstak_maintainer "${verstak_git_name} <${verstak_git_mail}>")
+  endif()
+endif()
+if(NOT verstak_maintainer)
+  set(verstak_maintainer "VERSTAK <verstak@localhost>")
+  message(STATUS "Package maintainer unknown (no DEBEMAIL, no git identity): ${verstak_maintainer}")
+endif()
+set(VERSTAK_PACKAGE_MAINTAINER "${verstak_maintainer}" CACHE STRING "Maintainer field of the .deb and its change log")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VERSTAK_PACKAGE_MAINTAINER}")
+set(VERSTAK_MAINTAINER "${VERSTAK_PACKAGE_MAINTAINER}")
+
+# Debian keeps manual pages and change logs compressed; -n leaves out the
+# time stamp so that the file is the same from build to build.
 find_program(VERSTAK_GZIP gzip REQUIRED)
-set(verstak_man_page ${CMAKE_CURRENT_BINARY_DIR}/verstak-batch.1.gz)
-add_custom_command(OUTPUT ${verstak_man_page}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/cli/verstak-batch.1 ${CMAKE_CURRENT_BINARY_DIR}/verstak-batch.1
-  COMMAND ${VERSTAK_GZIP} -9 -n -f ${CMAKE_CURRENT_BINARY_DIR}/verstak-batch.1
-  DEPENDS ${PROJECT_SOURCE_DIR}/cli/verstak-batch.1
-  VERBATIM)
-add_custom_target(verstak_man_page ALL DEPENDS ${verstak_man_page})
-install(FILES ${verstak_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+function(verstak_gzipped source name)
+  set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/packaged/${name}.gz)
+  add_custom_command(OUTPUT ${gzipped}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${CMAKE_CURRENT_BINARY_DIR}/packaged/${name}
+    COMMAND ${VERSTAK_GZIP} -9 -n -f ${CMAKE_CURRENT_BINARY_DIR}/packaged/${name}
+    DEPENDS ${source}
+    VERBATIM)
+  set(verstak_gzipped ${gzipped} PARENT_SCOPE)
+endfunction()
+verstak_gzipped(${PROJECT_SOURCE_DIR}/cli/verstak-batch.1 verstak-batch.1)
+set(verstak_man_pages ${verstak_gzipped})
+verstak_gzipped(${PROJECT_SOURCE_DIR}/data/verstak.1 verstak.1)
+list(APPEND verstak_man_pages ${verstak_gzipped})
+configure_file(data/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/changelog @ONLY)
+verstak_gzipped(${CMAKE_CURRENT_BINARY_DIR}/changelog changelog)
+set(verstak_changelog ${verstak_gzipped})
+add_custom_target(verstak_man_page ALL DEPENDS ${verstak_man_pages} ${verstak_changelog})
+install(FILES ${verstak_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES data/copyright ${verstak_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME verstak)
 set(CPACK_PACKAGE_VENDOR "VERSTAK")
@@ -35,7 +68,6 @@ verstak-batch does the same from the command line. The interface is Russian.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "VERSTAK <verstak@localhost>" CACHE STRING "Maintainer field of the .deb")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The clues' default face and the Russian hyphenation patterns, which the print
