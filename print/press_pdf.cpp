@@ -1,5 +1,6 @@
 #include "print/press_pdf.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +14,19 @@ namespace verstak {
 namespace {
 
 constexpr double kPointsPerMillimetre = 72 / 25.4;
+// libhpdf writes no number beyond this, so no page side either.
+constexpr double kLargestPageSide = HPDF_LIMIT_MAX_REAL / kPointsPerMillimetre;  // mm
+
+// "Страница 12000,0 × 300,0 мм больше, чем можно записать в PDF: не больше 11559 мм по каждой стороне"
+UserMessage PageTooLarge(const PressPage& page) {
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "Страница %.1f × %.1f мм больше, чем можно записать в PDF: не больше %d мм по каждой стороне",
+                page.mediaWidth, page.mediaHeight, static_cast<int>(kLargestPageSide));
+  std::string said = text;
+  for (std::size_t comma = said.find('.'); comma != std::string::npos; comma = said.find('.', comma)) said[comma] = ',';
+  return UserMessage::Error(said);
+}
 
 // Points to a thousandth, without trailing zeros, and a blank.
 void AppendNumber(std::string& out, double value) {
@@ -203,6 +217,11 @@ std::string PressPdf::cropMarkContent(const PressPage& page) const {
 
 bool PressPdf::addPage(const PressPage& page, std::span<const PlacedDrawing> drawings) {
   if (failure_ || document_.failed()) return false;
+  // Said before libhpdf fails on it, which would look like the font's failure.
+  if (std::max(page.mediaWidth, page.mediaHeight) > kLargestPageSide) {
+    failure_ = PageTooLarge(page);
+    return false;
+  }
   HPDF_Page pdfPage = HPDF_AddPage(document_.get());
   if (pdfPage == nullptr) return false;
   // The page's boxes are in 1/32 pt already (see PageAroundTrim).

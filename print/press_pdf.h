@@ -28,8 +28,9 @@ class PressPdf {
   // the drawings placed on it. False once anything failed.
   bool addPage(const PressPage& page, std::span<const PlacedDrawing> drawings);
 
-  // The file; a failure names the font, or the printing condition that
-  // has neither a registry entry nor a profile. Nothing may be added after.
+  // The file; a failure names the font, a page larger than PDF can hold,
+  // or the printing condition that has neither a registry entry nor a
+  // profile. Nothing may be added after.
   PrintBytes finish();
 
  private:

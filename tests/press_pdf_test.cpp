@@ -463,6 +463,38 @@ TEST_F(PressPdfTest, PaperSizeCentresThePuzzle) {
   EXPECT_TRUE(refused.bytes.empty());
 }
 
+// A page is as large as libhpdf can write its numbers, 32767 pt (11559.5
+// mm) a side; one larger is said as the page's fault, never the font's.
+TEST_F(PressPdfTest, APageTooLargeForPdfIsSaidAsSuch) {
+  const ScanwordDocument doc = RichGrid();
+  PressSettings press = Dated();
+  press.bleed = 0;
+  struct Case {
+    PaperSize paper;
+    bool written;
+  };
+  for (const Case& c : {Case{{11559, 300}, true}, Case{{300, 11559}, true}, Case{{11560, 300}, false},
+                        Case{{300, 11560}, false}, Case{{20000, 20000}, false}}) {
+    press.paper = c.paper;
+    const PrintBytes made = PrintWriter(doc, {}, {}, DefaultFont(), press).pdf({}, "x");
+    SCOPED_TRACE(std::to_string(c.paper.width) + " x " + std::to_string(c.paper.height));
+    if (c.written) {
+      ASSERT_FALSE(made.failure) << made.failure->text;
+      const std::vector<double> media = Box(File(made.bytes).pages().at(0), "MediaBox");
+      EXPECT_NEAR(media[2] - media[0], c.paper.width * kPoints, 0.04);
+      continue;
+    }
+    ASSERT_TRUE(made.failure);
+    char size[64];
+    std::snprintf(size, sizeof size, "%.1f × %.1f", c.paper.width, c.paper.height);
+    std::string expected = std::string("Страница ") + size +
+                           " мм больше, чем можно записать в PDF: не больше 11559 мм по каждой стороне";
+    std::replace(expected.begin(), expected.begin() + 40, '.', ',');
+    EXPECT_EQ(made.failure->text, expected);
+    EXPECT_TRUE(made.bytes.empty());
+  }
+}
+
 // The same input, the same bytes; another date changes the two dates only.
 TEST_F(PressPdfTest, SameBytesAndTheDateChangesOnlyTheDates) {
   const std::string first = Pdf(RichGrid(), Dated()), second = Pdf(RichGrid(), Dated());
