@@ -271,7 +271,7 @@ void GridView::PaintScaled(QPainter& painter, const QRect& area) {
   if (!canvas_.rect().contains(source)) return;
   painter.save();
   painter.setClipRect(area);
-  painter.drawImage(cells.topLeft(), ScaledPicture(canvas_.copy(source), cellWidth, editor_.cellPixelWidth));
+  painter.drawImage(cells.topLeft(), ScaledPicture(canvas_, source, cellWidth, editor_.cellPixelWidth));
   painter.restore();
 }
 

@@ -1,80 +1,118 @@
 #include "editor/picture_scaling.h"
 
 #include <QImage>
+#include <QRect>
+#include <algorithm>
 #include <vector>
 
 namespace verstak {
 namespace {
 
-// What one result pixel takes from one picture pixel along an axis, in units
-// that make a picture pixel `to` long and a result pixel `from`: the overlap
-// of [i*to, (i+1)*to) with [j*from, (j+1)*from). A pixel's shares add up to
-// `from`.
-struct Share {
-  int source;
-  int weight;
+// What one result pixel takes from the picture's pixels along an axis, in
+// units that make a picture pixel `to` long and a result pixel `from`: the
+// overlaps of [i*to, (i+1)*to) with [j*from, (j+1)*from), adding up to
+// `from`. A result pixel overlaps at most three picture pixels (the cell of
+// 40 shrinks to 20 at the least).
+struct Shares {
+  static constexpr int kMost = 3;
+  int first = 0;  // the first picture pixel
+  int count = 0;
+  int weight[kMost] = {};
 };
 
-std::vector<std::vector<Share>> Shares(int resultLength, int to, int from) {
-  std::vector<std::vector<Share>> shares(static_cast<std::size_t>(resultLength));
+std::vector<Shares> SharesAlong(int start, int resultLength, int to, int from) {
+  std::vector<Shares> shares(static_cast<std::size_t>(resultLength));
   for (int j = 0; j < resultLength; ++j) {
-    const int start = j * from;
-    const int end = start + from;
-    for (int i = start / to; i * to < end; ++i) {
-      const int weight = std::min(end, (i + 1) * to) - std::max(start, i * to);
-      if (weight > 0) shares[static_cast<std::size_t>(j)].push_back({i, weight});
+    Shares& share = shares[static_cast<std::size_t>(j)];
+    const int begin = j * from;
+    const int end = begin + from;
+    share.first = start + begin / to;
+    for (int i = begin / to; i * to < end && share.count < Shares::kMost; ++i) {
+      share.weight[share.count++] = std::min(end, (i + 1) * to) - std::max(begin, i * to);
     }
   }
   return shares;
 }
 
-QImage AreaMean(const QImage& picture, int to, int from) {
-  const int width = picture.width() * to / from;
-  const int height = picture.height() * to / from;
-  const auto across = Shares(width, to, from);
-  const auto down = Shares(height, to, from);
+QImage AreaMean(const QImage& picture, const QRect& area, int to, int from) {
+  const int width = area.width() * to / from;
+  const int height = area.height() * to / from;
+  const std::vector<Shares> across = SharesAlong(area.left(), width, to, from);
+  const std::vector<Shares> down = SharesAlong(area.top(), height, to, from);
   QImage result(width, height, QImage::Format_RGB32);
-  // One row of the picture's columns merged, three channels a pixel.
-  std::vector<int> merged(static_cast<std::size_t>(width) * 3);
+  // Per result column and channel, the weighted sum over the rows so far.
   std::vector<int> sum(static_cast<std::size_t>(width) * 3);
   const int total = from * from;
   for (int y = 0; y < height; ++y) {
     std::fill(sum.begin(), sum.end(), 0);
-    for (const Share& row : down[static_cast<std::size_t>(y)]) {
-      const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(row.source));
-      for (int x = 0; x < width; ++x) {
-        int r = 0, g = 0, b = 0;
-        for (const Share& column : across[static_cast<std::size_t>(x)]) {
-          const QRgb pixel = line[column.source];
-          r += qRed(pixel) * column.weight;
-          g += qGreen(pixel) * column.weight;
-          b += qBlue(pixel) * column.weight;
+    const Shares& rows = down[static_cast<std::size_t>(y)];
+    for (int r = 0; r < rows.count; ++r) {
+      const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(rows.first + r));
+      const int rowWeight = rows.weight[r];
+      int* at = sum.data();
+      for (const Shares& columns : across) {
+        int red = 0, green = 0, blue = 0;
+        for (int c = 0; c < columns.count; ++c) {
+          const QRgb pixel = line[columns.first + c];
+          red += qRed(pixel) * columns.weight[c];
+          green += qGreen(pixel) * columns.weight[c];
+          blue += qBlue(pixel) * columns.weight[c];
         }
-        int* at = &sum[static_cast<std::size_t>(x) * 3];
-        at[0] += r * row.weight;
-        at[1] += g * row.weight;
-        at[2] += b * row.weight;
+        at[0] += red * rowWeight;
+        at[1] += green * rowWeight;
+        at[2] += blue * rowWeight;
+        at += 3;
       }
     }
     auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const int* at = &sum[static_cast<std::size_t>(x) * 3];
+    const int* at = sum.data();
+    for (int x = 0; x < width; ++x, at += 3) {
       out[x] = qRgb((at[0] + total / 2) / total, (at[1] + total / 2) / total, (at[2] + total / 2) / total);
     }
   }
   return result;
 }
 
-QImage Nearest(const QImage& picture, int to, int from) {
-  const int width = picture.width() * to / from;
-  const int height = picture.height() * to / from;
-  // The centre of result pixel j lies at (2j + 1) / 2 result pixels.
+// The same when a result pixel is exactly `block` x `block` picture pixels
+// (50 %), without weights: the zoom most used for a whole large grid.
+QImage BlockMean(const QImage& picture, const QRect& area, int block) {
+  const int width = area.width() / block;
+  const int height = area.height() / block;
+  QImage result(width, height, QImage::Format_RGB32);
+  const int total = block * block;
+  std::vector<int> sum(static_cast<std::size_t>(width) * 3);
+  for (int y = 0; y < height; ++y) {
+    std::fill(sum.begin(), sum.end(), 0);
+    for (int r = 0; r < block; ++r) {
+      const auto* pixel = reinterpret_cast<const QRgb*>(picture.constScanLine(area.top() + y * block + r)) + area.left();
+      int* at = sum.data();
+      for (int x = 0; x < width; ++x, at += 3) {
+        for (int c = 0; c < block; ++c, ++pixel) {
+          at[0] += qRed(*pixel);
+          at[1] += qGreen(*pixel);
+          at[2] += qBlue(*pixel);
+        }
+      }
+    }
+    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+    const int* at = sum.data();
+    for (int x = 0; x < width; ++x, at += 3) {
+      out[x] = qRgb((at[0] + total / 2) / total, (at[1] + total / 2) / total, (at[2] + total / 2) / total);
+    }
+  }
+  return result;
+}
+
+QImage Nearest(const QImage& picture, const QRect& area, int to, int from) {
+  const int width = area.width() * to / from;
+  const int height = area.height() * to / from;
+  // The centre of result pixel j lies (2j + 1) / 2 result pixels in.
   const auto under = [&](int j) { return ((2 * j + 1) * from) / (2 * to); };
   std::vector<int> columns(static_cast<std::size_t>(width));
-  for (int x = 0; x < width; ++x) columns[static_cast<std::size_t>(x)] = under(x);
+  for (int x = 0; x < width; ++x) columns[static_cast<std::size_t>(x)] = area.left() + under(x);
   QImage result(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(under(y)));
+    const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(area.top() + under(y)));
     auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
     for (int x = 0; x < width; ++x) out[x] = line[columns[static_cast<std::size_t>(x)]];
   }
@@ -83,8 +121,9 @@ QImage Nearest(const QImage& picture, int to, int from) {
 
 }  // namespace
 
-QImage ScaledPicture(const QImage& picture, int to, int from) {
-  return to < from ? AreaMean(picture, to, from) : Nearest(picture, to, from);
+QImage ScaledPicture(const QImage& picture, const QRect& area, int to, int from) {
+  if (to >= from) return Nearest(picture, area, to, from);
+  return from % to == 0 ? BlockMean(picture, area, from / to) : AreaMean(picture, area, to, from);
 }
 
 }  // namespace verstak

@@ -8,10 +8,11 @@
 // scaled with its neighbours.
 
 class QImage;
+class QRect;
 
 namespace verstak {
 
-// `picture` in Format_RGB32; its sides multiples of `from`.
-QImage ScaledPicture(const QImage& picture, int to, int from);
+// `area` of `picture` (Format_RGB32), its sides multiples of `from`.
+QImage ScaledPicture(const QImage& picture, const QRect& area, int to, int from);
 
 }  // namespace verstak
