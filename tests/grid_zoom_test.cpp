@@ -3,6 +3,7 @@
 // by a reference written here from what scaling means.
 
 #include <QPaintEvent>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QtTest>
@@ -237,6 +238,35 @@ class GridZoomTest : public QObject {
     const QImage shown = onScreen();
     QCOMPARE(ScaledFaithfully(shown, view.canvas(), percent, cells, tolerance), QString());
     QCOMPARE(shown, view.grab().toImage().copy(QRect(QPoint(0, 0), cells)));
+  }
+
+  // While clues are edited the memo has the focus: the chords zoom from
+  // there too and type nothing, and a click on a clue cell at 150 % still
+  // chooses that clue.
+  void inClueEditingTheMemoZoomsAndClicksChooseClues() {
+    ProgramFixture f;
+    QVERIFY(f.Start());
+    editing::NewGrid(f, 20, 20);
+    f.document.cells.at(1, 1).kind = CellKind::Clue;
+    f.document.cells.at(5, 3).kind = CellKind::Clue;
+    f.main.gridView().RepaintGrid();
+    QTest::mouseClick(editing::Button(f, QStringLiteral("Button6")), Qt::LeftButton);
+    QCOMPARE(f.editor.mode, EditorMode::ClueEditing);
+    QPlainTextEdit& memo = f.main.memo();
+    memo.setFocus();
+    const QString before = memo.toPlainText();
+    QTest::keyClick(&memo, Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(&memo, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(f.editor.zoomPercent, 150);
+    QCOMPARE(memo.toPlainText(), before);
+    const int slotOfFirst = f.editor.currentSlot;
+    QTest::mouseClick(&f.main.gridView(), Qt::LeftButton, Qt::NoModifier, QPoint(4 * 60 + 59, 2 * 60 + 30));
+    QCOMPARE(f.editor.selectedCellX, 5);
+    QCOMPARE(f.editor.selectedCellY, 3);
+    QVERIFY(f.editor.currentSlot != slotOfFirst);
+    QTest::keyClick(&memo, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(f.editor.zoomPercent, 100);
+    QCOMPARE(memo.toPlainText(), before);
   }
 
   // Back at the cells' own size the window shows the kept picture itself,
