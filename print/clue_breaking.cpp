@@ -15,17 +15,6 @@ constexpr int kLettersEachSide = 2;
 
 bool IsLowerCyrillic(unsigned char byte) { return byte >= 0xE0 || byte == 0xB8; }
 
-// A line's bytes as printed, its runs of blanks one blank, none at its ends.
-std::string Tidied(std::string_view line) {
-  std::string tidy;
-  for (const char c : PrintableText(line)) {
-    if (c == ' ' && (tidy.empty() || tidy.back() == ' ')) continue;
-    tidy += c;
-  }
-  if (!tidy.empty() && tidy.back() == ' ') tidy.pop_back();
-  return tidy;
-}
-
 }  // namespace
 
 const std::vector<int>& WordHyphenation::points(const std::string& word) {
@@ -47,7 +36,7 @@ ClueRun::ClueRun(const DefinitionText& clue, const TypesetFont& font, bool kerne
 void ClueRun::join(const DefinitionText& clue, std::vector<int>& joints) {
   bool softEnd = false;  // the line before ended in a soft hyphen, at the last joint
   for (int number = 1; number <= kDefinitionLines; ++number) {
-    const std::string line = Tidied(clue.line(number).text());
+    const std::string line = SetLineText(clue.line(number).text());
     if (line.empty()) continue;
     if (!text_.empty() && !softEnd) {
       const bool hyphenated = text_.size() >= 2 && text_.back() == '-' &&

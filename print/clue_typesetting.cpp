@@ -15,7 +15,7 @@ constexpr double kTolerance = 1e-9;
 // A stored line as printed: a soft hyphen never shows, but one ending the
 // line is where the compiler hyphenated, so it prints as a hyphen.
 std::string StoredText(std::string_view line) {
-  std::string text = PrintableText(line);
+  std::string text = SetLineText(line);
   const bool hyphenAtEnd = !text.empty() && text.back() == '\xAD';
   std::erase(text, '\xAD');
   if (hyphenAtEnd) text += '-';

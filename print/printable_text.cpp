@@ -16,4 +16,14 @@ std::string PrintableText(std::string_view cp1251) {
   return text;
 }
 
+std::string SetLineText(std::string_view cp1251) {
+  std::string text;
+  for (const char c : PrintableText(cp1251)) {
+    if (c == ' ' && (text.empty() || text.back() == ' ')) continue;
+    text += c;
+  }
+  if (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
 }  // namespace verstak

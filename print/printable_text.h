@@ -12,4 +12,8 @@ namespace verstak {
 // cp1251 leaves unassigned) are dropped. Everything else stays cp1251.
 std::string PrintableText(std::string_view cp1251);
 
+// A clue line as set: printable, its runs of blanks one blank, none at its
+// ends (they would only push the line off its centre).
+std::string SetLineText(std::string_view cp1251);
+
 }  // namespace verstak

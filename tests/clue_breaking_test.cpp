@@ -229,6 +229,31 @@ TEST(ClueBreaking, KeepsTheStoredLinesWhenTheyFit) {
   EXPECT_EQ(Utf8Lines(broken), (std::vector<std::string>{"Ядовитая", "змея"}));
 }
 
+// Blanks the compiler left around and between words are not set: each line
+// holds single blanks only, none at its ends, and is as wide as the font
+// file makes those bytes.
+TEST(ClueBreaking, StrayBlanksAreNotSet) {
+  const TypesetSettings typeset = Unkerned();
+  const struct {
+    std::vector<std::string> stored;
+    std::vector<std::string> set;
+  } cases[] = {
+      {{"Кот "}, {"Кот"}},
+      {{"  Кот"}, {"Кот"}},
+      {{"Кот  ", " лес "}, {"Кот", "лес"}},
+      {{"Ядовитая   змея  "}, {"Ядовитая змея"}},
+  };
+  for (const auto& c : cases) {
+    DefinitionText clue;
+    for (std::size_t i = 0; i < c.stored.size(); ++i) clue.line(static_cast<int>(i) + 1).assign(Utf8ToCp1251(c.stored[i]));
+    const PageBox wide{0, 0, 60, 20};
+    const TextBlock block = SetClue(clue, wide, false, typeset, DefaultFont());
+    ASSERT_EQ(Utf8Lines(block), c.set) << c.stored[0];
+    for (const SetLine& line : block.lines)
+      EXPECT_NEAR(line.width, ReferenceWidth(line.text, block.size), 1e-6) << Cp1251ToUtf8(line.text);
+  }
+}
+
 // The compiler's hyphen at a line's end joins the word again; a soft hyphen
 // only offers a point and never prints; a hyphen of the text is a point
 // where nothing is added.
