@@ -12,7 +12,9 @@
 #include "settings/apply_settings.h"
 #include "files/open_messages.h"
 #include "files/puzzle_number_set.h"
+#include "print/answer_key.h"
 #include "print/output_condition.h"
+#include "print/output_formats.h"
 
 namespace verstak::batch {
 namespace {
@@ -91,8 +93,6 @@ constexpr Named<CorelVersion> kTargets[] = {
     {"7", CorelVersion::Draw7}, {"9", CorelVersion::Draw9}, {"10", CorelVersion::Draw10}};
 constexpr Named<LayerMode> kLayouts[] = {
     {"one", LayerMode::OneLayer}, {"separate", LayerMode::SeparatelyOnOneLayer}, {"layers", LayerMode::ByLayers}};
-constexpr Named<OutputFormat> kFormats[] = {
-    {"csc", OutputFormat::Csc}, {"pdf", OutputFormat::Pdf}, {"svg", OutputFormat::Svg}};
 constexpr Named<bool PassChoices::*> kPasses[] = {
     {"text", &PassChoices::text},          {"arrows", &PassChoices::arrows},
     {"empty", &PassChoices::emptySquares}, {"full", &PassChoices::fullSquares},
@@ -331,14 +331,25 @@ Problem TakeSettings(const RawArguments& raw, PrintSettings& settings) {
   return std::nullopt;
 }
 
-// A number of the typesetting options, with a decimal point or comma.
+// A number of the typesetting options, with a decimal point or comma, from
+// `lowest` to `highest`.
 struct NumberRange {
   std::string_view option;
   double lowest;
   double highest;
-  bool aboveLowest;           // lowest itself is refused
-  std::string_view expected;  // what the message asks for
+  std::string_view what;  // what the message asks for, before its range
 };
+
+// 0,05 or 1000: as the message writes it, at most two decimals.
+std::string RangeEnd(double number) {
+  char digits[32];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::fixed, 2).ptr;
+  std::string text(digits, end);
+  while (text.ends_with('0')) text.pop_back();
+  if (text.ends_with('.')) text.pop_back();
+  std::ranges::replace(text, '.', ',');
+  return text;
+}
 
 Problem TakeNumberIn(const RawArguments& raw, const NumberRange& range, double& value) {
   const std::string* text = raw.value(range.option);
@@ -348,25 +359,29 @@ Problem TakeNumberIn(const RawArguments& raw, const NumberRange& range, double& 
   double number = 0;
   const char* const end = typed.data() + typed.size();
   const auto [stop, error] = std::from_chars(typed.data(), end, number);
-  const bool inRange = (range.aboveLowest ? number > range.lowest : number >= range.lowest) && number <= range.highest;
+  const bool inRange = number >= range.lowest && number <= range.highest;
   if (typed.empty() || error != std::errc{} || stop != end || !std::isfinite(number) || !inRange) {
-    return std::string(range.option) + ": " + std::string(range.expected) + ", а не " + *text;
+    return std::string(range.option) + ": " + std::string(range.what) + " от " + RangeEnd(range.lowest) + " до " +
+           RangeEnd(range.highest) + ", а не " + *text;
   }
   value = number;
   return std::nullopt;
 }
+
+constexpr NumberRange kAnswerCellRange{"--answer-cell", kSmallestAnswerCell, kLargestAnswerCell, "клетка в мм"};
 
 Problem TakeTypeset(const RawArguments& raw, TypesetSettings& typeset) {
   if (const std::string* font = raw.value("--font")) {
     if (font->empty()) return "--font: нужно название шрифта или путь к файлу .ttf";
     typeset.font = *font;
   }
+  using L = TypesetLimits;
   const NumberRange ranges[] = {
-      {"--font-size", 0, 100, true, "размер в пунктах больше 0 и не больше 100"},
-      {"--min-font-size", 0, 100, true, "размер в пунктах больше 0 и не больше 100"},
-      {"--line-spacing", 0.5, 5, false, "число от 0,5 до 5"},
-      {"--margin", 0, 1000, false, "поле в мм от 0 до 1000"},
-      {"--line-width", 0, 5, true, "толщина в мм больше 0 и не больше 5"},
+      {"--font-size", L::kSmallestSize, L::kLargestSize, "размер в пунктах"},
+      {"--min-font-size", L::kSmallestSize, L::kLargestSize, "размер в пунктах"},
+      {"--line-spacing", L::kSmallestSpacing, L::kLargestSpacing, "число"},
+      {"--margin", 0, L::kWidestMargin, "поле в мм"},
+      {"--line-width", L::kThinnestLine, L::kThickestLine, "толщина в мм"},
   };
   double* values[] = {&typeset.size, &typeset.minimumSize, &typeset.lineSpacing, &typeset.pageMargin,
                       &typeset.lineWidth};
@@ -410,7 +425,7 @@ std::optional<PaperSize> PaperOf(std::string_view text) {
 
 Problem TakePress(const RawArguments& raw, Options& options) {
   PressSettings& press = options.press;
-  if (Problem problem = TakeNumberIn(raw, {"--bleed", 0, 50, false, "выпуск в мм от 0 до 50"}, press.bleed))
+  if (Problem problem = TakeNumberIn(raw, {"--bleed", 0, 50, "выпуск в мм"}, press.bleed))
     return problem;
   press.cropMarks = raw.has("--marks");
   // A book's pages are A4 unless asked otherwise.
@@ -434,8 +449,8 @@ Problem TakePress(const RawArguments& raw, Options& options) {
 
 Problem TakeFormat(const RawArguments& raw, Options& options) {
   if (const std::string* format = raw.value("--format")) {
-    options.format = Lookup<OutputFormat>(kFormats, *format);
-    if (!options.format) return "--format: csc, pdf или svg, а не " + *format;
+    options.format = FormatOfExtension(*format);
+    if (!options.format) return "--format: " + FormatWords() + ", а не " + *format;
   }
   options.fit = raw.has("--fit");
   options.strictFit = raw.has("--strict-fit");
@@ -446,13 +461,12 @@ Problem TakeFormat(const RawArguments& raw, Options& options) {
 Problem TakeAnswers(const RawArguments& raw, Options& options) {
   options.answers = raw.has("--answers");
   options.withAnswers = raw.has("--with-answers");
-  if (Problem problem = TakeNumberIn(raw, {"--answer-cell", 1, 50, false, "клетка в мм от 1 до 50"}, options.answerCell))
-    return problem;
+  if (Problem problem = TakeNumberIn(raw, kAnswerCellRange, options.answerCell)) return problem;
   if (options.answers && options.withAnswers) return "--answers и --with-answers не указываются вместе";
-  const OutputFormat format = options.outputFormat();
-  if ((options.answers || options.withAnswers) && format == OutputFormat::Csc)
+  const OutputKind& format = OutputOf(options.outputFormat());
+  if ((options.answers || options.withAnswers) && !format.answerKey)
     return "ключ ответов пишется в PDF или SVG, а не в макрос";
-  if (options.withAnswers && format != OutputFormat::Pdf) return "--with-answers добавляет страницу только к PDF";
+  if (options.withAnswers && !format.pages) return "--with-answers добавляет страницу только к PDF";
   return std::nullopt;
 }
 
@@ -460,12 +474,8 @@ Problem TakeAnswers(const RawArguments& raw, Options& options) {
 
 OutputFormat Options::outputFormat() const {
   if (format) return *format;
-  if (input.everyPuzzle) return OutputFormat::Csc;
-  std::string extension = output.extension().string();
-  std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (extension == ".pdf") return OutputFormat::Pdf;
-  if (extension == ".svg") return OutputFormat::Svg;
-  return OutputFormat::Csc;
+  if (input.everyPuzzle) return OutputFormat::Macro;
+  return FormatOfFileName(output).value_or(OutputFormat::Macro);
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
@@ -496,7 +506,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
   if (!problem) problem = TakePress(raw, options);
   if (!problem) problem = TakeFormat(raw, options);
   if (!problem && options.command != Command::Book) problem = TakeAnswers(raw, options);
-  if (!problem && options.command == Command::Book) problem = TakeNumberIn(raw, {"--answer-cell", 1, 50, false, "клетка в мм от 1 до 50"}, options.answerCell);
+  if (!problem && options.command == Command::Book) problem = TakeNumberIn(raw, kAnswerCellRange, options.answerCell);
   if (problem) return UsageError{std::move(*problem)};
   return options;
 }

@@ -11,6 +11,7 @@
 #include "files/open_files.h"
 #include "files/puzzle_number_set.h"
 #include "print/answer_key.h"
+#include "print/output_formats.h"
 #include "print/press_settings.h"
 #include "print/typeset_settings.h"
 #include "settings/print_settings.h"
@@ -19,9 +20,6 @@
 namespace verstak::batch {
 
 enum class Command { Export, Save, Check, Info, Book, Rebreak, Markup };
-
-// What export writes: the CorelDRAW macro, or the print output.
-enum class OutputFormat { Csc, Pdf, Svg };
 
 // Where the document comes from, as the open dialog chooses: puzzle `number`
 // from a grid file and/or a definitions file, or a scanword file, which wins
@@ -70,7 +68,7 @@ struct Options {
   bool markup = false;  // book --markup: each puzzle marked up automatically first
   double answerCell = kDefaultAnswerCell;  // --answer-cell: the key's cell in mm
 
-  // --format, else for one file the extension of -o (.pdf, .svg), else the macro.
+  // --format, else for one file the extension of -o, else the macro.
   OutputFormat outputFormat() const;
 };
 

@@ -51,7 +51,7 @@ int ExportOne(const Options& options, const PuzzleOutput& output, const Scanword
               Streams streams) {
   const int number = options.input.number;
   const bool toOutput = IsStandardOutput(options.output);
-  const PuzzleWritten written =
+  const OutputMade written =
       toOutput ? output.make(document, number) : output.write(document, options.output, number);
   if (written.failure) return Fail({*written.failure}, streams);
   if (toOutput && !output.refuses(written) &&

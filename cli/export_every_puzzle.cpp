@@ -92,7 +92,7 @@ int ExportEveryPuzzle(const Options& options, Streams streams) {
     if (failures.empty()) {
       reads.applyTo(document);
       // Synced once for the whole run, at its end.
-      PuzzleWritten made = output->make(document, number);
+      OutputMade made = output->make(document, number);
       const std::string puzzle = "№ " + std::to_string(number) + ": ";
       for (const std::string& fault : made.faults)
         bar.print(puzzle + (made.refused ? fault : WarningLine(fault)));

@@ -1,6 +1,7 @@
 #pragma once
-// What export writes for one document: the CorelDRAW macro, or the PDF or
-// the SVG with its clues typeset, whose clues that do not fit are counted.
+// What export writes for one document, in the format of the options, through
+// the table of outputs: the macro, or the PDF or the SVG with its clues
+// typeset (or the answer key), whose clues that do not fit are counted.
 
 #include <filesystem>
 #include <optional>
@@ -10,19 +11,10 @@
 
 #include "cli/batch_options.h"
 #include "document/scanword_document.h"
+#include "print/output_formats.h"
 #include "print/typeset_font.h"
 
 namespace verstak::batch {
-
-struct PuzzleWritten {
-  Failure failure;
-  int notFitting = 0;  // clues set at the minimum size and still too large
-  std::string bytes;   // what make() made; write() leaves it empty
-  // What keeps a PDF or SVG from the press (see PressFaults): warnings, or
-  // with --strict the reasons it was not made (`refused`).
-  std::vector<std::string> faults;
-  bool refused = false;
-};
 
 class PuzzleOutput {
  public:
@@ -31,18 +23,20 @@ class PuzzleOutput {
   static std::optional<PuzzleOutput> Prepare(const Options& options, std::vector<UserMessage>& failures);
 
   OutputFormat format() const { return format_; }
-  // "csc", "pdf" or "svg": the extension of the files of export --all.
-  std::string_view extension() const;
+  // The extension of the files of export --all.
+  std::string_view extension() const { return OutputOf(format_).extension; }
 
   // `number` is the puzzle's: the print output's title and the answer
   // key's caption follow it (see PuzzleTitle). What refuses() is not written.
-  PuzzleWritten write(const ScanwordDocument& document, const std::filesystem::path& path, int number) const;
+  // With --strict and a fault, the failure says the refusal and its causes
+  // in one text.
+  OutputMade write(const ScanwordDocument& document, const std::filesystem::path& path, int number) const;
   // The same file's bytes, made in memory.
-  PuzzleWritten make(const ScanwordDocument& document, int number) const;
+  OutputMade make(const ScanwordDocument& document, int number) const;
   // --strict-fit and a clue that does not fit: nothing is written.
-  bool refuses(const PuzzleWritten& made) const { return options_->strictFit && made.notFitting > 0; }
+  bool refuses(const OutputMade& made) const { return options_->strictFit && made.notFitting > 0; }
   // The message of a file that could not be written.
-  std::string_view writeFailedMessage() const;
+  std::string_view writeFailedMessage() const { return OutputOf(format_).writeFailed; }
 
  private:
   PuzzleOutput(const Options& options, std::optional<TypesetFont> font, PressSettings press)
@@ -60,8 +54,5 @@ std::optional<PressSettings> PressOf(const Options& options, std::vector<UserMes
 
 // "Сканворд N", or the name of the scanword file the puzzle came from.
 std::string PuzzleTitle(const PuzzleInput& input, int number);
-
-// "Не помещается определений: N", or nothing when all fit.
-std::string NotFittingLine(int notFitting);
 
 }  // namespace verstak::batch

@@ -29,6 +29,16 @@ foreach(folder IN LISTS verstak_core_folders)
   endforeach()
 endforeach()
 
+# The print output walks the macro's layout tables and writes the macro
+# through the table of outputs: the macro writer knows nothing of it.
+file(GLOB verstak_script_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/script/*.h" "${PROJECT_SOURCE_DIR}/script/*.cpp")
+foreach(source IN LISTS verstak_script_sources)
+  file(STRINGS "${source}" includes REGEX "^#include \"print/")
+  if(includes)
+    message(FATAL_ERROR "${source}: the macro writer includes the print output: ${includes}")
+  endif()
+endforeach()
+
 # Only the program level includes the main window; its own parts
 # (osnova*.cpp, view sizing, commands) are the window itself.
 set(verstak_main_window_parts editor/osnova.cpp editor/view_sizing.cpp editor/main_commands.cpp

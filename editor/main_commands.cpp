@@ -16,7 +16,6 @@
 #include "files/scanword_file.h"
 #include "preview/preview_window.h"
 #include "preview/print_export.h"
-#include "script/corel_script_writer.h"
 #include "script/makros.h"
 #include "session/document_session.h"
 #include "widgets/file_filter.h"
@@ -129,19 +128,9 @@ void MainWindow::ExportCommand() {
                                                                         : std::nullopt) {
     if (dialogs_.preview) dialogs_.preview->setExportChoice(*choice);
     QString filter;
-    const QString name = prompter_.saveFileName(QtFileFilter(QString::fromUtf8(kExportFilter)),
-                                                QStringLiteral("csc"), true, &filter, session_.suggestedFileName());
-    if (!name.isEmpty()) {
-      const ExportFormat format = ChosenExportFormat(name, filter);
-      if (format != ExportFormat::Macro) {
-        ExportPrintFile(name, format == ExportFormat::Pdf ? PrintFormat::Pdf : PrintFormat::Svg, *choice,
-                        dialogs_.exportDialog->strict());
-      } else if (Failure failure = CorelScriptWriter(document_, settings_).writeFile(LocalPath(name), *choice)) {
-        prompter_.showMessage(*failure);
-      } else {
-        ReportDone();
-      }
-    }
+    const QString name = prompter_.saveFileName(QtFileFilter(ExportFilter()), QStringLiteral("csc"), true, &filter,
+                                                session_.suggestedFileName());
+    if (!name.isEmpty()) ExportFile(name, ChosenExportFormat(name, filter), *choice, dialogs_.exportDialog->strict());
   }
   grid_->RepaintGrid();
   FocusScrollBar1();

@@ -37,7 +37,7 @@ class OpenDialog;
 struct OpenRequest;
 class PreviewWindow;
 class Prompter;
-enum class PrintFormat;
+enum class OutputFormat;
 struct ExportChoice;
 class SettingsDialog;
 class SplashWindow;
@@ -191,9 +191,9 @@ class MainWindow : public QWidget {
   // Clue editing on the clue of `slot` in cell (column, row), the memo
   // showing its text.
   void ShowClue(int column, int row, int slot);
-  // The export's PDF or SVG, set as the preview sets it.
+  // The export's file in `format`: the PDF or SVG set as the preview sets it.
   // With `strict`, nothing is written while the puzzle is not ready for the press.
-  void ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice, bool strict);
+  void ExportFile(const QString& name, OutputFormat format, const ExportChoice& choice, bool strict);
   // "Перенести строки": the lines the preview sets, stored in the clue texts
   // as one step to undo.
   void RebreakCommand();

@@ -1,6 +1,6 @@
 // The main window's side of the preview: "Просмотр" and F5, the preview
 // kept up to date with the document, a clue chosen in its list of clues
-// that do not fit, "Перенести строки", and the export's PDF and SVG.
+// that do not fit, "Перенести строки", and the export's files.
 
 #include <QPlainTextEdit>
 
@@ -39,16 +39,22 @@ void MainWindow::ShowClue(int column, int row, int slot) {
   memo_->setFocus();
 }
 
-void MainWindow::ExportPrintFile(const QString& name, PrintFormat format, const ExportChoice& choice, bool strict) {
-  const TypesetSettings typeset = dialogs_.preview ? dialogs_.preview->typesetting() : TypesetSettings{};
-  const FontOutcome font = LoadTypesetFont(typeset.font);
-  if (font.failure) {
-    prompter_.showMessage(*font.failure);
-    return;
+void MainWindow::ExportFile(const QString& name, OutputFormat format, const ExportChoice& choice, bool strict) {
+  WindowOutput output{.typeset = dialogs_.preview ? dialogs_.preview->typesetting() : TypesetSettings{},
+                      .choice = choice,
+                      .title = session_.printTitle(),
+                      .press = WindowPress(session_.name().scanwordFile),
+                      .strict = strict};
+  FontOutcome font;
+  if (OutputOf(format).setsClues) {
+    font = LoadTypesetFont(output.typeset.font);
+    if (font.failure) {
+      prompter_.showMessage(*font.failure);
+      return;
+    }
+    output.font = &*font.font;
   }
-  const PrintFileWritten written =
-      WritePrintFile(document_, settings_, typeset, *font.font, LocalPath(name), format, choice, session_.printTitle(),
-                     WindowPress(session_.name().scanwordFile), strict);
+  const OutputMade written = WriteWindowOutput(document_, settings_, output, format, LocalPath(name));
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
 }
 

@@ -396,7 +396,7 @@ void PreviewWindow::FillFitList() {
   const int overflowing = fits_.overflowing();
   const int empty = static_cast<int>(fits_.clues.size()) - overflowing;
   QStringList summary;
-  summary << (overflowing > 0 ? QStringLiteral("Не помещается определений: %1").arg(overflowing)
+  summary << (overflowing > 0 ? QString::fromStdString(NotFittingLine(overflowing))
                               : QStringLiteral("Все определения помещаются."));
   if (empty > 0) summary << QStringLiteral("Без текста: %1").arg(empty);
   controls_.summary->setText(summary.join(QLatin1Char('\n')));
@@ -453,25 +453,28 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void PreviewWindow::SavePdfCommand() { SaveCommand(PrintFormat::Pdf); }
+void PreviewWindow::SavePdfCommand() { SaveCommand(OutputFormat::Pdf); }
 
-void PreviewWindow::SaveSvgCommand() { SaveCommand(PrintFormat::Svg); }
+void PreviewWindow::SaveSvgCommand() { SaveCommand(OutputFormat::Svg); }
 
 // Written by the export's own writer, from the document as it is now.
-void PreviewWindow::SaveCommand(PrintFormat format) {
-  const bool pdf = format == PrintFormat::Pdf;
-  const QString name = prompter_.saveFileName(
-      QtFileFilter(pdf ? QStringLiteral("PDF: *.pdf|*.pdf") : QStringLiteral("SVG: *.svg|*.svg")),
-      pdf ? QStringLiteral("pdf") : QStringLiteral("svg"), true, nullptr, suggestedName_);
+void PreviewWindow::SaveCommand(OutputFormat format) {
+  const OutputFormat offered[] = {format};
+  const QString name = prompter_.saveFileName(QtFileFilter(SaveFilter(offered)),
+                                              QString::fromUtf8(OutputOf(format).extension), true, nullptr,
+                                              suggestedName_);
   if (name.isEmpty()) return;
   const FontOutcome& font = typesetFont();
   if (font.failure) {
     prompter_.showMessage(*font.failure);
     return;
   }
-  const PrintFileWritten written =
-      WritePrintFile(document_, settings_, typeset_, *font.font, LocalPath(name), format, choice_, title_,
-                     WindowPress(scanwordFile_));
+  const WindowOutput output{.typeset = typeset_,
+                            .font = &*font.font,
+                            .choice = choice_,
+                            .title = title_,
+                            .press = WindowPress(scanwordFile_)};
+  const OutputMade written = WriteWindowOutput(document_, settings_, output, format, LocalPath(name));
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
 }
 

@@ -15,6 +15,7 @@
 #include "document/scanword_document.h"
 #include "preview/typeset_store.h"
 #include "print/fit_report.h"
+#include "print/output_formats.h"
 #include "print/print_writer.h"
 #include "print/typeset_font.h"
 #include "print/typeset_settings.h"
@@ -132,7 +133,7 @@ class PreviewWindow : public QWidget {
   void FillFitList();
   void ApplyZoom();
   double PixelsPerMillimetreAt100() const;
-  void SaveCommand(PrintFormat format);
+  void SaveCommand(OutputFormat format);
 
   const ScanwordDocument& document_;
   const PrintSettings& settings_;

@@ -3,8 +3,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <cstdlib>
+#include <iterator>
 
-#include "files/atomic_file.h"
 #include "print/press_check.h"
 #include "print/press_date.h"
 
@@ -12,37 +12,37 @@
 
 namespace verstak {
 
-ExportFormat ChosenExportFormat(const QString& fileName, const QString& chosenFilter) {
-  const auto formatOf = [](const QString& suffix) -> std::optional<ExportFormat> {
-    if (suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) return ExportFormat::Pdf;
-    if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) return ExportFormat::Svg;
-    if (suffix.compare(QLatin1String("csc"), Qt::CaseInsensitive) == 0) return ExportFormat::Macro;
-    return std::nullopt;
-  };
-  const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-  const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
-  if (dot > slash) {
-    if (const auto format = formatOf(fileName.mid(dot + 1))) return *format;
-  }
-  return formatOf(FilterSuffix(chosenFilter)).value_or(ExportFormat::Macro);
+QString SaveFilter(std::span<const OutputFormat> formats) { return QString::fromStdString(OutputFilter(formats)); }
+
+QString ExportFilter() {
+  std::vector<OutputFormat> every;
+  for (const OutputKind& kind : OutputKinds()) every.push_back(kind.format);
+  return SaveFilter(every);
 }
 
-PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSettings& settings,
-                                const TypesetSettings& typeset, const TypesetFont& font,
-                                const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                                const QString& title, const PressSettings& press, bool strict) {
-  const PrintWriter writer(document, settings, typeset, font, press);
-  PrintMade made = writer.make(format, choice, title.toStdString());
-  // The layered layouts may leave the texts out; the check takes every clue.
-  const FitReport& fit = choice.layerMode == LayerMode::OneLayer ? made.fit : writer.fitReport();
-  PrintFileWritten written{std::move(made.failure), made.fit.overflowing(), PressFaults(document, fit)};
-  if (written.failure) return written;
-  if (strict && !written.faults.empty()) {
-    written.failure = StrictRefusal(written.faults);
-  } else if (const WriteOutcome file = WriteFileAtomically(path, made.bytes); !file) {
-    written.failure = WriteFailedMessage(kPrintWriteFailedMessage, path, *file.failure);
-  }
-  return written;
+OutputFormat ChosenExportFormat(const QString& fileName, const QString& chosenFilter) {
+  if (const std::optional<OutputFormat> named = FormatOfFileName(LocalPath(fileName))) return *named;
+  return FormatOfExtension(FilterSuffix(chosenFilter).toStdString()).value_or(OutputFormat::Macro);
+}
+
+OutputMade WriteWindowOutput(const ScanwordDocument& document, const PrintSettings& settings,
+                             const WindowOutput& output, OutputFormat format, const std::filesystem::path& path) {
+  const std::string title = output.title.toStdString();
+  const std::string caption = output.caption.toStdString();
+  const OutputJob job{.document = document,
+                      .settings = settings,
+                      .choice = output.choice,
+                      .typeset = output.typeset,
+                      .font = output.font,
+                      .press = output.press,
+                      .title = title,
+                      .caption = caption,
+                      .answerCell = output.answerCell,
+                      .content = output.content,
+                      .strict = output.strict};
+  OutputMade made = MakeOutput(format, job);
+  if (!made.failure) made.failure = WriteOutput(format, path, made);
+  return made;
 }
 
 PressSettings WindowPress(const QString& scanwordFile) {
@@ -54,10 +54,10 @@ PressSettings WindowPress(const QString& scanwordFile) {
   return press;
 }
 
-UserMessage PrintDoneMessage(const PrintFileWritten& written) {
+UserMessage PrintDoneMessage(const OutputMade& written) {
   UserMessage done = UserMessage::Success(std::string(kDoneMessage));
   for (const std::string& fault : written.faults) done.details += WarningLine(fault) + "\n";
-  if (written.notFitting > 0) done.details += "Не помещается определений: " + std::to_string(written.notFitting);
+  done.details += NotFittingLine(written.notFitting);
   if (done.details.ends_with('\n')) done.details.pop_back();
   return done;
 }

@@ -1,17 +1,15 @@
 #pragma once
-// Writing the print output from the windows, through the writers
+// Writing the outputs from the windows through the table of outputs
 // verstak-batch uses, so that the same document and settings give the same
 // bytes; and the choice of format in the export's save dialog.
 
 #include <QString>
 #include <filesystem>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "document/scanword_document.h"
 #include "document/user_message.h"
-#include "print/print_writer.h"
+#include "print/answer_key.h"
+#include "print/output_formats.h"
 #include "print/typeset_font.h"
 #include "print/typeset_settings.h"
 #include "script/export_choice.h"
@@ -19,31 +17,34 @@
 
 namespace verstak {
 
-enum class ExportFormat { Macro, Pdf, Svg };
+// The save dialog's filter offering `formats`, in the windows' notation;
+// the export's offers every one.
+QString SaveFilter(std::span<const OutputFormat> formats);
+QString ExportFilter();
 
-// The export's save dialog offers the macro, PDF and SVG, in the windows'
-// filter notation.
-inline constexpr const char* kExportFilter = "Файлы  макросов: *.csc|*.csc|PDF: *.pdf|*.pdf|SVG: *.svg|*.svg";
+// A name whose extension (any case) is a format's is that format; any
+// other name goes by the filter chosen (in Qt's notation), the macro by
+// default.
+OutputFormat ChosenExportFormat(const QString& fileName, const QString& chosenFilter);
 
-// A name ending in .csc, .pdf or .svg (any case) is that format; any other
-// name goes by the filter chosen (in Qt's notation), the macro by default.
-ExportFormat ChosenExportFormat(const QString& fileName, const QString& chosenFilter);
-
-// A print file written, with how many of its clues do not fit and what
-// else keeps it from the press (see PressFaults).
-struct PrintFileWritten {
-  Failure failure;
-  int notFitting = 0;
-  std::vector<std::string> faults;
+// What the windows write, beside the document and its settings.
+struct WindowOutput {
+  TypesetSettings typeset{};
+  const TypesetFont* font = nullptr;  // loaded already for the formats that set clues
+  ExportChoice choice{};
+  QString title{};    // see PrintTitle
+  QString caption{};  // see AnswerCaption
+  PressSettings press{};
+  OutputContent content = OutputContent::Puzzle;
+  double answerCell = kDefaultAnswerCell;  // mm
+  // Nothing is written while there is any fault: the failure lists them.
+  bool strict = false;
 };
 
-// Writes the PDF or SVG of the document with `font` already loaded; the
-// file that was there stays as it was when anything fails. When `strict`,
-// nothing is written while there is any fault: the failure lists them.
-PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSettings& settings,
-                                const TypesetSettings& typeset, const TypesetFont& font,
-                                const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                                const QString& title, const PressSettings& press, bool strict = false);
+// Writes the output in `format`; the file that was there stays as it was
+// when anything fails.
+OutputMade WriteWindowOutput(const ScanwordDocument& document, const PrintSettings& settings,
+                             const WindowOutput& output, OutputFormat format, const std::filesystem::path& path);
 
 // The press settings of the windows: the defaults, dated by
 // SOURCE_DATE_EPOCH or by the modification time of the document's scanword
@@ -51,10 +52,9 @@ PrintFileWritten WritePrintFile(const ScanwordDocument& document, const PrintSet
 PressSettings WindowPress(const QString& scanwordFile);
 
 // "Выполнено!", with the lines verstak-batch writes to stderr for the same
-// file under it: a warning for each fault, then "Не помещается
-// определений: N" when some clues were set at the minimum size and still
-// do not fit.
-UserMessage PrintDoneMessage(const PrintFileWritten& written);
+// file under it: a warning for each fault, then the line of the clues that
+// do not fit (see NotFittingLine).
+UserMessage PrintDoneMessage(const OutputMade& written);
 
 // A file name as the file system takes it.
 std::filesystem::path LocalPath(const QString& name);

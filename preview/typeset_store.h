@@ -10,16 +10,6 @@ class QSettings;
 
 namespace verstak {
 
-// The ranges the preview's boxes offer: those verstak-batch accepts.
-struct TypesetLimits {
-  static constexpr double kSmallestSize = 1.0;  // pt
-  static constexpr double kLargestSize = 100.0;
-  static constexpr double kSmallestSpacing = 0.5;
-  static constexpr double kLargestSpacing = 5.0;
-  static constexpr double kThinnestLine = 0.05;  // mm
-  static constexpr double kThickestLine = 5.0;
-};
-
 class TypesetStore {
  public:
   // Without `settings` the choice lasts for the run only. The settings must

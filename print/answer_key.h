@@ -19,6 +19,8 @@
 namespace verstak {
 
 inline constexpr double kDefaultAnswerCell = 5.0;  // mm
+inline constexpr double kSmallestAnswerCell = 1.0;
+inline constexpr double kLargestAnswerCell = 50.0;
 inline constexpr std::string_view kNoLettersMessage = "В сетке нет букв: ключ ответов не из чего сделать.";
 
 // "Ответы к сканворду № N", or after the document's name when it has no

@@ -1,8 +1,8 @@
 #pragma once
-// The print output of a document: the PDF or the SVG as bytes, or written to
-// a file, and the fit report of its clues.
+// The print output of a document: its drawing, the PDF or the SVG of it as
+// bytes, and the fit report of its clues. The table of outputs (see
+// OutputKinds) writes the files.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,21 +21,6 @@
 namespace verstak {
 
 inline constexpr std::string_view kPrintWriteFailedMessage = " Не удалось записать файл! ";
-
-enum class PrintFormat { Pdf, Svg };
-
-// What a written print file came to: the clues of its drawing that do not fit.
-struct PrintWritten {
-  Failure failure;
-  FitReport fit;
-};
-
-// A print file made in memory, with the fit of its drawing.
-struct PrintMade {
-  std::string bytes;
-  Failure failure;
-  FitReport fit;
-};
 
 class PrintWriter {
  public:
@@ -60,13 +45,6 @@ class PrintWriter {
   std::string svg(const ExportChoice& choice, std::string_view title) const {
     return SvgBytes(drawing(choice), font_, title);
   }
-
-  PrintMade make(PrintFormat format, const ExportChoice& choice, std::string_view title) const;
-
-  // Writes the file through a temporary file renamed when complete; the
-  // file that was there before is left as it was when anything fails.
-  PrintWritten writeFile(const std::filesystem::path& path, PrintFormat format, const ExportChoice& choice,
-                         std::string_view title) const;
 
   // Every clue of the document, whatever the layout; nothing is written.
   FitReport fitReport() const { return MakeFitReport(document_, settings_, typeset_, font_); }

@@ -27,6 +27,18 @@ struct TypesetSettings {
   friend bool operator==(const TypesetSettings&, const TypesetSettings&) = default;
 };
 
+// The ranges the preview's boxes offer and verstak-batch accepts, ends
+// included.
+struct TypesetLimits {
+  static constexpr double kSmallestSize = 1.0;  // pt
+  static constexpr double kLargestSize = 100.0;
+  static constexpr double kSmallestSpacing = 0.5;
+  static constexpr double kLargestSpacing = 5.0;
+  static constexpr double kThinnestLine = 0.05;  // mm
+  static constexpr double kThickestLine = 5.0;
+  static constexpr double kWidestMargin = 1000.0;  // mm
+};
+
 // The step between the sizes tried for a clue.
 inline constexpr double kSizeStep = 0.25;
 

@@ -8,6 +8,7 @@
 
 #include "batch_test_support.h"
 #include "cli/batch_options.h"
+#include "print/typeset_settings.h"
 #include "document/blanks.h"
 
 namespace verstak::batch {
@@ -108,8 +109,40 @@ TEST(BatchOptions, TypesettingValuesAndTheFormat) {
   EXPECT_DOUBLE_EQ(Parsed({"check", "--grid", "g.txt", "--fit", "--font-size", "4"}).typeset.minimumSize, 4);
   EXPECT_TRUE(Parsed({"check", "--grid", "g.txt", "--fit"}).fit);
   // --all names no file: the macro unless --format says otherwise.
-  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "--all", "-o", "out.pdf"}).outputFormat(), OutputFormat::Csc);
+  EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "--all", "-o", "out.pdf"}).outputFormat(), OutputFormat::Macro);
   EXPECT_EQ(Parsed({"export", "--grid", "g.txt", "--all", "-o", "d", "--format", "pdf"}).outputFormat(), OutputFormat::Pdf);
+}
+
+// Each typesetting range ends where the preview's boxes end: both ends
+// taken, a hundredth beyond either refused.
+TEST(BatchOptions, TypesettingRangesAreThePreviewsLimits) {
+  using L = TypesetLimits;
+  struct Range {
+    const char* option;
+    double lowest, highest;
+    double TypesetSettings::*value;
+  };
+  const Range ranges[] = {
+      {"--font-size", L::kSmallestSize, L::kLargestSize, &TypesetSettings::size},
+      {"--line-spacing", L::kSmallestSpacing, L::kLargestSpacing, &TypesetSettings::lineSpacing},
+      {"--line-width", L::kThinnestLine, L::kThickestLine, &TypesetSettings::lineWidth},
+      {"--margin", 0, L::kWidestMargin, &TypesetSettings::pageMargin},
+  };
+  const auto parsed = [](const Range& range, double value) {
+    return ParseArguments({"export", "--grid", "g.txt", "-o", "x.pdf", "--min-font-size", "1", range.option,
+                           std::to_string(value)});
+  };
+  for (const Range& range : ranges) {
+    for (const double end : {range.lowest, range.highest}) {
+      const ParsedArguments taken = parsed(range, end);
+      ASSERT_TRUE(std::holds_alternative<Options>(taken))
+          << range.option << " " << end << ": " << std::get<UsageError>(taken).problem;
+      EXPECT_DOUBLE_EQ(std::get<Options>(taken).typeset.*range.value, end) << range.option;
+    }
+    for (const double beyond : {range.lowest - 0.01, range.highest + 0.01}) {
+      EXPECT_TRUE(std::holds_alternative<UsageError>(parsed(range, beyond))) << range.option << " " << beyond;
+    }
+  }
 }
 
 TEST(BatchOptions, HelpWinsOverEverythingElse) {
@@ -225,11 +258,11 @@ INSTANTIATE_TEST_SUITE_P(
         WrongUsage{"FontEmpty", With({"export", "-o", "x", "--font="}, kGrid),
                    "--font: нужно название шрифта или путь к файлу .ttf"},
         WrongUsage{"FontSizeZero", With({"export", "-o", "x", "--font-size", "0"}, kGrid),
-                   "--font-size: размер в пунктах больше 0 и не больше 100, а не 0"},
+                   "--font-size: размер в пунктах от 1 до 100, а не 0"},
         WrongUsage{"FontSizeWord", With({"check", "--fit", "--font-size", "seven"}, kGrid),
-                   "--font-size: размер в пунктах больше 0 и не больше 100, а не seven"},
+                   "--font-size: размер в пунктах от 1 до 100, а не seven"},
         WrongUsage{"FontSizeNaN", With({"info", "--json", "--font-size", "nan"}, kGrid),
-                   "--font-size: размер в пунктах больше 0 и не больше 100, а не nan"},
+                   "--font-size: размер в пунктах от 1 до 100, а не nan"},
         WrongUsage{"MinimumAboveSize", With({"export", "-o", "x", "--min-font-size", "8"}, kGrid),
                    "--min-font-size не может быть больше --font-size"},
         WrongUsage{"LineSpacing", With({"export", "-o", "x", "--line-spacing", "0,4"}, kGrid),
@@ -237,9 +270,9 @@ INSTANTIATE_TEST_SUITE_P(
         WrongUsage{"MarginNegative", With({"export", "-o", "x", "--margin", "-1"}, kGrid),
                    "--margin: поле в мм от 0 до 1000, а не -1"},
         WrongUsage{"LineWidthZero", With({"export", "-o", "x", "--line-width", "0"}, kGrid),
-                   "--line-width: толщина в мм больше 0 и не больше 5, а не 0"},
+                   "--line-width: толщина в мм от 0,05 до 5, а не 0"},
         WrongUsage{"LineWidthTrailing", With({"export", "-o", "x", "--line-width", "0.2mm"}, kGrid),
-                   "--line-width: толщина в мм больше 0 и не больше 5, а не 0.2mm"},
+                   "--line-width: толщина в мм от 0,05 до 5, а не 0.2mm"},
         WrongUsage{"FitOfExport", With({"export", "-o", "x", "--fit"}, kGrid), "параметр --fit не относится к команде export"},
         WrongUsage{"StrictFitOfCheck", With({"check", "--strict-fit"}, kGrid),
                    "параметр --strict-fit не относится к команде check"},

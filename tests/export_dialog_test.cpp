@@ -208,9 +208,9 @@ class ExportDialogTest : public QObject {
     QVERIFY(svg.find("<text") == std::string::npos);
     QCOMPARE(ExportFixture::Bytes(f.Path("c.csc")), CorelScriptWriter(f.document, f.settings).write(choice));
 
-    QCOMPARE(ChosenExportFormat(QStringLiteral("/a.b/name"), pdfFilter), ExportFormat::Pdf);
-    QCOMPARE(ChosenExportFormat(QStringLiteral("name.txt"), QString()), ExportFormat::Macro);
-    QCOMPARE(ChosenExportFormat(QStringLiteral("name.Svg"), pdfFilter), ExportFormat::Svg);
+    QCOMPARE(ChosenExportFormat(QStringLiteral("/a.b/name"), pdfFilter), OutputFormat::Pdf);
+    QCOMPARE(ChosenExportFormat(QStringLiteral("name.txt"), QString()), OutputFormat::Macro);
+    QCOMPARE(ChosenExportFormat(QStringLiteral("name.Svg"), pdfFilter), OutputFormat::Svg);
   }
 
   // "Строгая проверка" refuses a PDF or SVG of a puzzle not ready for the

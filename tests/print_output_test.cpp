@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <random>
 #include <regex>
 #include <set>
@@ -19,6 +20,7 @@
 #include "pdf_objects.h"
 #include "files/definitions_file.h"
 #include "files/grid_file.h"
+#include "print/output_formats.h"
 #include "print/press_page.h"
 #include "print/print_writer.h"
 #include "print_test_support.h"
@@ -29,6 +31,21 @@ namespace verstak {
 namespace {
 
 using namespace verstak::testing;
+
+// The document in `format` with the default settings, through the table.
+OutputMade MadeAs(OutputFormat format, const ScanwordDocument& doc, const TypesetFont& font) {
+  static const PrintSettings settings;
+  static const ExportChoice choice;
+  static const TypesetSettings typeset;
+  static const PressSettings press;
+  return MakeOutput(format, {.document = doc,
+                             .settings = settings,
+                             .choice = choice,
+                             .typeset = typeset,
+                             .font = &font,
+                             .press = press,
+                             .title = "Сканворд 1"});
+}
 
 struct ToolRun {
   int status = -1;
@@ -557,20 +574,17 @@ TEST_F(PrintOutput, FontWithoutTheCluesCharactersIsRefused) {
   doc.definitions.slot(1).line(1).assign(Utf8ToCp1251("Latin 12"));
   doc.definitions.slot(2).clear();
   doc.definitions.slot(2).line(1).assign(Utf8ToCp1251("Река"));
-  const PrintWriter writer(doc, {}, {}, *math.font);
-  for (const PrintFormat format : {PrintFormat::Pdf, PrintFormat::Svg}) {
-    const PrintMade made = writer.make(format, {}, "Сканворд 1");
+  for (const OutputFormat format : {OutputFormat::Pdf, OutputFormat::Svg}) {
+    const OutputMade made = MadeAs(format, doc, *math.font);
     ASSERT_TRUE(made.failure);
     EXPECT_EQ(made.bytes, "");
     EXPECT_EQ(made.failure->text, "В шрифте " + math.font->family + " (" + math.font->file.string() +
                                       ") нет знака «Р» (U+0420): определение 2, строка 1, столбец 1");
   }
-  EXPECT_TRUE(PdfBytes(writer.drawing({}), *math.font, "x").failure);
-  EXPECT_FALSE(writer.writeFile(folder / "refused.pdf", PrintFormat::Pdf, {}, "x").failure == std::nullopt);
-  EXPECT_FALSE(std::filesystem::exists(folder / "refused.pdf"));
+  EXPECT_TRUE(PdfBytes(PrintWriter(doc, {}, {}, *math.font).drawing({}), *math.font, "x").failure);
   // Latin only: the face has it all.
   doc.definitions.slot(2).line(1).assign("Ok");
-  EXPECT_FALSE(PrintWriter(doc, {}, {}, *math.font).make(PrintFormat::Pdf, {}, "x").failure);
+  EXPECT_FALSE(MadeAs(OutputFormat::Pdf, doc, *math.font).failure);
 }
 
 TEST(PrintColour, RgbFromCmykAndClueColourInRange) {
@@ -586,21 +600,50 @@ TEST(PrintColour, RgbFromCmykAndClueColourInRange) {
   EXPECT_EQ(ClueColour(settings), (Cmyk{7, 0, 100, 0}));
 }
 
-TEST_F(PrintOutput, FilesAreWrittenWholeOrNotAtAll) {
+// Each row of the table of outputs writes its own format, as the tools that
+// read it find; a file that cannot be written is said with the row's own
+// first line, and what stood there is left.
+TEST_F(PrintOutput, EachOutputWritesItsFormatWholeOrNotAtAll) {
   const ScanwordDocument doc = RichGrid();
-  const PrintWriter writer(doc, {}, {}, DefaultFont());
-  const PrintWritten pdf = writer.writeFile(folder / "out.pdf", PrintFormat::Pdf, {}, "Сканворд 1");
-  EXPECT_FALSE(pdf.failure);
-  EXPECT_EQ(TempFolder::Read(folder / "out.pdf"), writer.pdf({}, "Сканворд 1").bytes);
-  const PrintWritten svg = writer.writeFile(folder / "out.svg", PrintFormat::Svg, {}, "Сканворд 1");
-  EXPECT_FALSE(svg.failure);
-  EXPECT_EQ(TempFolder::Read(folder / "out.svg"), writer.svg({}, "Сканворд 1"));
-
   std::filesystem::create_directory(folder / "taken");
-  const PrintWritten failed = writer.writeFile(folder / "taken", PrintFormat::Pdf, {}, "x");
-  ASSERT_TRUE(failed.failure);
-  EXPECT_EQ(failed.failure->text, " Не удалось записать файл! \n" + (folder / "taken").string() + ": это папка");
-  EXPECT_TRUE(std::filesystem::is_directory(folder / "taken"));
+  const std::map<OutputFormat, std::string> failedLines = {{OutputFormat::Macro, " Не удалось записать файл макроса! "},
+                                                           {OutputFormat::Pdf, " Не удалось записать файл! "},
+                                                           {OutputFormat::Svg, " Не удалось записать файл! "}};
+  for (const OutputKind& kind : OutputKinds()) {
+    const std::filesystem::path path = folder / ("out." + std::string(kind.extension));
+    const OutputMade made = MadeAs(kind.format, doc, DefaultFont());
+    ASSERT_FALSE(made.failure) << kind.extension;
+    EXPECT_FALSE(WriteOutput(kind.format, path, made));
+    EXPECT_EQ(TempFolder::Read(path), made.bytes);
+    const Failure failed = WriteOutput(kind.format, folder / "taken", made);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->text, failedLines.at(kind.format) + "\n" + (folder / "taken").string() + ": это папка");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "taken"));
+  }
+  EXPECT_EQ(run("pdfinfo " + quoted(folder / "out.pdf")).status, 0);
+  EXPECT_EQ(run("xmllint --noout " + quoted(folder / "out.svg")).status, 0);
+  const std::string macro = TempFolder::Read(folder / "out.csc");
+  EXPECT_TRUE(macro.starts_with("\r\nREM ")) << macro.substr(0, 40);
+  EXPECT_NE(macro.find("WITHOBJECT \"CorelDraw.Automation."), std::string::npos);
+}
+
+// The extension rule of the save dialogs and verstak-batch: any case, only
+// the last extension of the name itself, nothing for another.
+TEST(OutputTable, FormatOfAName) {
+  const std::pair<const char*, std::optional<OutputFormat>> cases[] = {
+      {"a.csc", OutputFormat::Macro}, {"a.PDF", OutputFormat::Pdf}, {"dir/a.Svg", OutputFormat::Svg},
+      {"a.svg.pdf", OutputFormat::Pdf}, {"a.pdf.txt", std::nullopt}, {"a.b/name", std::nullopt},
+      {"name.", std::nullopt},          {".pdf", std::nullopt},      {"a.pd", std::nullopt},
+      {"a.pdfx", std::nullopt},
+  };
+  for (const auto& [name, format] : cases) EXPECT_EQ(FormatOfFileName(name), format) << name;
+  EXPECT_EQ(FormatOfExtension("SVG"), OutputFormat::Svg);
+  EXPECT_EQ(FormatOfExtension(""), std::nullopt);
+  EXPECT_EQ(FormatWords(), "csc, pdf или svg");
+  const OutputFormat both[] = {OutputFormat::Pdf, OutputFormat::Svg};
+  EXPECT_EQ(OutputFilter(both), "PDF: *.pdf|*.pdf|SVG: *.svg|*.svg");
+  EXPECT_EQ(NotFittingLine(0), "");
+  EXPECT_EQ(NotFittingLine(12), "Не помещается определений: 12");
 }
 
 }  // namespace
