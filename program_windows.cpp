@@ -24,7 +24,7 @@ ProgramWindows::ProgramWindows(DocumentSession& session, EditorState& editor, Pr
   // shows in the preview, under the document's print title.
   QObject::connect(&session, &DocumentSession::changed, &preview, &PreviewWindow::ScheduleRender);
   const auto showName = [&session, this] {
-    preview.setTitle(session.printTitle(), session.name().scanwordFile);
+    preview.setTitle(session.printTitle(), session.name().scanwordFile, session.answerCaption());
     preview.setSuggestedName(session.suggestedFileName());
   };
   QObject::connect(&session, &DocumentSession::nameChanged, &preview, showName);

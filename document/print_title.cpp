@@ -8,4 +8,10 @@ std::string PrintTitle(const std::filesystem::path& scanwordFile, int puzzleNumb
   return "Сканворд";
 }
 
+std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleNumber) {
+  if (!scanwordFile.empty()) return "Ответы к сканворду " + scanwordFile.stem().string();
+  if (puzzleNumber > 0) return "Ответы к сканворду № " + std::to_string(puzzleNumber);
+  return "Ответы к сканворду";
+}
+
 }  // namespace verstak

@@ -1,6 +1,6 @@
 #pragma once
-// The title the print output carries (the PDF's title, the SVG's <title>),
-// one rule for the windows and verstak-batch.
+// The title the print output carries (the PDF's title, the SVG's <title>)
+// and the answer key's caption, one rule for the windows and verstak-batch.
 
 #include <filesystem>
 #include <string>
@@ -11,5 +11,9 @@ namespace verstak {
 // "Сканворд N" after the puzzle number it was read by, or "Сканворд" for a
 // grid of its own (number 0). UTF-8.
 std::string PrintTitle(const std::filesystem::path& scanwordFile, int puzzleNumber);
+
+// "Ответы к сканворду № N", or after the scanword file's name when the
+// document has one. UTF-8.
+std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleNumber);
 
 }  // namespace verstak

@@ -3,18 +3,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
-#include <cmath>
 
+#include "preview/page_render.h"
 #include "widgets/screen_colours.h"
 
 namespace verstak {
-namespace {
-
-// Rendered beyond what is in sight, so that scrolling a little renders nothing.
-constexpr int kRenderAhead = 256;
-
-}  // namespace
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,9 +31,18 @@ void PageView::setScale(double pixelsPerMillimetre) {
   update();
 }
 
-QRect PageView::pageRect() const {
-  return {kMargin, kMargin, static_cast<int>(std::lround(pageSize_.width() * scale_)),
-          static_cast<int>(std::lround(pageSize_.height() * scale_))};
+QRect PageView::pageRect() const { return {QPoint(kMargin, kMargin), PagePixels(pageSize_, scale_)}; }
+
+void PageView::keepRendered(QImage image, const QRect& part, double scale) {
+  if (!pdf_ || scale != scale_ || image.isNull() || image.devicePixelRatio() != devicePixelRatioF()) return;
+  rendered_ = std::move(image);
+  renderedPart_ = part;
+  update();
+}
+
+QRect PageView::inSight() const {
+  const QRect page = pageRect();
+  return (visibleRegion().boundingRect() & page).translated(-page.topLeft());
 }
 
 QRectF PageView::markRect(const QRectF& mark) const {
@@ -52,21 +54,6 @@ void PageView::Forget() {
   renderedPart_ = QRect();
 }
 
-QImage PageView::RenderPart(const QRect& part) const {
-  const qreal ratio = devicePixelRatioF();
-  const QSize whole = (QSizeF(pageRect().size()) * ratio).toSize();
-  const QRect clip((QPointF(part.topLeft()) * ratio).toPoint(), (QSizeF(part.size()) * ratio).toSize());
-  QPdfDocumentRenderOptions options;
-  options.setScaledSize(whole);
-  options.setScaledClipRect(clip);
-  // What the page leaves unpainted is paper.
-  QImage image(clip.size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter(&image).drawImage(0, 0, pdf_->render(0, clip.size(), options));
-  image.setDevicePixelRatio(ratio);
-  return image;
-}
-
 void PageView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), ScreenColour::Grey);
@@ -75,9 +62,8 @@ void PageView::paintEvent(QPaintEvent* event) {
   const QRect onPage(QPoint(0, 0), page.size());
   const QRect needed = (event->rect() & page).translated(-page.topLeft());
   if (!needed.isEmpty() && !renderedPart_.contains(needed)) {
-    const QRect inSight = (visibleRegion().boundingRect() & page).translated(-page.topLeft());
-    renderedPart_ = (needed | inSight).adjusted(-kRenderAhead, -kRenderAhead, kRenderAhead, kRenderAhead) & onPage;
-    rendered_ = RenderPart(renderedPart_);
+    renderedPart_ = (needed | inSight()).adjusted(-kRenderAhead, -kRenderAhead, kRenderAhead, kRenderAhead) & onPage;
+    rendered_ = RenderPagePart(*pdf_, page.size(), renderedPart_, devicePixelRatioF());
   }
   painter.drawImage(page.topLeft() + renderedPart_.topLeft(), rendered_);
   painter.setPen(QPen(ScreenColour::Black, 0));

@@ -2,7 +2,8 @@
 // The page of the preview as the PDF's own renderer draws it, at the scale
 // asked for, with red outlines over the clues that do not fit. The outlines
 // are the window's marks, never part of the file. Only the part in sight is
-// rendered: a large grid at 200 % would not fit in memory whole.
+// rendered: a large grid at 200 % would not fit in memory whole. A part the
+// preview's worker rendered is painted as it is.
 
 #include <QImage>
 #include <QRect>
@@ -31,12 +32,17 @@ class PageView : public QWidget {
 
   // Pixels per millimetre; the widget takes the size of the page at it.
   void setScale(double pixelsPerMillimetre);
+  // `part` of the page (pixels at `scale`) rendered already, elsewhere: kept
+  // for painting when the page is shown at that scale.
+  void keepRendered(QImage image, const QRect& part, double scale);
   double scale() const { return scale_; }
   QSizeF pageSize() const { return pageSize_; }
   const std::vector<QRectF>& marks() const { return marks_; }
 
   // Where the page lies in the widget, in pixels.
   QRect pageRect() const;
+  // The part of the page in sight, in its own pixels.
+  QRect inSight() const;
   // A mark's outline in the widget, in pixels.
   QRectF markRect(const QRectF& mark) const;
 
@@ -44,8 +50,6 @@ class PageView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // `part` in pixels of the page at the present scale.
-  QImage RenderPart(const QRect& part) const;
   void Forget();
 
   QPdfDocument* pdf_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
@@ -26,8 +27,6 @@
 #include "preview/page_view.h"
 #include "preview/print_export.h"
 #include "print/font_faces.h"
-#include "print/pdf_writer.h"
-#include "print/press_page.h"
 #include "widgets/file_filter.h"
 #include "widgets/prompter.h"
 #include "widgets/ui_font.h"
@@ -99,10 +98,13 @@ PreviewWindow::PreviewWindow(const ScanwordDocument& document, const PrintSettin
 
   renderTimer_.setSingleShot(true);
   renderTimer_.setInterval(kRenderDelay);
-  connect(&renderTimer_, &QTimer::timeout, this, &PreviewWindow::Render);
+  connect(&renderTimer_, &QTimer::timeout, this, &PreviewWindow::StartRender);
+  connect(&worker_, &QFutureWatcher<RenderedPage>::finished, this, &PreviewWindow::RenderDone);
 }
 
 PreviewWindow::~PreviewWindow() {
+  // The worker reads only its own copies; it ends before the window does.
+  worker_.waitForFinished();
   // The document reads from the buffer until it is closed.
   pdf_->close();
 }
@@ -148,6 +150,10 @@ QWidget* PreviewWindow::CreateFitControls() {
   controls_.fitList = new QListWidget;
   controls_.fitList->setObjectName(QStringLiteral("FitList"));
   controls_.fitList->setWordWrap(true);
+  // Hundreds of wrapped lines are laid out a batch at a time, so that the
+  // window answers while a large puzzle's list fills.
+  controls_.fitList->setLayoutMode(QListView::Batched);
+  controls_.fitList->setBatchSize(100);
   controls_.fitList->setToolTip(QStringLiteral("Щелчок открывает определение в редакторе"));
   const auto choose = [this](QListWidgetItem* item) {
     emit clueChosen(item->data(kColumnRole).toInt(), item->data(kRowRole).toInt(), item->data(kSlotRole).toInt());
@@ -193,6 +199,11 @@ QWidget* PreviewWindow::CreatePageArea() {
   bar->addWidget(controls_.zoom);
   bar->addWidget(controls_.zoomIn);
   bar->addStretch();
+  controls_.answers = new QCheckBox(QStringLiteral("Ответы"));
+  controls_.answers->setObjectName(QStringLiteral("AnswersBox"));
+  controls_.answers->setToolTip(QStringLiteral("Показать и сохранить ключ ответов"));
+  connect(controls_.answers, &QCheckBox::toggled, this, &PreviewWindow::ScheduleRender);
+  bar->addWidget(controls_.answers);
   column->addLayout(bar);
 
   scroll_ = new QScrollArea;
@@ -275,12 +286,15 @@ void PreviewWindow::setExportChoice(const ExportChoice& choice) {
   ScheduleRender();
 }
 
-void PreviewWindow::setTitle(const QString& title, const QString& scanwordFile) {
-  if (title == title_ && scanwordFile == scanwordFile_) return;
+void PreviewWindow::setTitle(const QString& title, const QString& scanwordFile, const QString& answerCaption) {
+  if (title == title_ && scanwordFile == scanwordFile_ && answerCaption == answerCaption_) return;
   title_ = title;
   scanwordFile_ = scanwordFile;
+  answerCaption_ = answerCaption;
   ScheduleRender();
 }
+
+bool PreviewWindow::showsAnswers() const { return controls_.answers->isChecked(); }
 
 void PreviewWindow::ShowPreview() {
   if (!placed_) {
@@ -296,7 +310,7 @@ void PreviewWindow::ShowPreview() {
   show();
   raise();
   activateWindow();
-  if (renderPending()) Render();
+  if (renderTimer_.isActive() || stale_) StartRender();
 }
 
 void PreviewWindow::ScheduleRender() {
@@ -309,54 +323,93 @@ void PreviewWindow::ScheduleRender() {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (stale_) Render();
+  if (stale_) StartRender();
 }
 
 void PreviewWindow::Render() {
   renderTimer_.stop();
   stale_ = false;
+  const int request = ++requested_;
+  if (const std::shared_ptr<const PageRenderJob> job = TakeJob()) {
+    ShowRendered(RenderPage(*job), request);
+  } else {
+    shown_ = request;
+  }
+}
+
+void PreviewWindow::StartRender() {
+  renderTimer_.stop();
+  stale_ = false;
+  ++requested_;
+  if (!rendering_) Launch();
+}
+
+std::shared_ptr<const PageRenderJob> PreviewWindow::TakeJob() {
   const FontOutcome& font = typesetFont();
   if (font.failure) {
     ShowProblem(QString::fromStdString(font.failure->text));
+    return nullptr;
+  }
+  // Filled in place: the document is copied once, never moved (its clue
+  // table cannot be).
+  auto job = std::make_shared<PageRenderJob>();
+  job->document = document_;
+  job->settings = settings_;
+  job->typeset = typeset_;
+  job->font = *font.font;
+  job->choice = choice_;
+  job->title = title_.toStdString();
+  job->caption = answerCaption_.toStdString();
+  job->press = WindowPress(scanwordFile_);
+  job->answers = showsAnswers();
+  job->scaling = Scaling();
+  return job;
+}
+
+PageScaling PreviewWindow::Scaling() const {
+  const QSize room = scroll_->viewport()->size() - QSize(2 * PageView::kMargin, 2 * PageView::kMargin);
+  return {zoom_, PixelsPerMillimetreAt100(), room, page_->inSight(), page_->devicePixelRatioF()};
+}
+
+void PreviewWindow::Launch() {
+  const int request = requested_;
+  const std::shared_ptr<const PageRenderJob> job = TakeJob();
+  if (!job) {
+    shown_ = request;
     return;
   }
-  if (document_.gridWidth == 0 || document_.gridHeight == 0) {
-    ShowProblem(QStringLiteral("Сетки нет: откройте сканворд или создайте новую сетку."));
+  rendering_ = true;
+  running_ = request;
+  worker_.setFuture(QtConcurrent::run([job] { return RenderPage(*job); }));
+}
+
+void PreviewWindow::RenderDone() {
+  rendering_ = false;
+  if (running_ == requested_) {
+    ShowRendered(worker_.result(), running_);
+  } else if (shown_ < requested_) {
+    // Out of date already: the newest request is made instead.
+    Launch();
+  }
+}
+
+void PreviewWindow::ShowRendered(RenderedPage page, int request) {
+  shown_ = request;
+  if (!page.problem.isEmpty()) {
+    ShowProblem(page.problem);
     return;
   }
-  const PrintWriter writer(document_, settings_, typeset_, *font.font);
-  const Drawing drawing = writer.drawing(choice_);
-  const PressSettings press = WindowPress(scanwordFile_);
-  const PuzzlePageOutcome page = PuzzlePageOf(drawing, press);
-  if (page.failure) {
-    ShowProblem(QString::fromStdString(page.failure->text));
-    return;
-  }
-  const PrintBytes pdf = PdfBytes(drawing, *font.font, title_.toStdString(), press);
-  if (pdf.failure) {
-    ShowProblem(QString::fromStdString(pdf.failure->text));
-    return;
-  }
-  LoadPdf(pdf.bytes);
+  LoadPdf(page.pdf);
   if (pdf_->status() != QPdfDocument::Status::Ready || pdf_->pageCount() < 1) {
     ShowProblem(QStringLiteral("PDF не удалось показать."));
     return;
   }
-  // The layered layouts may leave the texts out; the list has every clue.
-  fits_ = choice_.layerMode == LayerMode::OneLayer ? MakeFitReport(drawing) : writer.fitReport();
-  // The page holds the bleed (and crop marks) around the drawing.
-  const PagePoint origin = page.page->placed.origin;
-  std::vector<QRectF> marks;
-  for (const Shape& shape : drawing.shapes) {
-    const auto* text = std::get_if<TextBlock>(&shape.form);
-    if (text && !text->fit.fits) {
-      marks.emplace_back(QPointF(origin.x + text->box.left, origin.y + text->box.top),
-                         QPointF(origin.x + text->box.right, origin.y + text->box.bottom));
-    }
-  }
-  page_->setPage(pdf_, {page.page->page.mediaWidth, page.page->page.mediaHeight}, std::move(marks));
+  fits_ = std::move(page.fits);
+  page_->setPage(pdf_, page.pageSize, std::move(page.marks));
   ApplyZoom();
+  page_->keepRendered(std::move(page.image), page.part, page.scale);
   FillFitList();
+  if (page.answers) controls_.summary->setText(answerCaption_);
   emit rendered();
 }
 
@@ -370,11 +423,11 @@ void PreviewWindow::ShowProblem(const QString& text) {
   emit rendered();
 }
 
-void PreviewWindow::LoadPdf(const std::string& bytes) {
+void PreviewWindow::LoadPdf(const QByteArray& bytes) {
   page_->clearPage();
   pdf_->close();
   buffer_.reset();
-  bytes_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  bytes_ = bytes;
   buffer_ = std::make_unique<QBuffer>(&bytes_);
   buffer_->open(QIODevice::ReadOnly);
   pdf_->load(buffer_.get());
@@ -414,11 +467,7 @@ void PreviewWindow::setZoom(int percent) {
 void PreviewWindow::ApplyZoom() {
   const QSizeF page = page_->pageSize();
   if (page.isEmpty()) return;
-  double scale = PixelsPerMillimetreAt100() * zoom_ / 100;
-  if (zoom_ == 0) {
-    const QSize room = scroll_->viewport()->size() - QSize(2 * PageView::kMargin, 2 * PageView::kMargin);
-    scale = std::max(0.01, std::min(room.width() / page.width(), room.height() / page.height()));
-  }
+  const double scale = PageScale(page, Scaling());
   if (scale != page_->scale()) page_->setScale(scale);
 }
 
@@ -457,7 +506,8 @@ void PreviewWindow::SavePdfCommand() { SaveCommand(OutputFormat::Pdf); }
 
 void PreviewWindow::SaveSvgCommand() { SaveCommand(OutputFormat::Svg); }
 
-// Written by the export's own writer, from the document as it is now.
+// Written by the export's own writer, from the document as it is now: the
+// answer key while it is shown.
 void PreviewWindow::SaveCommand(OutputFormat format) {
   const OutputFormat offered[] = {format};
   const QString name = prompter_.saveFileName(QtFileFilter(SaveFilter(offered)),
@@ -473,7 +523,9 @@ void PreviewWindow::SaveCommand(OutputFormat format) {
                             .font = &*font.font,
                             .choice = choice_,
                             .title = title_,
-                            .press = WindowPress(scanwordFile_)};
+                            .caption = answerCaption_,
+                            .press = WindowPress(scanwordFile_),
+                            .content = showsAnswers() ? OutputContent::AnswerKey : OutputContent::Puzzle};
   const OutputMade written = WriteWindowOutput(document_, settings_, output, format, LocalPath(name));
   prompter_.showMessage(written.failure ? *written.failure : PrintDoneMessage(written));
 }

@@ -2,10 +2,14 @@
 // "Просмотр": the print output as the very PDF the export writes, rendered
 // by a PDF renderer, never imitated; its typesetting, kept between runs;
 // the clues that do not fit, outlined in red on the page and listed, each a
-// click away from the clue editor; saving the PDF or the SVG, and printing.
+// click away from the clue editor; the answer key in its place at a click
+// on "Ответы"; saving the PDF or the SVG of what is shown, and printing. A
+// change is rendered in a worker thread: the window shows the page before
+// it, and goes on answering, until the new one is ready.
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -13,6 +17,7 @@
 #include <vector>
 
 #include "document/scanword_document.h"
+#include "preview/page_render.h"
 #include "preview/typeset_store.h"
 #include "print/fit_report.h"
 #include "print/output_formats.h"
@@ -58,17 +63,20 @@ class PreviewWindow : public QWidget {
   // The export dialog's layout and passes: the PDF is the one export writes.
   void setExportChoice(const ExportChoice& choice);
   // "Сканворд N" or the scanword file's name: the PDF's title; the
-  // scanword file (when there is one) dates it.
-  void setTitle(const QString& title, const QString& scanwordFile = {});
+  // scanword file (when there is one) dates it; the answer key's caption.
+  void setTitle(const QString& title, const QString& scanwordFile = {}, const QString& answerCaption = {});
   // The name the save dialogs offer, without folder or extension.
   void setSuggestedName(const QString& name) { suggestedName_ = name; }
 
   // Shows the window in front, rendered.
   void ShowPreview();
-  // Something the output depends on changed: rendered again within
-  // kRenderDelay while shown, else when next shown.
+  // Something the output depends on changed: rendered again in the worker
+  // within kRenderDelay while shown, else when next shown. A render asked
+  // for while one runs is made when that one ends, which is not shown.
   void ScheduleRender();
-  bool renderPending() const { return renderTimer_.isActive() || stale_; }
+  // A change not yet shown: waiting, rendering, or hidden.
+  bool renderPending() const { return renderTimer_.isActive() || stale_ || rendering_; }
+  // Renders now, in this thread.
   void Render();
 
   TypesetSettings typesetting() const { return typeset_; }
@@ -80,6 +88,9 @@ class PreviewWindow : public QWidget {
   int zoom() const { return zoom_; }
   void ZoomIn();
   void ZoomOut();
+
+  // "Ответы" ticked: the answer key is shown and saved.
+  bool showsAnswers() const;
 
   // "Сохранить PDF…", "Сохранить SVG…", "Печать…".
   void SavePdfCommand();
@@ -96,6 +107,7 @@ class PreviewWindow : public QWidget {
     QComboBox* zoom = nullptr;
     QToolButton* zoomOut = nullptr;
     QToolButton* zoomIn = nullptr;
+    QCheckBox* answers = nullptr;  // "Ответы"
     QListWidget* fitList = nullptr;
     QLabel* summary = nullptr;  // how many do not fit, or why nothing shows
     QPushButton* rebreak = nullptr;  // "Перенести строки"
@@ -128,8 +140,16 @@ class PreviewWindow : public QWidget {
   void CreateZoomKeys();
   void ShowTypesetting();
   void TypesetChanged();
+  void StartRender();
+  // What is rendered, copied from the window; none when the font fails,
+  // which is shown.
+  std::shared_ptr<const PageRenderJob> TakeJob();
+  PageScaling Scaling() const;
+  void Launch();
+  void RenderDone();
+  void ShowRendered(RenderedPage page, int request);
   void ShowProblem(const QString& text);
-  void LoadPdf(const std::string& bytes);
+  void LoadPdf(const QByteArray& bytes);
   void FillFitList();
   void ApplyZoom();
   double PixelsPerMillimetreAt100() const;
@@ -144,12 +164,19 @@ class PreviewWindow : public QWidget {
   ExportChoice choice_;
   QString title_;
   QString scanwordFile_;
+  QString answerCaption_;
   QString suggestedName_;
   int zoom_ = 0;
   bool placed_ = false;
 
   QTimer renderTimer_;
   bool stale_ = true;  // changed while hidden
+  // Requests are numbered: the one running is shown only if none came after.
+  QFutureWatcher<RenderedPage> worker_;
+  bool rendering_ = false;
+  int requested_ = 0;
+  int running_ = 0;
+  int shown_ = 0;
   QByteArray bytes_;
   std::unique_ptr<QBuffer> buffer_;
   QPdfDocument* pdf_ = nullptr;

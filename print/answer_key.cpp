@@ -41,12 +41,6 @@ TextBlock OneLineText(std::string_view cp1251, const PageBox& box, double size, 
   return SetClue(text, box, false, exact, font);
 }
 
-std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleNumber) {
-  if (!scanwordFile.empty()) return "Ответы к сканворду " + scanwordFile.stem().string();
-  if (puzzleNumber > 0) return "Ответы к сканворду № " + std::to_string(puzzleNumber);
-  return "Ответы к сканворду";
-}
-
 unsigned char CapitalCp1251(unsigned char letter) {
   if (letter >= 0xE0) return static_cast<unsigned char>(letter - 0x20);  // а..я
   if (letter == 0xB8) return 0xA8;                                       // ё

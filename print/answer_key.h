@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/print_title.h"
 #include "document/scanword_document.h"
 #include "document/user_message.h"
 #include "print/pdf_writer.h"
@@ -22,10 +23,6 @@ inline constexpr double kDefaultAnswerCell = 5.0;  // mm
 inline constexpr double kSmallestAnswerCell = 1.0;
 inline constexpr double kLargestAnswerCell = 50.0;
 inline constexpr std::string_view kNoLettersMessage = "В сетке нет букв: ключ ответов не из чего сделать.";
-
-// "Ответы к сканворду № N", or after the document's name when it has no
-// number. UTF-8.
-std::string AnswerCaption(const std::filesystem::path& scanwordFile, int puzzleNumber);
 
 // A letter as a capital; other bytes as they are.
 unsigned char CapitalCp1251(unsigned char letter);

@@ -45,6 +45,10 @@ QString DocumentSession::printTitle() const {
   return QString::fromStdString(PrintTitle(QFile::encodeName(name_.scanwordFile).toStdString(), name_.puzzleNumber));
 }
 
+QString DocumentSession::answerCaption() const {
+  return QString::fromStdString(AnswerCaption(QFile::encodeName(name_.scanwordFile).toStdString(), name_.puzzleNumber));
+}
+
 QString DocumentSession::suggestedFileName() const {
   if (!name_.scanwordFile.isEmpty()) return QFileInfo(name_.scanwordFile).completeBaseName();
   return name_.puzzleNumber > 0 ? QString::number(name_.puzzleNumber) : QString();

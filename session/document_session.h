@@ -60,8 +60,10 @@ class DocumentSession : public QObject {
 
   // "VERSTAK — имя.skw*": the program, the document's name, "*" while modified.
   QString windowTitle() const;
-  // The print output's title, the same rule as verstak-batch's.
+  // The print output's title and the answer key's caption, the same rules
+  // as verstak-batch's.
   QString printTitle() const;
+  QString answerCaption() const;
 
   // An empty document of the present size: no cells, clue texts or name,
   // the start print settings, no history.

@@ -4,6 +4,7 @@
 // saves and prints is checked with verstak-batch and poppler-utils.
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include "cli/batch_run.h"
 #include "document/cp1251.h"
 #include "document/slot_numbering.h"
+#include "every_kind_grid.h"
 #include "session/document_history.h"
 #include "preview/page_printing.h"
 #include "preview/page_view.h"
@@ -38,6 +40,15 @@
 using namespace verstak;
 
 namespace {
+
+// 99 x 99 cells of every kind, every clue slot holding 16 full lines.
+void FillLargestGrid(ScanwordDocument& document) {
+  testing::FillEveryKind(document);
+  const std::string line = Utf8ToCp1251("Клюв \"слова\" 0123456789 abcdefgh");
+  for (int slot = 1; slot <= kDefinitionSlots; ++slot) {
+    for (int number = 1; number <= kDefinitionLines; ++number) document.definitions.slot(slot).line(number).assign(line);
+  }
+}
 
 // Too long for a clue cell at 5 pt, short enough at 3 pt; digits have no
 // hyphenation points, so no breaking helps.
@@ -92,6 +103,15 @@ struct PreviewFixture : ProgramFixture {
   bool WaitForRender() {
     QSignalSpy rendered(&preview, &PreviewWindow::rendered);
     return rendered.wait(5000);
+  }
+
+  // Until no change waits to be shown: the worker's page is in the window.
+  bool Rendered(int timeout = 10000) {
+    return QTest::qWaitFor([this] { return !preview.renderPending(); }, timeout);
+  }
+  bool Show() {
+    preview.ShowPreview();
+    return Rendered();
   }
 
   QImage Page() { return preview.pageView().grab().toImage(); }
@@ -155,7 +175,7 @@ class PreviewTest : public QObject {
     QCOMPARE(int{f.document.gridWidth}, 4);
     QTest::keyClick(&f.Bar1(), Qt::Key_F5);
     QVERIFY(f.preview.isVisible());
-    QVERIFY(!f.preview.renderPending());
+    QVERIFY(f.Rendered());
     QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
 
     QPdfDocument shown;
@@ -198,7 +218,7 @@ class PreviewTest : public QObject {
     PreviewFixture f;
     QVERIFY(f.Start());
     f.OpenExample(1);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     const QByteArray before = f.preview.pdfBytes();
 
     // "Установки": 20 mm cells.
@@ -237,7 +257,7 @@ class PreviewTest : public QObject {
     for (int line = 1; line <= 16; ++line) tooMany.line(line).assign("123456789012345678 123456789012345678");
     f.document.definitions.slot(lastSlot) = tooMany;
     const ScanwordDocument before = f.document;
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     const int steps = f.session.history().count();
 
     QTest::mouseClick(f.preview.controls().rebreak, Qt::LeftButton);
@@ -276,7 +296,7 @@ class PreviewTest : public QObject {
     f.OpenExample(1);
     const int slot = f.FirstCell(CellKind::Clue).second;
     f.SetClue(slot, kLongWord);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     QCOMPARE(f.FitSlots(), QList<int>{slot});
     QCOMPARE(f.preview.controls().fitList->count(), 1);
     QVERIFY(f.preview.controls().fitList->item(0)->text().contains(QString::fromUtf8(kLongWord)));
@@ -315,6 +335,7 @@ class PreviewTest : public QObject {
     QTest::mouseClick(f.Child<QPushButton>("Button1"), Qt::LeftButton);  // "Mакрос"
     QCOMPARE(dialog.choice().layerMode, LayerMode::ByLayers);
     QTest::keyClick(&f.Bar1(), Qt::Key_F5);
+    QVERIFY(f.Rendered());
     QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
     QCOMPARE(f.FitSlots(), QList<int>{slot});
     QVERIFY(f.preview.pageView().marks().empty());
@@ -332,7 +353,7 @@ class PreviewTest : public QObject {
     const int second = first + 1;
     f.SetClue(first, "ПРОСТО");
     f.SetClue(second, kLongWord);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     QCOMPARE(f.FitSlots(), QList<int>{second});
 
     QListWidget& list = *f.preview.controls().fitList;
@@ -362,6 +383,7 @@ class PreviewTest : public QObject {
     f.main.memo().setPlainText(QStringLiteral("ВВЕДЕНО"));
     QTest::keyClick(&f.main.memo(), Qt::Key_F5);
     QVERIFY(f.preview.isVisible());
+    QVERIFY(f.Rendered());
     QCOMPARE(QString::fromStdString(Cp1251ToUtf8(f.document.definitions.slot(f.editor.currentSlot).line(1).text())),
              QStringLiteral("ВВЕДЕНО"));
     const QString pdf = f.Path(QStringLiteral("shown.pdf"));
@@ -384,7 +406,7 @@ class PreviewTest : public QObject {
     QVERIFY(QFileInfo::exists(f.Path(QStringLiteral("work.skw"))));
     f.settings.cellHeight = 150000;
     f.settings.cornerRadius = 20000;
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     f.preview.controls().size->setValue(6.5);
     f.preview.controls().lineSpacing->setValue(1.2);
     f.preview.controls().lineWidth->setValue(0.3);
@@ -426,7 +448,7 @@ class PreviewTest : public QObject {
     PreviewFixture f;
     QVERIFY(f.Start());
     f.OpenExample(1);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     const QString name = f.Path(QStringLiteral("kept.pdf"));
     QFile old(name);
     QVERIFY(old.open(QIODevice::WriteOnly));
@@ -441,13 +463,147 @@ class PreviewTest : public QObject {
     QCOMPARE(ReadAll(name), QByteArray("old contents"));
   }
 
+  // "Ответы" shows the answer key in the puzzle's place: pdftotext reads
+  // the grid's letters row by row under its caption. It is saved as PDF
+  // and SVG as verstak-batch's export --answers writes it, the PDF the one
+  // shown.
+  void answersShowAndSaveTheKey() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    f.prompter.saveAnswers = {f.Path(QStringLiteral("work.skw"))};
+    QTest::mouseClick(f.Child<QPushButton>("Button4"), Qt::LeftButton);
+    QVERIFY(f.Show());
+    const QByteArray puzzle = f.preview.pdfBytes();
+    QCOMPARE(f.preview.controls().answers->text(), QStringLiteral("Ответы"));
+    QTest::mouseClick(f.preview.controls().answers, Qt::LeftButton, {}, QPoint(6, 8));
+    QVERIFY(f.preview.showsAnswers());
+    QVERIFY(f.preview.renderPending());
+    QVERIFY(f.Rendered());
+    QVERIFY(f.preview.pdfBytes() != puzzle);
+    QCOMPARE(f.preview.controls().summary->text(), QStringLiteral("Ответы к сканворду work"));
+    QCOMPARE(f.preview.controls().fitList->count(), 0);
+
+    const QString shown = f.Path(QStringLiteral("shown.pdf"));
+    QFile file(shown);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(f.preview.pdfBytes());
+    file.close();
+    QStringList lines;
+    for (QString line : Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), shown, QStringLiteral("-")})
+                            .split(QLatin1Char('\n'))) {
+      line.remove(QLatin1Char(' ')).remove(QLatin1Char('\f'));
+      if (!line.isEmpty()) lines << line;
+    }
+    QStringList expected{QStringLiteral("Ответыксканвордуwork")};
+    for (int y = 1; y <= f.document.gridHeight; ++y) {
+      QString row;
+      for (int x = 1; x <= f.document.gridWidth; ++x) {
+        const std::uint8_t letter = f.document.letters.at(x, y);
+        const CellKind kind = f.document.cells.at(x, y).kind;
+        if (letter != kNoLetter && !IsClueKind(kind) && kind != CellKind::Picture) {
+          row += QString::fromStdString(Cp1251ToUtf8(std::string(1, static_cast<char>(letter)))).toUpper();
+        }
+      }
+      if (!row.isEmpty()) expected << row;
+    }
+    QVERIFY(expected.size() > 2);
+    QCOMPARE(lines, expected);
+
+    f.prompter.saveAnswers = {f.Path(QStringLiteral("key.pdf")), f.Path(QStringLiteral("key.svg"))};
+    QTest::mouseClick(f.preview.controls().savePdf, Qt::LeftButton);
+    QTest::mouseClick(f.preview.controls().saveSvg, Qt::LeftButton);
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{"Выполнено!", "Выполнено!"}));
+    QCOMPARE(ReadAll(f.Path(QStringLiteral("key.pdf"))), f.preview.pdfBytes());
+    for (const char* format : {"pdf", "svg"}) {
+      const QString batchFile = f.Path(QStringLiteral("batch.") + QLatin1String(format));
+      std::ostringstream out, err;
+      QCOMPARE(batch::RunBatch({"export", "--scanword", f.Path(QStringLiteral("work.skw")).toStdString(), "--answers",
+                                "-o", batchFile.toStdString()},
+                               {out, err, false}),
+               0);
+      QVERIFY(ReadAll(f.Path(QStringLiteral("key.") + QLatin1String(format))) == ReadAll(batchFile));
+    }
+  }
+
+  // A grid without letters has no key: the refusal shows instead of a page,
+  // and a save says it and writes nothing.
+  void aGridWithoutLettersHasNoKey() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    for (int y = 1; y <= f.document.gridHeight; ++y) {
+      for (int x = 1; x <= f.document.gridWidth; ++x) f.document.letters.set(x, y, kNoLetter);
+    }
+    f.preview.controls().answers->setChecked(true);
+    QVERIFY(f.Show());
+    const QString refusal = QStringLiteral("В сетке нет букв: ключ ответов не из чего сделать.");
+    QCOMPARE(f.preview.controls().summary->text(), refusal);
+    QVERIFY(!f.preview.pageView().hasPage());
+    QVERIFY(f.preview.pdfBytes().isEmpty());
+    f.prompter.saveAnswers = {f.Path(QStringLiteral("key.pdf")), f.Path(QStringLiteral("key.svg"))};
+    f.preview.SavePdfCommand();
+    f.preview.SaveSvgCommand();
+    QCOMPARE(f.prompter.texts(), (std::vector<std::string>{refusal.toStdString(), refusal.toStdString()}));
+    QCOMPARE(f.prompter.messages[0].kind, MessageKind::Error);
+    QVERIFY(!QFileInfo::exists(f.Path(QStringLiteral("key.pdf"))));
+    QVERIFY(!QFileInfo::exists(f.Path(QStringLiteral("key.svg"))));
+    // Unticked, the puzzle is back.
+    f.preview.controls().answers->setChecked(false);
+    QVERIFY(f.Rendered());
+    QVERIFY(f.preview.pageView().hasPage());
+  }
+
+  // The largest grid re-renders in the worker: the page before stays shown
+  // and the window answers a timer of 5 ms all along; a change made while
+  // a render runs supersedes it, which is never shown; closing the window
+  // while a render runs, and destroying it, leaves nothing running.
+  void largeGridsRenderInTheWorker() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    FillLargestGrid(f.document);
+    QVERIFY(f.Show());
+    const QByteArray before = f.preview.pdfBytes();
+    QVERIFY(!before.isEmpty());
+
+    QElapsedTimer clock;
+    qint64 last = 0, longest = 0;
+    QTimer ticks;
+    ticks.setInterval(5);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+      if (f.preview.renderPending()) longest = std::max(longest, clock.elapsed() - last);
+      last = clock.elapsed();
+    });
+    QSignalSpy rendered(&f.preview, &PreviewWindow::rendered);
+    f.preview.controls().size->setValue(6);
+    clock.start();
+    ticks.start();
+    // Under way in the worker: the timer has fired, the page before is shown.
+    QTest::qWait(PreviewWindow::kRenderDelay + 100);
+    QVERIFY(f.preview.renderPending());
+    QCOMPARE(f.preview.pdfBytes(), before);
+    QVERIFY(f.preview.pageView().hasPage());
+    f.preview.controls().size->setValue(5.5);
+    QVERIFY(f.Rendered(30000));
+    ticks.stop();
+    QCOMPARE(rendered.size(), 1);
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд")));
+    // A synchronous render of this grid takes most of a second.
+    QVERIFY2(longest < 250, qPrintable(QString::number(longest)));
+
+    f.preview.controls().size->setValue(6);
+    QTest::qWait(PreviewWindow::kRenderDelay + 100);
+    QVERIFY(f.preview.renderPending());
+    f.preview.close();
+  }
+
   // Fit to the window, 100 % and 200 %, + and − and Ctrl+wheel; scrolling
   // once the page is larger than the window.
   void zoomsAndScrolls() {
     PreviewFixture f;
     QVERIFY(f.Start());
     f.OpenExample(1);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     f.preview.resize(600, 450);
     PageView& view = f.preview.pageView();
     const double mm = view.pageSize().width();
@@ -490,7 +646,7 @@ class PreviewTest : public QObject {
     f.document.gridWidth = 23;
     f.document.gridHeight = 35;
     f.main.ResetDocument();
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     const QString printed = f.Path(QStringLiteral("printed.pdf"));
     f.prompter.printerAnswers = {printed, printed};
     f.prompter.questionAnswers = {Prompter::Answer::No, Prompter::Answer::Yes};
@@ -509,7 +665,7 @@ class PreviewTest : public QObject {
     PreviewFixture f;
     QVERIFY(f.Start());
     f.OpenExample(1);
-    f.preview.ShowPreview();
+    QVERIFY(f.Show());
     const QString printed = f.Path(QStringLiteral("printed.pdf"));
     f.prompter.printerAnswers = {QString(), printed};
     f.preview.PrintCommand();  // cancelled
