@@ -128,7 +128,8 @@ void MainWindow::ExportCommand() {
                                                                         : std::nullopt) {
     if (dialogs_.preview) dialogs_.preview->setExportChoice(*choice);
     QString filter;
-    const QString name = prompter_.saveFileName(QtFileFilter(ExportFilter()), QStringLiteral("csc"), true, &filter,
+    const QString name = prompter_.saveFileName(QtFileFilter(ExportFilter()),
+                                                QString::fromUtf8(OutputOf(OutputFormat::Macro).extension), true, &filter,
                                                 session_.suggestedFileName());
     if (!name.isEmpty()) ExportFile(name, ChosenExportFormat(name, filter), *choice, dialogs_.exportDialog->strict());
   }

@@ -132,16 +132,19 @@ struct TitleCase {
   bool modified;
   const char* window;
   const char* print;
+  const char* caption;  // the answer key's
 };
 
 TEST(DocumentSession, TitlesFollowTheName) {
   const TitleCase cases[] = {
-      {{}, false, "VERSTAK", "Сканворд"},
-      {{}, true, "VERSTAK*", "Сканворд"},
-      {DocumentName::OfPuzzle(107), false, "VERSTAK — кроссворд 107", "Сканворд 107"},
-      {DocumentName::OfPuzzle(3), true, "VERSTAK — кроссворд 3*", "Сканворд 3"},
-      {DocumentName::OfScanwordFile(QStringLiteral("/home/u/Тур 2.skw")), true, "VERSTAK — Тур 2.skw*", "Тур 2.skw"},
-      {{QStringLiteral("восстановленная работа"), {}, 0}, true, "VERSTAK — восстановленная работа*", "Сканворд"},
+      {{}, false, "VERSTAK", "Сканворд", "Ответы к сканворду"},
+      {{}, true, "VERSTAK*", "Сканворд", "Ответы к сканворду"},
+      {DocumentName::OfPuzzle(107), false, "VERSTAK — кроссворд 107", "Сканворд 107", "Ответы к сканворду № 107"},
+      {DocumentName::OfPuzzle(3), true, "VERSTAK — кроссворд 3*", "Сканворд 3", "Ответы к сканворду № 3"},
+      {DocumentName::OfScanwordFile(QStringLiteral("/home/u/Тур 2.skw")), true, "VERSTAK — Тур 2.skw*", "Тур 2.skw",
+       "Ответы к сканворду Тур 2"},
+      {{QStringLiteral("восстановленная работа"), {}, 0}, true, "VERSTAK — восстановленная работа*", "Сканворд",
+       "Ответы к сканворду"},
   };
   for (const TitleCase& c : cases) {
     ScanwordDocument doc;
@@ -151,6 +154,7 @@ TEST(DocumentSession, TitlesFollowTheName) {
     session.restart(c.modified);
     EXPECT_EQ(session.windowTitle().toStdString(), c.window);
     EXPECT_EQ(session.printTitle().toStdString(), c.print);
+    EXPECT_EQ(session.answerCaption().toStdString(), c.caption);
   }
 }
 
