@@ -5,6 +5,7 @@
 // word's clue to its left and the down word's above it.
 
 #include <cstdint>
+#include <span>
 
 #include "document/arrow_rule.h"
 #include "document/cell_kind.h"
@@ -44,9 +45,10 @@ inline constexpr int kHouseRuleMaxCost = 31;
 inline constexpr CellKind kOneClueKind = CellKind::Clue;
 inline constexpr CellKind kTwoClueKind = CellKind::ClueSplitHorizontal;
 
-namespace detail {
-constexpr bool HouseRulesAgreeWithArrows() {
-  for (const HouseRuleRow& row : kHouseRules) {
+// Every row names the arrow that points from its clue cell into its word,
+// at a cost the assignment can weigh.
+constexpr bool HouseRulesAgreeWithArrows(std::span<const HouseRuleRow> rules) {
+  for (const HouseRuleRow& row : rules) {
     const std::optional<ArrowRuleRow> arrow = ArrowRule(row.arrow);
     if (!arrow || arrow->clueDx != row.clueDx || arrow->clueDy != row.clueDy || arrow->leadsInto != row.word ||
         row.cost > kHouseRuleMaxCost || row.cost < 0)
@@ -54,7 +56,6 @@ constexpr bool HouseRulesAgreeWithArrows() {
   }
   return true;
 }
-}  // namespace detail
-static_assert(detail::HouseRulesAgreeWithArrows(), "each house rule names the arrow that points that way");
+static_assert(HouseRulesAgreeWithArrows(kHouseRules), "each house rule names the arrow that points that way");
 
 }  // namespace verstak

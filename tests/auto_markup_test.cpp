@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "document/auto_markup.h"
+#include "document/house_rules.h"
 #include "document/check_markup.h"
 #include "document/clue_links.h"
 #include "document/markup_summary.h"
@@ -298,6 +299,20 @@ TEST(AutoMarkup, TheLargestEveryKindGridComesOutValid) {
   ScanwordDocument again = before;
   AutoMarkup(again);
   EXPECT_EQ(again.cells, document.cells);
+}
+
+// The table's own check refuses a row that is wrong in any one field.
+TEST(HouseRules, TheirCheckRefusesARowWrongInOneField) {
+  EXPECT_TRUE(HouseRulesAgreeWithArrows(kHouseRules));
+  for (const HouseRuleRow& right : kHouseRules) {
+    HouseRuleRow wrong[5] = {right, right, right, right, right};
+    wrong[0].clueDx = static_cast<std::int8_t>(right.clueDx == 1 ? 0 : right.clueDx + 1);
+    wrong[1].clueDy = static_cast<std::int8_t>(right.clueDy == 1 ? 0 : right.clueDy + 1);
+    wrong[2].word = right.word == WordDirection::Across ? WordDirection::Down : WordDirection::Across;
+    wrong[3].cost = kHouseRuleMaxCost + 1;
+    wrong[4].cost = -1;
+    for (const HouseRuleRow& row : wrong) EXPECT_FALSE(HouseRulesAgreeWithArrows(std::span(&row, 1))) << int{right.arrow};
+  }
 }
 
 }  // namespace

@@ -20,6 +20,8 @@
 #include "editing_support.h"
 #include "editor/clue_answer.h"
 #include "editor/markup_fault_list.h"
+#include "editor/view_cells.h"
+#include "widgets/screen_colours.h"
 #include "files/open_files.h"
 #include "markup_generator.h"
 
@@ -226,6 +228,23 @@ class MarkupWindowsTest : public QObject {
     list.list().setCurrentRow(rowAt(2, 6));
     QCOMPARE(f.main.gridView().chosenFault(), std::optional(CellPosition{2, 6}));
     QVERIFY(CellOnScreen(f.editor, {2, 6}));
+
+    // The chosen fault's frame: the four pixels inside each edge of its cell
+    // red, the fifth not; another fault's frame two pixels wide.
+    list.list().setCurrentRow(rowAt(4, 1));
+    const QImage view = f.main.gridView().grab().toImage();
+    for (const auto& [cell, width] : {std::pair{CellPosition{4, 1}, 4}, {CellPosition{2, 3}, 2}}) {
+      const CellBox box = CellBoxOf(f.editor, cell);
+      const int midX = box.left + box.width / 2, midY = box.top + box.height / 2;
+      const int right = box.left + box.width - 1, bottom = box.top + box.height - 1;
+      for (int i = 0; i <= width; ++i) {
+        const bool band = i < width;
+        QCOMPARE(QColor(view.pixel(box.left + i, midY)) == ScreenColour::Red, band);
+        QCOMPARE(QColor(view.pixel(right - i, midY)) == ScreenColour::Red, band);
+        QCOMPARE(QColor(view.pixel(midX, box.top + i)) == ScreenColour::Red, band);
+        QCOMPARE(QColor(view.pixel(midX, bottom - i)) == ScreenColour::Red, band);
+      }
+    }
 
     QTest::keyClick(&list.list(), Qt::Key_Escape);
     QVERIFY(!list.isVisible());
