@@ -162,10 +162,8 @@ void BM_WholeViewPaintOnly(benchmark::State& state) {
   p.Report(state, before);
 }
 
-// One step of a scroll bar, on and back in turns: the user's arrow key.
-void BM_ScrollOneCell(benchmark::State& state) {
-  Program& p = TheProgram();
-  QScrollBar& bar = p.bar(state.range(0) == 0 ? "ScrollBar1" : "ScrollBar2");
+// One step of `bar`, on and back in turns: the user's arrow key.
+void StepToAndFro(benchmark::State& state, Program& p, QScrollBar& bar) {
   const long long before = p.meter.pixels;
   std::int64_t round = 0;
   for (auto _ : state) {
@@ -173,6 +171,11 @@ void BM_ScrollOneCell(benchmark::State& state) {
     p.Paint();
   }
   p.Report(state, before);
+}
+
+void BM_ScrollOneCell(benchmark::State& state) {
+  Program& p = TheProgram();
+  StepToAndFro(state, p, p.bar(state.range(0) == 0 ? "ScrollBar1" : "ScrollBar2"));
 }
 
 // The whole view painted, and one step of the vertical bar, at a zoom
@@ -195,14 +198,7 @@ void BM_ZoomedScrollOneCell(benchmark::State& state) {
   Program& p = TheProgram();
   p.main.ZoomGridView(static_cast<int>(state.range(0)));
   p.Paint();
-  QScrollBar& bar = p.bar("ScrollBar2");
-  const long long before = p.meter.pixels;
-  std::int64_t round = 0;
-  for (auto _ : state) {
-    bar.triggerAction(round++ % 2 == 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-    p.Paint();
-  }
-  p.Report(state, before);
+  StepToAndFro(state, p, p.bar("ScrollBar2"));
   p.main.ZoomGridView(100);
   p.Paint();
 }

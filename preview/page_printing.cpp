@@ -2,10 +2,11 @@
 
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
+
+#include "preview/page_render.h"
 
 namespace verstak {
 namespace {
@@ -40,14 +41,8 @@ bool PrintPdfPage(QPdfDocument& pdf, QPrinter& printer) {
   const QSize whole(static_cast<int>(std::lround(place.width())), static_cast<int>(std::lround(place.height())));
   for (int top = 0; top < whole.height(); top += kBandHeight) {
     const QRect band(0, top, whole.width(), std::min(kBandHeight, whole.height() - top));
-    QPdfDocumentRenderOptions options;
-    options.setScaledSize(whole);
-    options.setScaledClipRect(band);
     // Opaque: what the page leaves unpainted is paper, not a mask for the printer.
-    QImage image(band.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter(&image).drawImage(0, 0, pdf.render(0, band.size(), options));
-    painter.drawImage(corner + band.topLeft(), image);
+    painter.drawImage(corner + band.topLeft(), RenderPagePart(pdf, whole, band, 1));
   }
   return painter.end();
 }
