@@ -130,6 +130,20 @@ TEST_F(BatchExecutable, AFullDiskIsSaidWithTheFile) {
   EXPECT_EQ(filled.err, " Не удалось записать файл! \n" + full + "/two.skw: нет места на диске\n");
 }
 
+// A write that takes none of its bytes and says no error (a device that is
+// full): strace makes the run's first two writes return 0, the new file's
+// unnamed and then named; later writes, the message's, go through.
+TEST_F(BatchExecutable, AWriteThatTakesNothingIsAFullDisk) {
+  if (std::system("strace -o /dev/null true > /dev/null 2>&1") != 0) GTEST_SKIP() << "strace cannot trace here";
+  const std::string target = (folder / "two.skw").string();
+  const ProcessRun taken = run("save " + examples() + " --number 2 -o '" + target + "'",
+                               "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" strace -o /dev/null -e trace=write "
+                               "-e inject=write:retval=0:when=1..2 ");
+  EXPECT_EQ(taken.status, 1);
+  EXPECT_EQ(taken.err, " Не удалось записать файл! \n" + target + ": нет места на диске\n");
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
 // A disk error on the second read of an input file, injected by strace: the
 // file is built so that the first read, one block of the line reader, ends
 // right after `before`; `after` would come in the second.

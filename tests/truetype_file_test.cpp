@@ -61,6 +61,31 @@ class FontBytes {
     return 0;
   }
 
+  // Field `field` (0 platform, 2 encoding, 4 language, 6 id, 8 length) of name record `index`.
+  void putName(std::size_t index, std::size_t field, std::uint32_t value) {
+    put16(table("name") + 6 + 12 * index + field, value);
+  }
+
+  // The same font with `extra` more tables of no bytes at its end: the
+  // directory grows, so every table moves by its new records.
+  FontBytes withEmptyTables(std::size_t extra) const {
+    const std::size_t count = u16(4), shift = 16 * extra;
+    std::string bytes = bytes_.substr(0, 12 + 16 * count);
+    FontBytes grown(bytes);
+    grown.put16(4, static_cast<std::uint32_t>(count + extra));
+    for (std::size_t i = 0; i < count; ++i) {
+      grown.put32(12 + 16 * i + 8, static_cast<std::uint32_t>(u32(12 + 16 * i + 8) + shift));
+    }
+    const std::size_t end = bytes_.size() + shift;
+    for (std::size_t i = 0; i < extra; ++i) {
+      std::string record = "z" + std::to_string(100 + i) + std::string(12, '\0');
+      grown.bytes_ += record;
+      grown.put32(grown.bytes_.size() - 8, static_cast<std::uint32_t>(end));
+    }
+    grown.bytes_ += bytes_.substr(12 + 16 * count);
+    return grown;
+  }
+
   std::span<const unsigned char> span() const {
     return {reinterpret_cast<const unsigned char*>(bytes_.data()), bytes_.size()};
   }
@@ -122,6 +147,11 @@ std::vector<Damage> Damages() {
       {"no hmtx", "hmtx", [](FontBytes& f) { f.put32(f.record("hmtx"), 0x686D7458); }},  // "hmtX"
       {"a table past the end of the file", nullptr,
        [](FontBytes& f) { f.put32(f.record("kern") + 8, static_cast<std::uint32_t>(f.bytes().size())); }},
+      {"a table of no bytes past the end of the file", nullptr,
+       [](FontBytes& f) {
+         f.put32(f.record("kern") + 8, static_cast<std::uint32_t>(f.bytes().size() + 1));
+         f.put32(f.record("kern") + 12, 0);
+       }},
       {"a collection", nullptr, [](FontBytes& f) { f.put32(0, 0x74746366); }},  // "ttcf"
   };
 }
@@ -169,6 +199,94 @@ TEST_F(TrueTypeFile, EachDamageIsRefusedByItsTable) {
     ASSERT_TRUE(loaded.failure.has_value());
     EXPECT_EQ(loaded.failure->text,
               "Шрифт " + file.string() + " (" + file.string() + ") не читается: " + *fault);
+  }
+}
+
+// The edges of what is sound: a table of no bytes may stand at the very end
+// of the file, and the directory may hold 200 tables, not 201.
+TEST_F(TrueTypeFile, TheDirectorysLimitsAreSoundUpToTheEdge) {
+  FontBytes atEnd = original;
+  atEnd.put32(atEnd.record("kern") + 8, static_cast<std::uint32_t>(atEnd.bytes().size()));
+  atEnd.put32(atEnd.record("kern") + 12, 0);
+  EXPECT_EQ(TrueTypeFault(atEnd.span()), std::nullopt);
+
+  const std::size_t tables = original.u16(4);
+  EXPECT_EQ(TrueTypeFault(original.withEmptyTables(200 - tables).span()), std::nullopt);
+  EXPECT_EQ(TrueTypeFault(original.withEmptyTables(201 - tables).span()), "нужен шрифт TrueType");
+}
+
+// libhpdf copies the PostScript name and the style into a base font name of
+// 127 bytes with an 8-byte tag: a Macintosh (1, 0) record's bytes when it has
+// one, else half the Windows English (3, 1, 0x409) record's UTF-16 bytes; the
+// last record of each kind counts, records of other kinds never. PT Sans
+// Narrow: Macintosh style 7 bytes (record 2), name 13 (6); Windows style 14
+// (18), name 26 (22); record 23 is a Windows English one of id 7.
+TEST_F(TrueTypeFile, TheBaseFontNameFitsLibhpdfsBuffer) {
+  const auto hideMacintosh = [](FontBytes& f) {
+    f.putName(2, 6, 0x100);
+    f.putName(6, 6, 0x101);
+  };
+  const struct {
+    const char* what;
+    std::function<void(FontBytes&)> apply;
+    bool sound;
+  } cases[] = {
+      {"Macintosh name of 112 bytes: 119 in all", [](FontBytes& f) { f.putName(6, 8, 112); }, true},
+      {"Macintosh name of 113 bytes", [](FontBytes& f) { f.putName(6, 8, 113); }, false},
+      {"Macintosh style of 107 bytes", [](FontBytes& f) { f.putName(2, 8, 107); }, false},
+      {"a long Windows name beside the Macintosh one", [](FontBytes& f) { f.putName(22, 8, 1000); }, true},
+      {"Windows name of 224 bytes alone: 112 + 7",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(22, 8, 224);
+       },
+       true},
+      {"Windows name of 226 bytes alone",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(22, 8, 226);
+       },
+       false},
+      {"a long Russian Windows name after the English one",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(23, 4, 0x419);
+         f.putName(23, 6, 6);
+         f.putName(23, 8, 1000);
+       },
+       true},
+      {"a long symbol-encoded Windows name after the English one",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(23, 2, 0);
+         f.putName(23, 6, 6);
+         f.putName(23, 8, 1000);
+       },
+       true},
+      {"a long English Windows name after the first",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(23, 6, 6);
+         f.putName(23, 8, 1000);
+       },
+       false},
+      {"no style at all",
+       [&](FontBytes& f) {
+         hideMacintosh(f);
+         f.putName(18, 6, 0x102);
+       },
+       false},
+  };
+  for (const auto& example : cases) {
+    SCOPED_TRACE(example.what);
+    FontBytes font = original;
+    example.apply(font);
+    const std::optional<std::string> fault = TrueTypeFault(font.span());
+    if (example.sound) {
+      EXPECT_EQ(fault, std::nullopt);
+    } else {
+      EXPECT_EQ(fault, "повреждена таблица «name»");
+    }
   }
 }
 
