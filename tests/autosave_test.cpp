@@ -175,6 +175,34 @@ class AutosaveTest : public QObject {
     QCOMPARE(stored.notes.typedSlot, 0);
     QCOMPARE(std::string(stored.work.definitions.line(1, 2)), Utf8ToCp1251("в Сибири"));
   }
+
+  // A clue's text loaded into the memo is nothing typed (the memo reads as
+  // modified while it loads). Typing brought back by a recovery is typing
+  // still, though nobody has typed since: the next copy holds it, so a second
+  // crash does not lose it.
+  void recoveredTypingIsCopiedAgain() {
+    QTemporaryDir folder;
+    ProgramFixture f;
+    testing::ManualClock clock;
+    ProgramRecovery recovery(f.session, f.main, f.prompter,
+                             {.folder = folder.filePath(QStringLiteral("r")), .interval = 10s, .sessionId = {}, .clock = &clock});
+    QVERIFY(f.Start());
+    NewGrid(f, 5, 5);
+    f.document.cells.at(2, 1).kind = CellKind::Clue;
+    SetSlotLine(f, 1, 1, QStringLiteral("Река"));
+    f.MarkSaved();
+    QTest::mouseClick(Button(f, QStringLiteral("Button6")), Qt::LeftButton);
+    QVERIFY(!f.session.typedClueText());
+
+    f.main.ResumeTyping(1, QStringLiteral("Река\nв Сибири"));
+    QVERIFY(f.session.typedClueText());
+    QCOMPARE(f.session.typedClueText()->slot, 1);
+    clock.advance(10s);
+    recovery.store().finishWriting();
+    const RecoveryFileResult copy = ReadRecoveryFile(QFile::encodeName(recovery.store().path()).toStdString());
+    QCOMPARE(copy.notes.typedSlot, 1);
+    QCOMPARE(QString::fromStdString(Cp1251ToUtf8(copy.notes.typedText)), QStringLiteral("Река\nв Сибири"));
+  }
 };
 
 QTEST_MAIN(AutosaveTest)

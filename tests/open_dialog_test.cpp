@@ -134,7 +134,8 @@ class OpenDialogTest : public QObject {
     QTest::newRow("10000") << "10000" << 10000 << false;
   }
   // The spinner keeps its range while the field is typed in; OK refuses a
-  // number outside it, and the dialog stays open.
+  // number outside it, and the dialog stays open with the number's field
+  // focused.
   void numberFieldPresetsAndLimits() {
     QFETCH(QString, text);
     QFETCH(int, number);
@@ -147,10 +148,12 @@ class OpenDialogTest : public QObject {
     QCOMPARE(f.Spinner().position(), number);
 
     f.dialog.show();
+    f.Field("Edit1").setFocus();
     f.Ok();
     if (refused) {
       QCOMPARE(f.prompter.texts(), std::vector<std::string>{" Номер кроссворда должен быть от 1 до 10000! "});
       QVERIFY(f.dialog.isVisible());
+      QCOMPARE(f.dialog.focusWidget(), &f.Field("MaskEdit1"));  // back at the field to mend
       QCOMPARE(f.dialog.LastPuzzleNumber, 1);
       f.dialog.reject();
       return;
