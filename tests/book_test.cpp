@@ -16,6 +16,8 @@
 #include "document/cp1251.h"
 #include "markup_generator.h"
 #include "files/scanword_file.h"
+#include "print/book_pdf.h"
+#include "print/print_drawing.h"
 #include "temp_folder.h"
 
 namespace verstak::batch {
@@ -117,6 +119,28 @@ TEST_F(Book, TwoToAPageWhenTheyFit) {
   EXPECT_NE(pageText(pdf, 3).find("p4.skw,p5.skw—стр.3"), std::string::npos) << pageText(pdf, 3);
   EXPECT_EQ(Boxes(tool("pdfinfo -f 1 -l 4 -box '" + pdf + "'"), "TrimBox"),
             std::vector<std::string>(4, "595.28 x 841.88"));  // 297 mm on 1/32 pt
+}
+
+// The book holds at most one page's puzzles: a page is written the moment
+// it is full, so that memory stays flat however many puzzles follow.
+TEST(BookPdfPages, EachPageIsWrittenOnceItIsFull) {
+  const TypesetSettings typeset;
+  const FontOutcome font = LoadTypesetFont(typeset.font);
+  ASSERT_TRUE(font.font.has_value()) << (font.failure ? font.failure->text : "");
+  for (const int perPage : {1, 2}) {
+    SCOPED_TRACE(perPage);
+    PressSettings press;
+    press.paper = PaperSize{210, 297};
+    BookPdf book(*font.font, typeset, press, BookSettings{perPage, ""}, "Выпуск");
+    for (int i = 1; i <= 4; ++i) {
+      const Drawing drawing =
+          PrintDrawing(testing::ReadyBookPuzzle(5, 8, i), PrintSettings{}, typeset, *font.font, ExportChoice{});
+      ASSERT_FALSE(book.addPuzzle(drawing, std::nullopt, "№ " + std::to_string(i)));
+      EXPECT_EQ(book.pages(), i / perPage) << "after puzzle " << i;
+    }
+    EXPECT_FALSE(book.finish().bytes.empty());
+    EXPECT_EQ(book.pages(), 4 / perPage);  // no answer page without keys
+  }
 }
 
 TEST_F(Book, PuzzlesNotReadyAreLeftOutOrStopTheRun) {
