@@ -8,6 +8,7 @@
 
 #include "batch_test_support.h"
 #include "cli/batch_options.h"
+#include "print/answer_key.h"
 #include "print/typeset_settings.h"
 #include "document/blanks.h"
 
@@ -142,6 +143,28 @@ TEST(BatchOptions, TypesettingRangesAreThePreviewsLimits) {
     for (const double beyond : {range.lowest - 0.01, range.highest + 0.01}) {
       EXPECT_TRUE(std::holds_alternative<UsageError>(parsed(range, beyond))) << range.option << " " << beyond;
     }
+  }
+}
+
+// The answer key's cell is taken by both commands that make keys, within
+// the same range.
+TEST(BatchOptions, TheAnswerCellOfAKeyAndOfABook) {
+  const std::vector<std::vector<std::string>> commands = {{"export", "--grid", "g.txt", "-o", "k.pdf", "--answers"},
+                                                          {"book", "a.skw", "-o", "b.pdf"}};
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(command.front());
+    const auto with = [&](const std::string& cell) {
+      std::vector<std::string> arguments = command;
+      arguments.insert(arguments.end(), {"--answer-cell", cell});
+      return ParseArguments(arguments);
+    };
+    EXPECT_DOUBLE_EQ(std::get<Options>(ParseArguments(command)).answerCell, kDefaultAnswerCell);
+    for (const char* cell : {"1", "8", "50"}) {
+      const ParsedArguments taken = with(cell);
+      ASSERT_TRUE(std::holds_alternative<Options>(taken)) << cell;
+      EXPECT_DOUBLE_EQ(std::get<Options>(taken).answerCell, std::stod(cell));
+    }
+    EXPECT_EQ(std::get<UsageError>(with("50,5")).problem, "--answer-cell: клетка в мм от 1 до 50, а не 50,5");
   }
 }
 
