@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "manual_clock.h"
 #include "document/cp1251.h"
 #include "program_recovery.h"
+#include "session/wait_clock.h"
 
 using namespace verstak;
 using namespace verstak::editing;
@@ -174,6 +176,19 @@ class AutosaveTest : public QObject {
     const RecoveryFileResult stored = ReadRecoveryFile(QFile::encodeName(file).toStdString());
     QCOMPARE(stored.notes.typedSlot, 0);
     QCOMPARE(std::string(stored.work.definitions.line(1, 2)), Utf8ToCp1251("в Сибири"));
+  }
+
+  // The real clock's wait ends once: a timer that went on ticking would
+  // save (or render) again and again after a single change.
+  void theSystemClocksWaitEndsOnce() {
+    const std::unique_ptr<WaitTimer> timer = WaitClock::System().makeTimer();
+    QSignalSpy ended(timer.get(), &WaitTimer::timeout);
+    timer->start(std::chrono::milliseconds(10));
+    QVERIFY(timer->isActive());
+    QTRY_COMPARE(ended.count(), 1);
+    QVERIFY(!timer->isActive());
+    QTest::qWait(100);
+    QCOMPARE(ended.count(), 1);
   }
 
   // A clue's text loaded into the memo is nothing typed (the memo reads as

@@ -31,6 +31,7 @@
 #include "every_kind_grid.h"
 #include "session/document_history.h"
 #include "preview/page_printing.h"
+#include "preview/page_render.h"
 #include "preview/page_view.h"
 #include "preview/print_export.h"
 #include "print/font_faces.h"
@@ -595,6 +596,73 @@ class PreviewTest : public QObject {
     QTest::qWait(PreviewWindow::kRenderDelay + 100);
     QVERIFY(f.preview.renderPending());
     f.preview.close();
+  }
+
+  // At the fit the page is in sight whole and rendered whole, whatever part
+  // the window showed before; at a zoom only the part in sight and the
+  // margin around it, and those pixels are the whole page's.
+  void theWorkerRendersWhatIsInSight() {
+    PreviewFixture f;
+    QVERIFY(f.Start());
+    f.OpenExample(1);
+    auto job = std::make_shared<PageRenderJob>();
+    job->document = f.document;
+    job->settings = f.settings;
+    const FontOutcome font = LoadTypesetFont(job->typeset.font);
+    QVERIFY(font.font);
+    job->font = *font.font;
+    job->scaling.pixelsPerMillimetreAt100 = 4;
+    job->scaling.room = QSize(300, 300);
+    job->scaling.inSight = QRect(10, 10, 20, 20);
+
+    const RenderedPage fitted = RenderPage(*job);
+    const QSize whole = PagePixels(fitted.pageSize, fitted.scale);
+    QCOMPARE(fitted.part, QRect(QPoint(0, 0), whole));
+    QCOMPARE(fitted.image.size(), whole);
+
+    job->scaling.zoom = 800;
+    job->scaling.inSight = QRect(300, 320, 100, 50);
+    const RenderedPage zoomed = RenderPage(*job);
+    QCOMPARE(zoomed.scale, 32.0);
+    const QSize page = PagePixels(zoomed.pageSize, zoomed.scale);
+    QVERIFY(page.width() > 300 + 100 + 2 * kRenderAhead && page.height() > 320 + 50 + 2 * kRenderAhead);
+    const QRect part = QRect(300 - kRenderAhead, 320 - kRenderAhead, 100 + 2 * kRenderAhead, 50 + 2 * kRenderAhead);
+    QCOMPARE(zoomed.part, part);
+    QCOMPARE(zoomed.image.size(), part.size());
+    QPdfDocument pdf;
+    QByteArray bytes = zoomed.pdf;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    pdf.load(&buffer);
+    // The whole page rendered at once: the part must match it where it lies,
+    // or scrolling past the part rendered would show a seam.
+    const QImage full = RenderPagePart(pdf, page, QRect(QPoint(0, 0), page), 1);
+    // pdfium smooths a glyph's edge a little differently when it renders a
+    // part: each pixel but a few within what the whole page has around the
+    // same place (a part one pixel off misses it along every edge).
+    const QImage shown = zoomed.image.convertToFormat(QImage::Format_Grayscale8);
+    const QImage reference = full.convertToFormat(QImage::Format_Grayscale8);
+    int outside = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        int lowest = 255, highest = 0;
+        for (int dy = -1; dy <= 1; ++dy) {
+          for (int dx = -1; dx <= 1; ++dx) {
+            const int value = qGray(reference.pixel(part.x() + x + dx, part.y() + y + dy));
+            lowest = std::min(lowest, value);
+            highest = std::max(highest, value);
+          }
+        }
+        const int value = qGray(shown.pixel(x, y));
+        outside += value < lowest - 16 || value > highest + 16;
+      }
+    }
+    QVERIFY2(outside <= shown.width() * shown.height() / 1000, qPrintable(QString::number(outside)));
+    int dark = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) dark += qGray(shown.pixel(x, y)) < 64;
+    }
+    QVERIFY(dark > 1000);  // the part holds frames and letters, not paper alone
   }
 
   // Fit to the window, 100 % and 200 %, + and − and Ctrl+wheel; scrolling
