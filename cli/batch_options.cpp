@@ -78,7 +78,7 @@ constexpr KnownOption kOptions[] = {
     {"--page", true, kPrint},
     {"--output-condition", true, kPrint},
     {"--icc", true, kPrint},
-    {"--fit", false, Bit(Command::Check)},
+    {"--fit", false, Bit(Command::Check) | Bit(Command::Info)},
     {"--answers", false, Bit(Command::Export)},
     {"--with-answers", false, Bit(Command::Export)},
     {"--answer-cell", true, kPrint},

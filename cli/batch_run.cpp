@@ -77,8 +77,14 @@ std::optional<TypesetFont> FontOf(const Options& options, Streams streams) {
   return std::move(font.font);
 }
 
-// With --fit the clues are set as the print output sets them: one line for
-// each that does not fit or has no text.
+// One line for each clue that does not fit or has no text, then the sizes.
+void WriteFit(const FitReport& fit, Streams streams) {
+  for (const ClueFit& clue : fit.clues) streams.out << FitReportLine(clue) << '\n';
+  if (fit.empty()) streams.out << "Все определения помещаются.\n";
+  streams.out << FitSizesLine(fit) << '\n';
+}
+
+// With --fit the clues are set as the print output sets them.
 int Check(const Options& options, ScanwordDocument& document, Streams streams) {
   FitReport fit;
   if (options.fit) {
@@ -90,21 +96,23 @@ int Check(const Options& options, ScanwordDocument& document, Streams streams) {
   const std::vector<MarkupFault> faults = CheckMarkup(document);
   streams.out << result.message.text << '\n';
   for (const MarkupFault& fault : faults) streams.out << fault.text << '\n';
-  for (const ClueFit& clue : fit.clues) streams.out << FitReportLine(clue) << '\n';
-  if (options.fit && fit.empty()) streams.out << "Все определения помещаются.\n";
-  if (options.fit) streams.out << FitSizesLine(fit) << '\n';
+  if (options.fit) WriteFit(fit, streams);
   return result.outcome == CheckOutcome::AllRight && faults.empty() && fit.empty() ? kExitDone : kExitFailed;
 }
 
+// The clue font is looked for only with --fit: finding it through fontconfig
+// costs more than reading the puzzle.
 int Info(const Options& options, const ScanwordDocument& document, Streams streams) {
+  std::optional<TypesetFont> font;
+  if (options.fit && !(font = FontOf(options, streams))) return kExitFailed;
   if (!options.json) {
     streams.out << DocumentSummary(document);
+    if (font) WriteFit(MakeFitReport(document, options.settings, options.typeset, *font), streams);
     return kExitDone;
   }
-  const std::optional<TypesetFont> font = FontOf(options, streams);
-  if (!font) return kExitFailed;
-  const std::vector<ClueFit> fits = AllClueFits(document, options.settings, options.typeset, *font);
-  streams.out << WithFit(WithWords(DocumentJson(document), document), fits) << '\n';
+  std::string json = WithWords(DocumentJson(document), document);
+  if (font) json = WithFit(std::move(json), AllClueFits(document, options.settings, options.typeset, *font));
+  streams.out << json << '\n';
   return kExitDone;
 }
 

@@ -207,6 +207,35 @@ TEST_F(BatchCommands, InfoJsonGivesTheWholeDocument) {
             "\n");
 }
 
+// The clue font is looked for only when the fit is asked for: without
+// --fit a font that cannot be found does not matter, with it the run fails
+// on it; with it "fit" ends the JSON and the plain summary ends in the fit.
+TEST_F(BatchCommands, InfoLooksForTheFontOnlyForTheFit) {
+  const std::vector<std::string> base = {"info", "--grid", grid, "--font", path("нет-такого.ttf")};
+  std::vector<std::string> json = base;
+  json.push_back("--json");
+  const BatchRun plain = RunBatchWith(json);
+  EXPECT_EQ(plain.status, kExitDone) << plain.err;
+  EXPECT_EQ(plain.err, "");
+  EXPECT_EQ(plain.out.find("\"fit\""), std::string::npos);
+  EXPECT_TRUE(plain.out.ends_with("]}\n")) << plain.out;
+
+  json.push_back("--fit");
+  const BatchRun missing = RunBatchWith(json);
+  EXPECT_EQ(missing.status, kExitFailed);
+  EXPECT_NE(missing.err.find("нет-такого.ttf"), std::string::npos) << missing.err;
+  EXPECT_EQ(missing.out, "");
+
+  const BatchRun fitted = RunBatchWith({"info", "--grid", grid, "--json", "--fit"});
+  ASSERT_EQ(fitted.status, kExitDone) << fitted.err;
+  EXPECT_EQ(testing::WithoutFit(fitted.out), plain.out);
+  const BatchRun summary = RunBatchWith({"info", "--grid", grid, "--fit"});
+  ASSERT_EQ(summary.status, kExitDone) << summary.err;
+  const BatchRun alone = RunBatchWith({"info", "--grid", grid});
+  EXPECT_TRUE(summary.out.starts_with(alone.out)) << summary.out;
+  EXPECT_NE(summary.out.find("\nРазмеры: "), std::string::npos) << summary.out;
+}
+
 // A puzzle from a grid file, saved, marked up and read back: the letters
 // give each clue's answer.
 TEST_F(BatchCommands, InfoJsonGivesEachClueItsWordAndAnswer) {
@@ -222,7 +251,7 @@ TEST_F(BatchCommands, InfoJsonGivesEachClueItsWordAndAnswer) {
 
   const BatchRun run = RunBatchWith({"info", "--scanword", path("paris.skw"), "--json"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  const std::string json = testing::WithoutFit(run.out);
+  const std::string& json = run.out;
   const std::string words = json.substr(json.find(",\"answers\":"));
   EXPECT_EQ(words,
             R"(,"answers":[{"answer":"ПАРИЖ","word":{"row":1,"column":2,"direction":"across","length":5}},)"
@@ -231,7 +260,7 @@ TEST_F(BatchCommands, InfoJsonGivesEachClueItsWordAndAnswer) {
 
   // Straight from the grid file: no arrows yet, so no clue has its word.
   const BatchRun unmarked = RunBatchWith({"info", "--grid", grid, "--json"});
-  const std::string plain = testing::WithoutFit(unmarked.out);
+  const std::string& plain = unmarked.out;
   EXPECT_EQ(plain.substr(plain.find(",\"answers\":")),
             R"(,"answers":[{"answer":null,"word":null},{"answer":null,"word":null},{"answer":null,"word":null}],)"
             R"("words":3,"faults":["строка 1, столбец 1: мест для определений 1, слов 0",)"

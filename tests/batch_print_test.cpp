@@ -371,7 +371,7 @@ TEST_F(BatchPrint, CheckFitListsEachClueThatDoesNotFit) {
 }
 
 TEST_F(BatchPrint, InfoJsonHasTheFitOfEveryClue) {
-  const BatchRun run = RunBatchWith({"info", "--scanword", overflowingScanword(), "--json"});
+  const BatchRun run = RunBatchWith({"info", "--scanword", overflowingScanword(), "--json", "--fit"});
   ASSERT_EQ(run.status, kExitDone) << run.err;
   const std::size_t fit = run.out.find(",\"fit\":[");
   ASSERT_NE(fit, std::string::npos);
@@ -468,7 +468,7 @@ TEST_F(BatchPrint, CheckFitMeasuresTheLineSpacing) {
   EXPECT_EQ(far.status, kExitFailed);
   EXPECT_NE(far.out.find("не помещается: по высоте на "), std::string::npos) << far.out;
 
-  std::vector<std::string> info = {"info", "--json", "--line-spacing", "5"};
+  std::vector<std::string> info = {"info", "--json", "--fit", "--line-spacing", "5"};
   info.insert(info.end(), puzzle.begin(), puzzle.end());
   const BatchRun json = RunBatchWith(info);
   ASSERT_EQ(json.status, kExitDone) << json.err;
