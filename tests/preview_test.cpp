@@ -340,6 +340,20 @@ class PreviewTest : public QObject {
     QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
     QCOMPARE(f.FitSlots(), QList<int>{slot});
     QVERIFY(f.preview.pageView().marks().empty());
+
+    // Chosen again while the preview is open, the page follows at once.
+    const std::string layered = f.preview.pdfBytes().toStdString();
+    QTimer::singleShot(0, &dialog, [&] {
+      QTest::mouseClick(dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton2")), Qt::LeftButton, {},
+                        QPoint(6, 8));
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);  // ОК
+    });
+    QTest::mouseClick(f.Child<QPushButton>("Button1"), Qt::LeftButton);  // "Mакрос", no file named
+    QCOMPARE(dialog.choice().layerMode, LayerMode::OneLayer);
+    QVERIFY(f.preview.renderPending());
+    QVERIFY(f.Rendered());
+    QCOMPARE(f.preview.pdfBytes().toStdString(), f.WriterPdf(QStringLiteral("Сканворд 1")));
+    QVERIFY(f.preview.pdfBytes().toStdString() != layered);
   }
 
   // A click on a clue that does not fit enters clue editing on it, in
