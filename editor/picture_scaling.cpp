@@ -34,6 +34,15 @@ std::vector<Shares> SharesAlong(int start, int resultLength, int to, int from) {
   return shares;
 }
 
+// Row `y` of `result` from the channel sums of its pixels, each over `total`, rounded.
+void WriteMeans(QImage& result, int y, const std::vector<int>& sum, int total) {
+  auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+  const int* at = sum.data();
+  for (int x = 0; x < result.width(); ++x, at += 3) {
+    out[x] = qRgb((at[0] + total / 2) / total, (at[1] + total / 2) / total, (at[2] + total / 2) / total);
+  }
+}
+
 QImage AreaMean(const QImage& picture, const QRect& area, int to, int from) {
   const int width = area.width() * to / from;
   const int height = area.height() * to / from;
@@ -64,11 +73,7 @@ QImage AreaMean(const QImage& picture, const QRect& area, int to, int from) {
         at += 3;
       }
     }
-    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    const int* at = sum.data();
-    for (int x = 0; x < width; ++x, at += 3) {
-      out[x] = qRgb((at[0] + total / 2) / total, (at[1] + total / 2) / total, (at[2] + total / 2) / total);
-    }
+    WriteMeans(result, y, sum, total);
   }
   return result;
 }
@@ -94,11 +99,7 @@ QImage BlockMean(const QImage& picture, const QRect& area, int block) {
         }
       }
     }
-    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    const int* at = sum.data();
-    for (int x = 0; x < width; ++x, at += 3) {
-      out[x] = qRgb((at[0] + total / 2) / total, (at[1] + total / 2) / total, (at[2] + total / 2) / total);
-    }
+    WriteMeans(result, y, sum, total);
   }
   return result;
 }
