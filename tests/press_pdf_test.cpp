@@ -22,6 +22,7 @@
 #include "pdf_objects.h"
 #include "print/output_condition.h"
 #include "print/press_page.h"
+#include "print/press_pdf.h"
 #include "print/print_writer.h"
 #include "print_test_support.h"
 #include "script_test_support.h"
@@ -493,6 +494,11 @@ TEST_F(PressPdfTest, APageTooLargeForPdfIsSaidAsSuch) {
     EXPECT_EQ(made.failure->text, expected);
     EXPECT_TRUE(made.bytes.empty());
   }
+  // The page is refused as it is added, and so is every page after it.
+  PressPdf pdf(DefaultFont(), "x", press);
+  EXPECT_FALSE(pdf.addPage(PageAroundTrim(11560, 300, press), {}));
+  EXPECT_FALSE(pdf.addPage(PageAroundTrim(300, 300, press), {}));
+  EXPECT_TRUE(pdf.finish().failure);
 }
 
 // The same input, the same bytes; another date changes the two dates only.

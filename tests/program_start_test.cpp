@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <tuple>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
@@ -111,6 +112,30 @@ class ProgramStartTest : public QObject {
     QCOMPARE(start.file, file);
     QCOMPARE(start.help, help);
     QCOMPARE(start.error, error);
+  }
+
+  // The program itself: help on stdout and status 0; a wrong command line
+  // said on stderr with the usage, status 2, and no window.
+  void theProgramSaysWhatItWasGiven() {
+    const auto started = [](const QStringList& arguments) {
+      QProcess program;
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+      program.setProcessEnvironment(environment);
+      program.start(QStringLiteral(VERSTAK_EXECUTABLE), arguments);
+      program.waitForFinished(20000);
+      return std::tuple{program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+                        QString::fromLocal8Bit(program.readAllStandardError())};
+    };
+    const QString usage = QString::fromUtf8(kStartUsage);
+    const auto [helped, helpOut, helpErr] = started({QStringLiteral("--help")});
+    QCOMPARE(helped, 0);
+    QCOMPARE(helpOut, usage);
+    QVERIFY2(!helpErr.contains(QStringLiteral("verstak:")), qPrintable(helpErr));
+    const auto [refused, refusedOut, refusedErr] = started({QStringLiteral("-x")});
+    QCOMPARE(refused, 2);
+    QCOMPARE(refusedOut, QString());
+    QVERIFY2(refusedErr.endsWith(QStringLiteral("verstak: Неизвестный параметр «-x».\n") + usage), qPrintable(refusedErr));
   }
 
   // Left-over work taken back first; the file then asks about it, as
